@@ -1,0 +1,1 @@
+// placeholder until this part of the generator lands
