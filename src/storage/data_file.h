@@ -1,6 +1,8 @@
 // Reading and writing the one data file that holds preferences and the puzzle library.
 #pragma once
 
+#include <cstddef>
+
 #include <QString>
 
 #include "storage/messages.h"
@@ -10,15 +12,46 @@ namespace xs {
 
 // Where the data file and the earlier edition's file are looked for.
 struct TDataFilePaths {
-    QString DataFile;     // ".../VelmorDuvidOzad.dat"
-    QString OldDataFile;  // ".../VelmorXSData.dat", only ever read
+    QString DataFile{};     // ".../VelmorDuvidOzad.dat"
+    QString OldDataFile{};  // ".../VelmorXSData.dat", only ever read
+    // A current-format file read (never written) while DataFile does not exist yet: the program
+    // folder's file once that folder has stopped being writable. Empty when there is none.
+    QString SeedDataFile{};
 };
+
+constexpr const char* kDataFileName = "VelmorDuvidOzad.dat";
+constexpr const char* kOldDataFileName = "VelmorXSData.dat";
+// The folder below the user's data location that holds the file when the program folder cannot.
+constexpr const char* kUserDataFolderName = "VelmorDuvidOzad";
+
+// Shown when the data file cannot be created or opened for writing.
+constexpr const char* kDataFileOpenError =
+    "Error occurred while writing the preferences file.\n\r\n\rPlease read the Frequently Asked "
+    "Questions (FAQ) in the help file for more information.";
+// Shown when writing or committing the data file fails.
+constexpr const char* kDataFileWriteError = "Error occurred while writing the preferences file.";
 
 // The folder of the running executable, without a trailing separator.
 QString ProgramFolder();
 // The program folder's files, or, when that folder is not writable, the user's data folder
 // (which then also keeps the file on later runs).
 TDataFilePaths DefaultDataFilePaths();
+// The rule behind DefaultDataFilePaths, for given folders: a file already kept in userFolder
+// stays there; otherwise the program folder when it is writable; otherwise userFolder, seeded
+// from the program folder's file. Looks only at which files exist; creates nothing.
+TDataFilePaths ChooseDataFilePaths(const QString& programFolder, bool programFolderWritable,
+                                   const QString& userFolder);
+
+// Copies the first kDataFileSize bytes of an image into the record. A shorter image is rejected
+// and leaves the record untouched; bytes past the record are ignored. Nothing is checked: the
+// slots' readers decide what they can use (model/slot_check.h).
+bool ParseDataFileImage(const char* data, std::size_t size, TDataFileRecord& record);
+// The resets applied to the earlier edition's preferences when its file is imported.
+void ApplyImportResets(TSettings& settings);
+
+// The file that ReadDataFile would read: DataFile, else SeedDataFile, else OldDataFile (an
+// import), whichever exists first; empty when none does.
+QString DataFileToRead(const TDataFilePaths& paths);
 
 // Replaces the record with the file's contents (importing the earlier edition's file when only
 // that exists). On any failure only Settings.Valid is cleared. Returns true when read.

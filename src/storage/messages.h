@@ -11,7 +11,9 @@ enum class TButtons { OkOnly, OkCancel };
 constexpr int kResultOk = 1;
 constexpr int kResultCancel = 2;
 // ShowOptions returns 10, 20, .. 50 for the first to fifth option.
-constexpr int OptionResult(int index) { return (index + 1) * 10; }
+constexpr int OptionResult(int index) {
+    return (index + 1) * 10;
+}
 
 using TOptionTexts = std::array<std::string, 5>;
 

@@ -43,4 +43,7 @@ struct TProgramFonts {
 // Sets both fonts from FontSize 1..3; any other value leaves them unchanged.
 void ApplyFontSize(int fontSize, TProgramFonts& fonts);
 
+// The print colour scheme 1..4; any other stored value becomes 2, in the settings as well.
+int CheckedPrintColors(TSettings& settings);
+
 }  // namespace xs

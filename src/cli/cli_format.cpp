@@ -1,0 +1,142 @@
+// The command-line companion's texts: the library list, a puzzle as a grid, a run's combinations.
+#include "cli/cli_format.h"
+
+#include <cstdio>
+#include <string_view>
+
+#include "model/combinations.h"
+#include "model/slot_check.h"
+
+namespace xs::cli {
+
+namespace {
+
+// printf into a std::string; the texts here are short.
+template <typename... T>
+std::string Format(const char* format, T... values) {
+    char buffer[160];
+    const int n = std::snprintf(buffer, sizeof buffer, format, values...);
+    if (n < 0) return {};
+    return std::string(buffer, static_cast<std::size_t>(std::min<int>(n, sizeof buffer - 1)));
+}
+
+// Every cell is five characters wide, so the rows line up as a grid.
+std::string ClueCell(const TSquare& s) {
+    if (s.AcrossSquares == 0 && s.DownSquares == 0) return " ### ";
+    const std::string down = s.DownSquares != 0 ? Format("%2d", s.DownTotal) : "  ";
+    const std::string across = s.AcrossSquares != 0 ? Format("%-2d", s.AcrossTotal) : "  ";
+    return down + "\\" + across;
+}
+
+std::string WhiteCell(const TSquare& s, bool answers) {
+    const int digit = answers ? s.Answer() : s.Entry;
+    if (digit == 0) return "  .  ";
+    return Format("  %d  ", digit);
+}
+
+void TrimRight(std::string& line) {
+    while (!line.empty() && line.back() == ' ') line.pop_back();
+}
+
+}  // namespace
+
+std::string StarsText(int difficulty) {
+    if (difficulty < kMinDifficulty || difficulty > kMaxDifficulty) return "? Star";
+    return Format("%d Star", difficulty);
+}
+
+std::string FormatLibraryList(const TDataFileRecord& record, const std::string& location) {
+    const TPuzzleLibrary& lib = record.Library;
+    const TPuzzleCounts& counts = lib.Counts;
+    const int used = UsedSlots(counts);
+    std::string out = "Data file: " + location + "\n";
+    out += Format("Puzzles stored: %d", counts.Total);
+    if (used != counts.Total) out += Format(" (out of range; reading %d slots)", used);
+    out += "\nBy stars:";
+    for (int d = kMinDifficulty; d <= kMaxDifficulty; ++d)
+        out += (d > kMinDifficulty ? ", " : " ") + StarsText(d) +
+               Format(" %d", counts.ByDifficulty[d - 1]);
+    out += "\n";
+    out += Format("Last puzzle Id: %d\n", record.Settings.LastPuzzleId);
+    if (used == 0) return out + "No puzzles stored.\n";
+    out += "Slot  Puzzle Id  Size     Stars\n";
+    for (int slot = 1; slot <= used; ++slot) {
+        const TPuzzleInfo& info = lib.Info(slot);
+        std::string line = Format("%4d  ", slot);
+        switch (ClassifySlot(lib, slot)) {
+            case TSlotState::Empty:
+                line += "empty";
+                break;
+            case TSlotState::Valid:
+                line += Format("%9d  %-7s  ", info.Id, SizeText(info.Size)) +
+                        StarsText(info.Difficulty);
+                break;
+            case TSlotState::Damaged:
+                line += Format("%9d  damaged: %s", info.Id, SlotProblem(lib, slot));
+                break;
+        }
+        out += line + "\n";
+    }
+    return out;
+}
+
+bool FormatPuzzle(const TPuzzleLibrary& lib, int slot, bool answers, std::string& text,
+                  std::string& problem) {
+    text.clear();
+    problem.clear();
+    const int used = UsedSlots(lib.Counts);
+    if (slot < 1 || slot > MaxPuzzles) {
+        problem = Format("slot %d is not 1..%d", slot, MaxPuzzles);
+        return false;
+    }
+    // Slots above the count hold stale bytes that are never read.
+    if (slot > used || ClassifySlot(lib, slot) == TSlotState::Empty) {
+        problem = Format("slot %d is empty (%d puzzles stored)", slot, used);
+        return false;
+    }
+    if (const char* why = SlotProblem(lib, slot)) {
+        problem = Format("slot %d is damaged: %s", slot, why);
+        return false;
+    }
+    const TPuzzleInfo& info = lib.Info(slot);
+    const TPuzzleGrid& grid = lib.Grid(slot);
+    const TSizeDims dims = SizeDims(info.Size);
+    text = Format("Puzzle Id %d (slot %d): %s, ", info.Id, slot, SizeText(info.Size)) +
+           StarsText(info.Difficulty) + (answers ? ", answers\n" : "\n");
+    for (int r = 0; r < dims.Rows; ++r) {
+        std::string line;
+        for (int c = 0; c < dims.Cols; ++c) {
+            const TSquare& s = grid.Sq[r][c];
+            if (c > 0) line += ' ';
+            line += s.Kind == White ? WhiteCell(s, answers) : ClueCell(s);
+        }
+        TrimRight(line);
+        text += line + "\n";
+    }
+    return true;
+}
+
+bool FormatCombos(int squares, int total, std::string& text, std::string& problem) {
+    text.clear();
+    problem.clear();
+    TDigitFlags flags{};
+    std::int32_t error = 0;
+    LookupPossibleDigits(squares, total, flags, error);
+    if (error != 0) {
+        problem = Format("no run of %d squares with total %d: squares are 1..9, totals 1..45",
+                         squares, total);
+        return false;
+    }
+    std::string digits;
+    for (int d = 1; d <= 9; ++d)
+        if (flags[d] != 0) digits += (digits.empty() ? "" : " ") + std::to_string(d);
+    // One square has no combination text; its one digit is its combination.
+    std::string combos(CombinationText(squares, total));
+    if (squares == 1) combos = digits;
+    text = Format("%d %s, total %d\n", squares, squares == 1 ? "square" : "squares", total);
+    text += "Possible digits: " + (digits.empty() ? std::string("none") : digits) + "\n";
+    text += "Combinations: " + (combos.empty() ? std::string("none") : combos) + "\n";
+    return true;
+}
+
+}  // namespace xs::cli

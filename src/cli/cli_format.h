@@ -1,0 +1,26 @@
+// The command-line companion's texts: the library list, a puzzle as a grid, a run's combinations.
+#pragma once
+
+#include <string>
+
+#include "storage/settings.h"
+
+namespace xs::cli {
+
+// "1 Star" .. "5 Star"; "? Star" outside 1..5.
+std::string StarsText(int difficulty);
+
+// The counters, the file's location and one line per stored slot; damaged slots say why.
+std::string FormatLibraryList(const TDataFileRecord& record, const std::string& location);
+
+// The slot's puzzle as a grid of fixed-width cells: clue squares as down\across, White squares
+// as the answer (answers) or the player's entry, "." when empty. A slot that is outside 1..100,
+// not in use or damaged gives false with the reason in problem.
+bool FormatPuzzle(const TPuzzleLibrary& lib, int slot, bool answers, std::string& text,
+                  std::string& problem);
+
+// The possible digits and the combinations of a run; false with problem set for squares
+// outside 1..9 or total outside 1..45.
+bool FormatCombos(int squares, int total, std::string& text, std::string& problem);
+
+}  // namespace xs::cli

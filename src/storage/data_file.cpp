@@ -1,0 +1,131 @@
+// Reading and writing the data file: one fixed-size image, replaced only by a complete new one.
+#include "storage/data_file.h"
+
+#include <cstring>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace xs {
+
+namespace {
+
+QString InFolder(const QString& folder, const char* name) {
+    return folder + QLatin1Char('/') + QLatin1String(name);
+}
+
+// Reads the image of one file into the record; a file that cannot be opened or read, or that
+// is shorter than the record, leaves the record untouched.
+bool ReadImage(const QString& path, TDataFileRecord& record) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    const QByteArray bytes = file.read(static_cast<qint64>(kDataFileSize));
+    if (file.error() != QFileDevice::NoError) return false;
+    return ParseDataFileImage(bytes.constData(), static_cast<std::size_t>(bytes.size()), record);
+}
+
+bool Exists(const QString& path) {
+    return !path.isEmpty() && QFileInfo::exists(path);
+}
+
+}  // namespace
+
+QString ProgramFolder() {
+    if (QCoreApplication::instance() != nullptr) return QCoreApplication::applicationDirPath();
+    // Tools that run without an application object still find their own folder.
+    const QString exe = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath();
+    return exe.isEmpty() ? QDir::currentPath() : QFileInfo(exe).absolutePath();
+}
+
+TDataFilePaths ChooseDataFilePaths(const QString& programFolder, bool programFolderWritable,
+                                   const QString& userFolder) {
+    TDataFilePaths paths;
+    paths.DataFile = InFolder(programFolder, kDataFileName);
+    paths.OldDataFile = InFolder(programFolder, kOldDataFileName);
+    if (userFolder.isEmpty()) return paths;
+    const QString userFile = InFolder(userFolder, kDataFileName);
+    // Once the file has moved to the user's folder it stays there, even if the program folder
+    // becomes writable again: that copy is the one the last run wrote.
+    if (QFileInfo::exists(userFile)) {
+        paths.DataFile = userFile;
+        return paths;
+    }
+    if (programFolderWritable) return paths;
+    // The program folder's own file may still hold the library; read it until the first write.
+    paths.SeedDataFile = paths.DataFile;
+    paths.DataFile = userFile;
+    return paths;
+}
+
+TDataFilePaths DefaultDataFilePaths() {
+    const QString program = ProgramFolder();
+    // Named explicitly rather than through the application's name, so that the game and the
+    // command-line companion agree on the folder.
+    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    const QString user = base.isEmpty() ? QString() : InFolder(base, kUserDataFolderName);
+    return ChooseDataFilePaths(program, QFileInfo(program).isWritable(), user);
+}
+
+bool ParseDataFileImage(const char* data, std::size_t size, TDataFileRecord& record) {
+    if (data == nullptr || size < kDataFileSize) return false;
+    std::memcpy(&record, data, kDataFileSize);
+    return true;
+}
+
+void ApplyImportResets(TSettings& s) {
+    s.LastPuzzleId = 15;
+    s.Valid = 0;
+    s.Reserved8 = 0;
+    s.Reserved12 = 0;
+    s.Reserved16 = 0;
+    s.Reserved67 = 0;
+    s.WindowHeight = 0;
+    s.WindowWidth = 0;
+    s.WindowTop = 0;
+    s.WindowLeft = 0;
+    s.FontSize = 0;
+    s.CurrentPuzzleId = 0;
+    s.CreateSize = static_cast<std::int32_t>(TPuzzleSize::Mini);
+    s.PrintPuzzles = 0;
+    s.PrintAnswers = 0;
+}
+
+QString DataFileToRead(const TDataFilePaths& paths) {
+    for (const QString* path : {&paths.DataFile, &paths.SeedDataFile, &paths.OldDataFile})
+        if (Exists(*path)) return *path;
+    return {};
+}
+
+bool ReadDataFile(TDataFileRecord& record, const TDataFilePaths& paths) {
+    const QString source = DataFileToRead(paths);
+    const bool read = !source.isEmpty() && ReadImage(source, record);
+    if (read && source == paths.OldDataFile) ApplyImportResets(record.Settings);
+    if (!read) record.Settings.Valid = 0;
+    return read;
+}
+
+bool WriteDataFile(TDataFileRecord& record, const TDataFilePaths& paths, TMessages& messages) {
+    // The user's data folder may not exist yet; if it cannot be made, opening fails below.
+    if (!paths.DataFile.isEmpty()) QDir().mkpath(QFileInfo(paths.DataFile).absolutePath());
+    // The image goes to a temporary file beside the old one, which is replaced only after the
+    // whole image is on disk: a failed write leaves the last good library in place.
+    QSaveFile file(paths.DataFile);
+    if (paths.DataFile.isEmpty() || !file.open(QIODevice::WriteOnly)) {
+        messages.ShowMsg(kDataFileOpenError, TButtons::OkOnly);
+        return false;
+    }
+    record.Settings.Valid = 1;
+    const auto size = static_cast<qint64>(kDataFileSize);
+    if (file.write(reinterpret_cast<const char*>(&record), size) != size || !file.commit()) {
+        file.cancelWriting();
+        messages.ShowMsg(kDataFileWriteError, TButtons::OkOnly);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace xs
