@@ -1,0 +1,75 @@
+// The help window.
+#include "shell/help_window.h"
+
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QPointer>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "shell/about.h"
+
+namespace xs {
+
+THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setWindowTitle(QStringLiteral("Cross Sums Help"));
+    setWindowIcon(ProgramIcon());
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    Browser = new QTextBrowser(this);
+    Browser->setOpenExternalLinks(true);
+    bnContents = new QPushButton(QStringLiteral("Contents"), this);
+    bnBack = new QPushButton(QStringLiteral("Back"), this);
+    bnForward = new QPushButton(QStringLiteral("Forward"), this);
+    bnClose = new QPushButton(QStringLiteral("Close"), this);
+    bnBack->setEnabled(false);
+    bnForward->setEnabled(false);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(bnContents);
+    buttons->addWidget(bnBack);
+    buttons->addWidget(bnForward);
+    buttons->addStretch(1);
+    buttons->addWidget(bnClose);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(buttons);
+    layout->addWidget(Browser, 1);
+
+    connect(bnContents, &QPushButton::clicked, Browser, &QTextBrowser::home);
+    connect(bnBack, &QPushButton::clicked, Browser, &QTextBrowser::backward);
+    connect(bnForward, &QPushButton::clicked, Browser, &QTextBrowser::forward);
+    connect(bnClose, &QPushButton::clicked, this, &QWidget::close);
+    connect(Browser, &QTextBrowser::backwardAvailable, bnBack, &QPushButton::setEnabled);
+    connect(Browser, &QTextBrowser::forwardAvailable, bnForward, &QPushButton::setEnabled);
+
+    Browser->setSource(QUrl(QString::fromLatin1(kHelpUrl)));
+    resize(820, 640);
+}
+
+void THelpWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+THelpWindow* ShowHelp(QWidget* parent) {
+    // One help window for the run; a second F1 brings it back instead of opening another.
+    static QPointer<THelpWindow> window;
+    if (!window) {
+        window = new THelpWindow(parent);
+        const QWidget* over = parent != nullptr ? parent->window() : nullptr;
+        if (over != nullptr && over->isVisible()) {
+            const QRect frame = over->frameGeometry();
+            window->move(frame.left() + std::max(0, (frame.width() - window->width()) / 2),
+                         frame.top() + std::max(0, (frame.height() - window->height()) / 2));
+        }
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return window;
+}
+
+}  // namespace xs

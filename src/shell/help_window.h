@@ -1,0 +1,32 @@
+// The help window: the program's HTML help, opened with F1 and the "Help" button.
+#pragma once
+
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QWidget>
+
+namespace xs {
+
+// Where the help's start page lives (compiled into the program).
+inline constexpr const char* kHelpUrl = "qrc:/help/index.html";
+
+class THelpWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit THelpWindow(QWidget* parent = nullptr);
+
+    QTextBrowser* Browser;
+    QPushButton* bnContents;
+    QPushButton* bnBack;
+    QPushButton* bnForward;
+    QPushButton* bnClose;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+// Opens the help window at its contents page, or brings the open one to the front.
+THelpWindow* ShowHelp(QWidget* parent);
+
+}  // namespace xs
