@@ -1,0 +1,248 @@
+// The command-line companion as a user runs it: outputs, exit codes and errors on real files.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "storage/data_file.h"
+#include "support/sample_puzzles.h"
+#include "support/scripted_messages.h"
+
+namespace xs {
+namespace {
+
+struct TRun {
+    int Exit = -1;
+    std::string Out;
+    std::string Err;
+};
+
+TRun RunCli(const std::vector<std::string>& args) {
+    QProcess process;
+    QStringList list;
+    for (const std::string& a : args) list << QString::fromStdString(a);
+    process.start(QStringLiteral(XS_CLI_PATH), list);
+    process.closeWriteChannel();
+    TRun run;
+    if (!process.waitForFinished(60000)) return run;
+    run.Exit = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.Out = process.readAllStandardOutput().toStdString();
+    run.Err = process.readAllStandardError().toStdString();
+    return run;
+}
+
+int Lines(const std::string& text) {
+    int n = 0;
+    for (char ch : text) n += ch == '\n';
+    return n;
+}
+
+class CliTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    std::string file;
+    std::unique_ptr<TDataFileRecord> record = std::make_unique<TDataFileRecord>();
+
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        file = dir.filePath(kDataFileName).toStdString();
+        TPuzzleLibrary& lib = record->Library;
+        std::int32_t& lastId = record->Settings.LastPuzzleId;
+        lastId = 40;
+        test::AddSamplePuzzle(lib, lastId, TPuzzleSize::Mini, 1);
+        test::AddSamplePuzzle(lib, lastId, TPuzzleSize::Large, 3);
+        test::AddSamplePuzzle(lib, lastId, TPuzzleSize::Small, 5);
+        test::AddSamplePuzzle(lib, lastId, TPuzzleSize::Medium, 2);
+        lib.Info(4).Size = 9;  // damaged
+        lib.Grid(1).Sq[1][1].Entry = 4;
+        lib.Grid(1).Sq[2][2].Entry = 5;
+        Save();
+    }
+    void Save() {
+        TDataFilePaths paths;
+        paths.DataFile = QString::fromStdString(file);
+        test::TScriptedMessages messages;
+        ASSERT_TRUE(WriteDataFile(*record, paths, messages));
+    }
+    QByteArray FileBytes() const {
+        QFile f(QString::fromStdString(file));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+};
+
+TEST_F(CliTest, ListShowsCountersLocationAndEverySlot) {
+    const QByteArray before = FileBytes();
+    const TRun run = RunCli({"list", "--data", file});
+    EXPECT_EQ(run.Exit, 0) << run.Err;
+    EXPECT_EQ(run.Err, "");
+    EXPECT_EQ(run.Out, "Data file: " + file +
+                           "\n"
+                           "Puzzles stored: 4\n"
+                           "By stars: 1 Star 1, 2 Star 1, 3 Star 1, 4 Star 0, 5 Star 1\n"
+                           "Last puzzle Id: 44\n"
+                           "Slot  Puzzle Id  Size     Stars\n"
+                           "   1         41  9 x 13   1 Star\n"
+                           "   2         42  16 x 26  3 Star\n"
+                           "   3         43  10 x 16  5 Star\n"
+                           "   4         44  damaged: unknown size\n");
+    EXPECT_EQ(FileBytes(), before) << "list never writes the file";
+}
+
+TEST_F(CliTest, ListReadsOnlyTheCountedSlots) {
+    struct Case {
+        std::int32_t total;
+        const char* counted;
+        int slotLines;
+    };
+    const Case cases[] = {
+        {0, "Puzzles stored: 0\n", 0},
+        {-7, "Puzzles stored: -7 (out of range; reading 0 slots)\n", 0},
+        {1000, "Puzzles stored: 1000 (out of range; reading 100 slots)\n", 100},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.total);
+        record->Library.Counts.Total = c.total;
+        Save();
+        const TRun run = RunCli({"list", "--data=" + file});
+        EXPECT_EQ(run.Exit, 0) << run.Err;
+        EXPECT_NE(run.Out.find(c.counted), std::string::npos) << run.Out;
+        EXPECT_EQ(Lines(run.Out), 4 + (c.slotLines > 0 ? 1 + c.slotLines : 1));
+    }
+}
+
+TEST_F(CliTest, ShowDrawsTheGridWithEntriesOrAnswers) {
+    const std::string black = " ### ";
+    std::string rest;  // the Mini puzzle's columns 3..12 and rows 3..8 are plain black
+    for (int c = 3; c < 13; ++c) rest += " " + black;
+    std::string blackRow = black;
+    for (int c = 1; c < 13; ++c) blackRow += " " + black;
+    while (blackRow.back() == ' ') blackRow.pop_back();
+    while (rest.back() == ' ') rest.pop_back();
+    std::string tail;
+    for (int r = 3; r < 9; ++r) tail += blackRow + "\n";
+
+    const TRun entries = RunCli({"show", "1", "--data", file});
+    EXPECT_EQ(entries.Exit, 0) << entries.Err;
+    EXPECT_EQ(entries.Out, "Puzzle Id 41 (slot 1): 9 x 13, 1 Star\n" + black + "  4\\    7\\  " +
+                               rest + "\n" + "  \\3    4     .  " + rest + "\n" +
+                               "  \\8    .     5  " + rest + "\n" + tail);
+
+    const TRun answers = RunCli({"show", "--answers", "1", "--data", file});
+    EXPECT_EQ(answers.Exit, 0) << answers.Err;
+    EXPECT_NE(answers.Out.find("(slot 1): 9 x 13, 1 Star, answers\n"), std::string::npos);
+    EXPECT_NE(answers.Out.find("  \\3    1     2  "), std::string::npos) << answers.Out;
+    EXPECT_NE(answers.Out.find("  \\8    3     5  "), std::string::npos) << answers.Out;
+
+    const TRun large = RunCli({"show", "2", "--data", file});
+    EXPECT_EQ(large.Exit, 0) << large.Err;
+    EXPECT_EQ(Lines(large.Out), 1 + 16);
+}
+
+TEST_F(CliTest, SlotsThatCannotBeShownFailWithOneLine) {
+    struct Case {
+        const char* slot;
+        const char* says;
+    };
+    const Case cases[] = {
+        {"4", "slot 4 is damaged: unknown size"},
+        {"5", "slot 5 is empty (4 puzzles stored)"},
+        {"100", "slot 100 is empty"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.slot);
+        const TRun run = RunCli({"show", c.slot, "--data", file});
+        EXPECT_EQ(run.Exit, 1);
+        EXPECT_EQ(run.Out, "");
+        EXPECT_EQ(Lines(run.Err), 1);
+        EXPECT_NE(run.Err.find(c.says), std::string::npos) << run.Err;
+    }
+}
+
+TEST_F(CliTest, CombosListsDigitsAndCombinations) {
+    const TRun run = RunCli({"combos", "2", "10"});
+    EXPECT_EQ(run.Exit, 0) << run.Err;
+    EXPECT_EQ(run.Out,
+              "2 squares, total 10\n"
+              "Possible digits: 1 2 3 4 6 7 8 9\n"
+              "Combinations: 1,9 / 2,8 / 3,7 / 4,6\n");
+    const TRun none = RunCli({"combos", "5", "10"});
+    EXPECT_EQ(none.Exit, 0);
+    EXPECT_EQ(none.Out, "5 squares, total 10\nPossible digits: none\nCombinations: none\n");
+}
+
+TEST_F(CliTest, BadArgumentsGiveOneLineAndExitTwo) {
+    const std::vector<std::vector<std::string>> cases = {
+        {},
+        {"frobnicate"},
+        {"show"},
+        {"show", "0", "--data", file},
+        {"show", "101", "--data", file},
+        {"show", "3x", "--data", file},
+        {"show", "1", "2", "--data", file},
+        {"show", "1", "--data"},
+        {"list", "--bogus"},
+        {"list", "--answers"},
+        {"combos", "2"},
+        {"combos", "10", "3"},
+        {"combos", "2", "46"},
+        {"combos", "2", "-1"},
+        {"generate"},
+    };
+    for (const auto& args : cases) {
+        std::string shown;
+        for (const auto& a : args) shown += a + " ";
+        SCOPED_TRACE(shown);
+        const TRun run = RunCli(args);
+        EXPECT_EQ(run.Exit, 2);
+        EXPECT_EQ(run.Out, "");
+        EXPECT_EQ(Lines(run.Err), 1) << run.Err;
+    }
+}
+
+TEST_F(CliTest, FilesThatCannotBeReadFailWithOneLine) {
+    const std::string missing = dir.filePath("missing.dat").toStdString();
+    const std::string shortFile = dir.filePath("short.dat").toStdString();
+    {
+        QFile f(QString::fromStdString(shortFile));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(f.resize(static_cast<qint64>(kDataFileSize) - 1));
+    }
+    struct Case {
+        std::vector<std::string> args;
+        std::string says;
+    };
+    const Case cases[] = {
+        {{"list", "--data", missing}, "no data file at " + missing},
+        {{"show", "1", "--data", missing}, "no data file at " + missing},
+        {{"list", "--data", shortFile}, "it is too short for a data file (999495 bytes"},
+        {{"list", "--data", dir.path().toStdString()}, "it is a folder"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.says);
+        const TRun run = RunCli(c.args);
+        EXPECT_EQ(run.Exit, 1);
+        EXPECT_EQ(run.Out, "");
+        EXPECT_EQ(Lines(run.Err), 1);
+        EXPECT_NE(run.Err.find(c.says), std::string::npos) << run.Err;
+    }
+    EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(missing))) << "nothing is created";
+}
+
+TEST_F(CliTest, HelpPrintsTheUsage) {
+    for (const char* form : {"--help", "help", "-h"}) {
+        const TRun run = RunCli({form});
+        EXPECT_EQ(run.Exit, 0);
+        EXPECT_NE(run.Out.find("show SLOT [--answers] [--data FILE]"), std::string::npos);
+    }
+    const TRun run = RunCli({"show", "--help"});
+    EXPECT_EQ(run.Exit, 0);
+}
+
+}  // namespace
+}  // namespace xs
