@@ -1,0 +1,28 @@
+// Starts the game: the program's identity, the message dialog and the main window.
+#include <QApplication>
+
+#include "shell/about.h"
+#include "shell/main_window.h"
+#include "shell/show_msg.h"
+#include "storage/data_file.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    // No display name: Qt would append it to every window caption.
+    QApplication::setApplicationName(QStringLiteral("VelmorDuvidOzad"));
+    QApplication::setApplicationVersion(xs::ProgramVersion());
+    QGuiApplication::setDesktopFileName(QStringLiteral("crosssums"));
+    QApplication::setWindowIcon(xs::ProgramIcon());
+
+    xs::TfrmShowMsg messages;
+    xs::TMainWindowDeps deps;
+    deps.Paths = xs::DefaultDataFilePaths();
+    deps.Messages = &messages;
+    deps.FontsChanged = [&messages](const xs::TProgramFonts& fonts) {
+        messages.SetGeneralFont(fonts.General);
+    };
+    xs::TfrmMain main(deps);
+    messages.SetMainWindow(&main);
+    main.show();
+    return app.exec();
+}
