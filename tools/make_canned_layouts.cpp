@@ -27,7 +27,7 @@ constexpr int kLarge = 2;
 constexpr int kLastRow = kGridRows - 1;
 constexpr int kLastCol = kGridCols - 1;
 
-struct TSetSpec {
+struct TSetRules {
     const char* Name;
     int Level;
     int Count;
@@ -36,8 +36,8 @@ struct TSetSpec {
     int LongestRun;
 };
 
-constexpr TSetSpec kEasy{"Easy", 1, xs::CannedEasyCount, 130, 151, 4};
-constexpr TSetSpec kHard{"Hard", 5, 100, 64, 79, 7};
+constexpr TSetRules kEasy{"Easy", 1, xs::CannedEasyCount, 130, 151, 4};
+constexpr TSetRules kHard{"Hard", 5, 100, 64, 79, 7};
 
 using TText = std::vector<std::string>;  // kGridRows rows of kGridCols characters
 
@@ -53,7 +53,7 @@ TText ToText(const xs::TWorkGrid& work) {
 
 // The stored sets' properties: black border, half-turn symmetry of the interior, every white
 // run 2..9 long, the longest exactly as the set says, and the black count in its range.
-bool HasSetProperties(const TText& t, const TSetSpec& spec) {
+bool HasSetProperties(const TText& t, const TSetRules& rules) {
     for (int c = 0; c < kGridCols; ++c) {
         if (t[0][c] != 'B') return false;
     }
@@ -65,7 +65,7 @@ bool HasSetProperties(const TText& t, const TSetSpec& spec) {
             if (t[r][c] == 'B') ++black;
         }
     }
-    if (black < spec.MinBlack || black > spec.MaxBlack) return false;
+    if (black < rules.MinBlack || black > rules.MaxBlack) return false;
     int longest = 0;
     auto endRun = [&](int& run) {
         const bool ok = run != 1 && run <= 9;
@@ -93,7 +93,7 @@ bool HasSetProperties(const TText& t, const TSetSpec& spec) {
             }
         }
     }
-    return longest == spec.LongestRun;
+    return longest == rules.LongestRun;
 }
 
 struct TRateFilter {
@@ -102,7 +102,7 @@ struct TRateFilter {
 };
 
 // Runs the driver's steps for one layout: fill (a failed fill once more), then the solver check.
-bool MakesPuzzles(const TText& text, const TSetSpec& spec, const TRateFilter& rate,
+bool MakesPuzzles(const TText& text, const TSetRules& rules, const TRateFilter& rate,
                   xs::TGenControl& control) {
     if (rate.Tries == 0) return true;
 #if XS_CANNED_RATE_FILTER
@@ -120,7 +120,7 @@ bool MakesPuzzles(const TText& text, const TSetSpec& spec, const TRateFilter& ra
         xs::CopyCannedLayout(layout, bounds, work);
         int result = xs::kFillFailed;
         for (int i = 0; i < 2 && result == xs::kFillFailed; ++i) {
-            result = xs::FillPuzzle(spec.Level, kLarge, bounds, work, control);
+            result = xs::FillPuzzle(rules.Level, kLarge, bounds, work, control);
         }
         if (result != xs::kFillDone) continue;
         std::memset(&puzzle, 0, sizeof puzzle);
@@ -131,31 +131,31 @@ bool MakesPuzzles(const TText& text, const TSetSpec& spec, const TRateFilter& ra
     return false;
 #else
     (void)text;
-    (void)spec;
+    (void)rules;
     (void)control;
     return false;
 #endif
 }
 
-std::vector<TText> MakeSet(const TSetSpec& spec, const TRateFilter& rate,
+std::vector<TText> MakeSet(const TSetRules& rules, const TRateFilter& rate,
                            xs::TGenControl& control) {
     std::vector<TText> set;
     static xs::TWorkGrid work;
     xs::TGridBounds bounds;
     xs::SetBoundsForSize(bounds, kLarge);
     long generated = 0;
-    while (static_cast<int>(set.size()) < spec.Count) {
+    while (static_cast<int>(set.size()) < rules.Count) {
         std::memset(&work, 0, sizeof work);
-        xs::GenerateLayout(spec.Level, kLarge, bounds, work, control);
+        xs::GenerateLayout(rules.Level, kLarge, bounds, work, control);
         ++generated;
         const TText text = ToText(work);
-        if (!HasSetProperties(text, spec)) continue;
+        if (!HasSetProperties(text, rules)) continue;
         bool seen = false;
         for (const TText& other : set) seen = seen || other == text;
-        if (seen || !MakesPuzzles(text, spec, rate, control)) continue;
+        if (seen || !MakesPuzzles(text, rules, rate, control)) continue;
         set.push_back(text);
-        std::fprintf(stderr, "%s %d of %d (%ld layouts generated)\n", spec.Name,
-                     static_cast<int>(set.size()), spec.Count, generated);
+        std::fprintf(stderr, "%s %d of %d (%ld layouts generated)\n", rules.Name,
+                     static_cast<int>(set.size()), rules.Count, generated);
     }
     return set;
 }
@@ -231,8 +231,8 @@ int main(int argc, char** argv) {
     std::fprintf(out, "}  // namespace\n\n");
     std::fprintf(out, "static_assert(sizeof kEasy / sizeof kEasy[0] == CannedEasyCount);\n");
     std::fprintf(out, "const std::int32_t CannedHardCount = sizeof kHard / sizeof kHard[0];\n\n");
-    std::fprintf(out, "const TCannedLayout* CannedLayoutsEasy() { return kEasy; }\n");
-    std::fprintf(out, "const TCannedLayout* CannedLayoutsHard() { return kHard; }\n\n");
+    std::fprintf(out, "const TCannedLayout* CannedLayoutsEasy() {\n    return kEasy;\n}\n");
+    std::fprintf(out, "const TCannedLayout* CannedLayoutsHard() {\n    return kHard;\n}\n\n");
     std::fprintf(out, "}  // namespace xs\n");
     if (std::fclose(out) != 0) {
         std::perror(outPath);

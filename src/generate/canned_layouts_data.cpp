@@ -2177,7 +2177,11 @@ const TCannedLayout kHard[] = {
 static_assert(sizeof kEasy / sizeof kEasy[0] == CannedEasyCount);
 const std::int32_t CannedHardCount = sizeof kHard / sizeof kHard[0];
 
-const TCannedLayout* CannedLayoutsEasy() { return kEasy; }
-const TCannedLayout* CannedLayoutsHard() { return kHard; }
+const TCannedLayout* CannedLayoutsEasy() {
+    return kEasy;
+}
+const TCannedLayout* CannedLayoutsHard() {
+    return kHard;
+}
 
 }  // namespace xs
