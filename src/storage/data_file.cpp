@@ -32,6 +32,15 @@ bool Exists(const QString& path) {
     return !path.isEmpty() && QFileInfo::exists(path);
 }
 
+// A file too short to have been read at start-up may still be worth something to its owner:
+// it is copied aside once, instead of disappearing under the new image.
+void SetAsideUnreadable(const QString& path) {
+    const QFileInfo existing(path);
+    if (!existing.isFile() || existing.size() >= static_cast<qint64>(kDataFileSize)) return;
+    const QString aside = path + QLatin1String(kUnreadableSuffix);
+    if (!QFileInfo::exists(aside)) QFile::copy(path, aside);
+}
+
 }  // namespace
 
 QString ProgramFolder() {
@@ -110,7 +119,10 @@ bool ReadDataFile(TDataFileRecord& record, const TDataFilePaths& paths) {
 
 bool WriteDataFile(TDataFileRecord& record, const TDataFilePaths& paths, TMessages& messages) {
     // The user's data folder may not exist yet; if it cannot be made, opening fails below.
-    if (!paths.DataFile.isEmpty()) QDir().mkpath(QFileInfo(paths.DataFile).absolutePath());
+    if (!paths.DataFile.isEmpty()) {
+        QDir().mkpath(QFileInfo(paths.DataFile).absolutePath());
+        SetAsideUnreadable(paths.DataFile);
+    }
     // The image goes to a temporary file beside the old one, which is replaced only after the
     // whole image is on disk: a failed write leaves the last good library in place.
     QSaveFile file(paths.DataFile);

@@ -24,6 +24,9 @@ constexpr const char* kOldDataFileName = "VelmorXSData.dat";
 // The folder below the user's data location that holds the file when the program folder cannot.
 constexpr const char* kUserDataFolderName = "VelmorDuvidOzad";
 
+// Added to the data file's name for the copy of a file too short to read, kept at the next write.
+constexpr const char* kUnreadableSuffix = ".unreadable";
+
 // Shown when the data file cannot be created or opened for writing.
 constexpr const char* kDataFileOpenError =
     "Error occurred while writing the preferences file.\n\r\n\rPlease read the Frequently Asked "
@@ -58,7 +61,8 @@ QString DataFileToRead(const TDataFilePaths& paths);
 bool ReadDataFile(TDataFileRecord& record, const TDataFilePaths& paths);
 
 // Writes the whole record, Valid set to 1, so that the old file is replaced only by a complete
-// new one. Failures are shown through messages. Returns true when written.
+// new one; an old file too short to be read is first copied aside (kUnreadableSuffix). Failures
+// are shown through messages. Returns true when written.
 bool WriteDataFile(TDataFileRecord& record, const TDataFilePaths& paths, TMessages& messages);
 
 }  // namespace xs
