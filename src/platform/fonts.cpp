@@ -14,15 +14,16 @@ struct TFaceMapping {
     const char* Family;
 };
 
-// Liberation Sans has the character widths of the face the layout rules were measured with,
-// so texts fit where the screens expect them to. Small sizes use DejaVu Sans Condensed:
-// its large x-height stays readable at 6 points while keeping texts narrow.
+// The screen faces map to DejaVu Sans Condensed: it measures the same widths as Liberation Sans
+// (so texts fit where the layouts expect), its lines are as high as the screens were designed
+// for, and its large x-height stays readable down to 6 points. The drawing faces keep Arial's
+// metrics through Liberation Sans and Liberation Sans Narrow.
 constexpr std::array<TFaceMapping, 5> kFaces{{
-    {"MS Sans Serif", "Liberation Sans"},
+    {"MS Sans Serif", "DejaVu Sans Condensed"},
+    {"Small Fonts", "DejaVu Sans Condensed"},
     {"Arial", "Liberation Sans"},
     {"Ariel", "Liberation Sans"},  // the program's own misspelling of Arial
     {"Arial Narrow", "Liberation Sans Narrow"},
-    {"Small Fonts", "DejaVu Sans Condensed"},
 }};
 
 constexpr const char* kFallbackFamily = "DejaVu Sans";
