@@ -27,6 +27,7 @@ std::string ReadProblem(const QString& path) {
     const QFileInfo info(path);
     if (!info.exists()) return "no such file";
     if (info.isDir()) return "it is a folder";
+    if (!info.isFile()) return "it is not a regular file";
     if (info.size() < static_cast<qint64>(kDataFileSize))
         return "it is too short for a data file (" + std::to_string(info.size()) + " bytes, " +
                std::to_string(kDataFileSize) + " needed)";

@@ -21,6 +21,8 @@ QString InFolder(const QString& folder, const char* name) {
 // Reads the image of one file into the record; a file that cannot be opened or read, or that
 // is shorter than the record, leaves the record untouched.
 bool ReadImage(const QString& path, TDataFileRecord& record) {
+    // Only regular files: a pipe or a device could block the start-up or never end.
+    if (!QFileInfo(path).isFile()) return false;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return false;
     const QByteArray bytes = file.read(static_cast<qint64>(kDataFileSize));

@@ -265,6 +265,8 @@ TEST_F(DataFileTest, UnusableFilesAreRejectedWhole) {
         {"data file empty", [](const TDataFilePaths& p) { WriteBytes(p.DataFile, {}); }},
         {"data file is a folder",
          [](const TDataFilePaths& p) { ASSERT_TRUE(QDir().mkpath(p.DataFile)); }},
+        {"data file is a device",
+         [](const TDataFilePaths& p) { ASSERT_TRUE(QFile::link("/dev/zero", p.DataFile)); }},
         {"short data file, good old file: no import",
          [](const TDataFilePaths& p) {
              WriteBytes(p.DataFile, Bytes(100, 9));
