@@ -1,7 +1,10 @@
 // The QPainter drawing surface puts its pixels where the layouts expect them; font faces map
 // to installed families.
+#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
+#include <QPrinter>
+#include <QTemporaryDir>
 #include <QTest>
 #include <array>
 
@@ -233,6 +236,26 @@ private slots:
         const int onPage = measure(page);
         QVERIFY2(onPage > 2 * onScreen,
                  qPrintable(QStringLiteral("%1 vs %2").arg(onPage).arg(onScreen)));
+    }
+
+    void DrawsOnAPrinterPage() {
+        QTemporaryDir dir;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath(QStringLiteral("page.pdf")));
+        QPainter painter;
+        QVERIFY(painter.begin(&printer));
+        TQtCanvas canvas(painter);
+        canvas.SetFont("Arial", 10, false);
+        const int width = canvas.TextWidth("123456789");
+        canvas.SetBrush(kWhite);
+        canvas.Rectangle({100, 100, 2000, 2000});
+        canvas.TextOut(200, 200, "123456789");
+        QVERIFY(painter.end());
+        // 10 points at the printer's resolution: nine digits take about 0.7 inch.
+        QVERIFY2(width > printer.resolution() / 2 && width < printer.resolution(),
+                 qPrintable(QString::number(width)));
+        QVERIFY(QFileInfo(dir.filePath(QStringLiteral("page.pdf"))).size() > 0);
     }
 };
 
