@@ -171,6 +171,9 @@ int TfrmShowMsg::Run() {
 
 int TfrmShowMsg::ShowMsg(const std::string& text, TButtons buttons) {
     if (!MainReady) return kResultOk;
+    // A message asked for while the dialog is already up (from a timer, say) cannot be shown;
+    // it is answered as its safest button so that no destructive request goes ahead unasked.
+    if (isVisible()) return buttons == TButtons::OkCancel ? kResultCancel : kResultOk;
     PanelMsg->setFont(GeneralFont);
     setWindowTitle(QString());
     const bool withCancel = buttons == TButtons::OkCancel;
@@ -186,6 +189,7 @@ int TfrmShowMsg::ShowMsg(const std::string& text, TButtons buttons) {
 int TfrmShowMsg::ShowOptions(const std::string& text, int count, const TOptionTexts& options,
                              bool withPrintCheckBox, bool withCancel) {
     count = std::clamp(count, 1, kMaxOptions);
+    if (isVisible()) return withCancel ? kResultCancel : OptionResult(0);
     PanelMsg->setFont(GeneralFont);
     State.StartOptions(count, withPrintCheckBox, withCancel);
 

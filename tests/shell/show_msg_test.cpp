@@ -318,6 +318,19 @@ private slots:
         QVERIFY(!dialog.isVisible());
     }
 
+    void AMessageAskedWhileOneIsUpIsNotConfirmed() {
+        TfrmShowMsg dialog;
+        int nested = 0;
+        WhileShown(
+            dialog, [&] { return dialog.ShowMsg("First", TButtons::OkOnly); },
+            [&] {
+                nested = dialog.ShowMsg("Delete all?", TButtons::OkCancel);
+                dialog.bnOK->click();
+            });
+        QCOMPARE(nested, kResultCancel);
+        QCOMPARE(dialog.lblMessage->text(), QStringLiteral("First"));
+    }
+
     void DialogIsCentredOverTheMainWindow() {
         TfrmShowMsg dialog;
         dialog.SetMainGeometry(QRect(200, 100, 1000, 720));
