@@ -77,13 +77,6 @@ private slots:
         }
     }
 
-    void FontForKeepsSizeAndWeight() {
-        const QFont font = FontFor(TFontSpec{"Small Fonts", 6, true});
-        QCOMPARE(font.family(), QStringLiteral("DejaVu Sans Condensed"));
-        QCOMPARE(font.pointSize(), 6);
-        QVERIFY(font.bold());
-    }
-
     void FillRectCoversLeftTopButNotRightBottom() {
         QImage image = Blank();
         {

@@ -36,16 +36,6 @@ private slots:
         QCOMPARE(icon.pixmap(48, 48).size(), QSize(48, 48));
         QVERIFY(!icon.pixmap(256, 256).toImage().isNull());
     }
-
-    void NameIsBiggerThanTheGeneralFont() {
-        TfrmAbout about;
-        QFont general = about.font();
-        general.setPointSize(12);
-        about.SetGeneralFont(general);
-        QCOMPARE(about.lblName->font().pointSize(), 24);
-        QVERIFY(about.lblName->font().bold());
-        QCOMPARE(about.lblVersion->font().pointSize(), 12);
-    }
 };
 
 }  // namespace xs
