@@ -51,6 +51,9 @@ TfrmSetup::TfrmSetup(TSettings& settings, TMessages& messages, TSetupHost& host,
     PanelChangeIt->setObjectName(QStringLiteral("PanelChangeIt"));
     PanelInfo = MakePanel(PanelChangeIt, "PanelInfo");
     PanelText = MakePanel(PanelChangeIt, "PanelText");
+    // The columns only place their panels; a frame of their own would double the lines.
+    PanelInfo->setFrameShape(QFrame::NoFrame);
+    PanelText->setFrameShape(QFrame::NoFrame);
 
     PanelScreenSize = MakePanel(PanelInfo, "PanelScreenSize");
     lblScreen1 = MakeLabel(PanelScreenSize, "Select a standard screen size.");
@@ -157,6 +160,9 @@ void TfrmSetup::showEvent(QShowEvent* event) {
 
 void TfrmSetup::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    // The screen follows the main window, also when the user drags its border.
+    SetupState.WindowResized();
+    Sync();
     Layout();
 }
 

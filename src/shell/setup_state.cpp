@@ -73,6 +73,10 @@ void TSetupState::Show() {
     PanelChangeItVisible_ = true;
 }
 
+void TSetupState::WindowResized() {
+    ScreenButton_ = ButtonForSize(SizeOf(Host_.MainWindowGeometry()));
+}
+
 bool TSetupState::Below(TSize size) const {
     const TSize window = SizeOf(Host_.MainWindowGeometry());
     return window.Width < size.Width || window.Height < size.Height;

@@ -63,6 +63,8 @@ public:
 
     // Showing the screen: the buttons reflect the preferences and the window; nothing changes.
     void Show();
+    // The main window took another size: the screen-size buttons follow it.
+    void WindowResized();
     // A click on a screen-size button.
     void ScreenButtonClick(TScreenButton b);
     // A click on a font-size button 1..3.

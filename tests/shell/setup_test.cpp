@@ -343,6 +343,12 @@ private slots:
         QCOMPARE(main->minimumSize(), QSize(0, 0));
         QCOMPARE(setup->geometry().size(),
                  QSize(main->ScreenArea().Width, main->ScreenArea().Height));
+
+        // Dragging the border to another size leaves no standard size selected.
+        main->resize(900, 650);
+        QTRY_VERIFY(!setup->rbScreen800->isChecked());
+        QVERIFY(!setup->rbScreen1000->isChecked());
+        QVERIFY(!setup->rbScreen1260->isChecked());
     }
 };
 
