@@ -8,13 +8,13 @@
 namespace xs {
 
 const std::array<TToolButtonText, kToolButtonCount> kToolButtonTexts{{
-    {"Select and solve", "Solve XSums puzzle"},
-    {"Create/Delete/Print", "Manage XSums puzzles"},
-    {"Setup", "Screen setup"},
-    {"Hints", "Hints and Examples"},
-    {"Help", "Show help file"},
-    {"About", "Information - about box"},
-    {"Exit", "Exit the program"},
+    {"bnSolve", "Select and solve", "Solve XSums puzzle"},
+    {"bnCreate", "Create/Delete/Print", "Manage XSums puzzles"},
+    {"bnSetup", "Setup", "Screen setup"},
+    {"bnHints", "Hints", "Hints and Examples"},
+    {"bnHelp", "Help", "Show help file"},
+    {"bnAbout", "About", "Information - about box"},
+    {"bnExit", "Exit", "Exit the program"},
 }};
 
 const char* const kMinimumWidthText =

@@ -36,6 +36,7 @@ struct TSize {
 };
 
 struct TToolButtonText {
+    const char* Name;  // the control's name
     const char* Caption;
     const char* Hint;
 };

@@ -78,6 +78,7 @@ TfrmMain::TfrmMain(TMainWindowDeps deps, QWidget* parent)
     for (int b = 0; b < kToolButtonCount; ++b) {
         auto* button =
             new QPushButton(QString::fromUtf8(kToolButtonTexts[b].Caption), PanelToolBar);
+        button->setObjectName(QLatin1String(kToolButtonTexts[b].Name));
         button->setToolTip(QString::fromUtf8(kToolButtonTexts[b].Hint));
         button->setFocusPolicy(Qt::NoFocus);
         const auto which = static_cast<TToolButton>(b);
@@ -91,9 +92,6 @@ TfrmMain::TfrmMain(TMainWindowDeps deps, QWidget* parent)
     bnHelp = ToolButtons[4];
     bnAbout = ToolButtons[5];
     bnExit = ToolButtons[6];
-    const char* names[kToolButtonCount] = {"bnSolve", "bnCreate", "bnSetup", "bnHints",
-                                           "bnHelp",  "bnAbout",  "bnExit"};
-    for (int b = 0; b < kToolButtonCount; ++b) ToolButtons[b]->setObjectName(names[b]);
 
     // While it is shown the tool bar cannot be used: it lies over every button.
     PanelHide = new QFrame(PanelToolBar);
