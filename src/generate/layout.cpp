@@ -1,15 +1,31 @@
 // The layout generator: random black and white patterns, forced by local rules, kept symmetric.
 #include "generate/layout.h"
 
+#include <bit>
+
 #include "generate/layout_internal.h"
 
 namespace xs {
 namespace layout {
 
-const std::int32_t BlockLimits[5][9] = {
+constexpr std::int32_t kBlockLimits[5][9] = {
     {4, 2, 1, 1, 0, 0, 0, 0, 0}, {4, 3, 2, 1, 1, 0, 0, 0, 0}, {5, 3, 2, 1, 1, 0, 0, 0, 0},
     {6, 5, 3, 2, 2, 1, 0, 0, 0}, {7, 5, 3, 2, 2, 1, 1, 0, 0},
 };
+
+// Every level rejects a white run of nine across and allows no run down past nine, so a run of ten
+// or more from a square always breaks a block limit too.
+constexpr bool LimitsCoverLongRuns() {
+    for (const auto& limits : kBlockLimits) {
+        if (limits[8] != 0 || limits[0] > 9) return false;
+        for (int w = 1; w < 9; ++w) {
+            if (limits[w] > limits[0]) return false;
+        }
+    }
+    return true;
+}
+static_assert(LimitsCoverLongRuns());
+const std::int32_t (&BlockLimits)[5][9] = kBlockLimits;
 
 const TCountRange BlackCountRange[4][5] = {
     {{45, 50}, {40, 45}, {35, 40}, {30, 35}, {20, 25}},         // Small
@@ -37,60 +53,46 @@ std::uint8_t RandomColour(int level, TGenControl& control) {
     return v <= 49 ? kBlack : kWhite;
 }
 
-// Forward counts: a white square holds the length of its run up to and including itself.
-void ForwardCounts(TLayout& L) {
-    for (int r = 1; r <= L.R; ++r) {
-        std::int32_t run = 0;
-        for (int c = 0; c <= L.C; ++c) {
-            TLayoutCell& sq = L.Cell[r][c];
-            run = sq.Colour == kWhite ? run + 1 : 0;
-            sq.AcrossCount = run;
-        }
-    }
-    for (int c = 1; c <= L.C; ++c) {
-        std::int32_t run = 0;
-        for (int r = 0; r <= L.R; ++r) {
-            TLayoutCell& sq = L.Cell[r][c];
-            run = sq.Colour == kWhite ? run + 1 : 0;
-            sq.DownCount = run;
-        }
-    }
+// Forward count across: the length of the white run of row r up to and including (r, c), 0 when
+// (r, c) is not white or lies beyond column C. Column 0 is black, so a non-white bit always
+// stops the scan.
+std::int32_t ForwardAcross(const TLayout& L, int r, int c) {
+    if (c > L.C || !L.IsWhite(r, c)) return 0;
+    const std::uint32_t notWhite = ~L.Rows.White[r] & ((2U << c) - 1U);
+    return c - (31 - std::countl_zero(notWhite));
 }
 
-// Backward counts: a white square holds the rest of its run from itself; any other square the
-// length of the run that starts just after it.
-void BackwardCounts(TLayout& L) {
-    for (int r = 1; r <= L.R; ++r) {
-        std::int32_t run = 0;
-        for (int c = L.C; c >= 0; --c) {
-            TLayoutCell& sq = L.Cell[r][c];
-            if (sq.Colour == kWhite) {
-                sq.AcrossCount = ++run;
-            } else {
-                sq.AcrossCount = run;
-                run = 0;
-            }
-        }
-    }
-    for (int c = 1; c <= L.C; ++c) {
-        std::int32_t run = 0;
-        for (int r = L.R; r >= 0; --r) {
-            TLayoutCell& sq = L.Cell[r][c];
-            if (sq.Colour == kWhite) {
-                sq.DownCount = ++run;
-            } else {
-                sq.DownCount = run;
-                run = 0;
-            }
-        }
-    }
+// Forward count down: the length of the white run of column c down to and including (r, c).
+std::int32_t ForwardDown(const TLayout& L, int r, int c) {
+    if (r > L.R) return 0;
+    std::int32_t n = 0;
+    while (L.IsWhite(r - n, c)) ++n;
+    return n;
 }
 
-// Length of the white run that starts at (r, c), stopping at the first square that is not white.
-int WhiteRunRight(const TLayout& L, int r, int c) {
-    int h = 0;
-    while (c + h <= L.C && L.IsWhite(r, c + h)) ++h;
-    return h;
+// Backward count down over a saved set of white rows: for a white square the rest of its run from
+// itself, for any other square the run that starts just after it.
+std::int32_t BackwardDown(const TLayout& L, const std::uint32_t (&white)[kLayoutRows], int r,
+                          int c) {
+    const int s = (white[r] >> c & 1U) != 0 ? r : r + 1;
+    std::int32_t n = 0;
+    while (s + n <= L.R && (white[s + n] >> c & 1U) != 0) ++n;
+    return n;
+}
+
+// Bits c of b that start w or more consecutive set bits.
+std::uint32_t RunStarts(std::uint32_t b, int w) {
+    int have = 1;
+    while (have * 2 <= w && b != 0) {
+        b &= b >> have;
+        have *= 2;
+    }
+    if (have < w) b &= b >> (w - have);
+    return b;
+}
+
+std::uint32_t InteriorColumns(const TLayout& L) {
+    return ((1U << L.C) - 1U) << 1;
 }
 
 }  // namespace
@@ -99,40 +101,44 @@ void InitLayout(TLayout& L, int level, int lastRow, int lastCol) {
     L.R = lastRow;
     L.C = lastCol;
     L.Level = level;
+    const std::uint32_t frameColumns = 1U | 1U << (lastCol + 1);
+    const std::uint32_t fullRow = (2U << (lastCol + 1)) - 1U;
     for (int r = 0; r < kLayoutRows; ++r) {
-        for (int c = 0; c < kLayoutCols; ++c) L.Cell[r][c] = TLayoutCell{kUndecided, 0, 0, 0};
+        L.Rows.White[r] = 0;
+        L.Rows.Black[r] = r <= lastRow + 1 ? frameColumns : 0;
     }
-    for (int c = 0; c <= lastCol + 1; ++c) {
-        L.Cell[0][c] = TLayoutCell{kBlack, 0, 0, 1};
-        L.Cell[lastRow + 1][c] = TLayoutCell{kBlack, 0, 0, 1};
-    }
-    for (int r = 0; r <= lastRow + 1; ++r) {
-        L.Cell[r][0] = TLayoutCell{kBlack, 0, 0, 1};
-        L.Cell[r][lastCol + 1] = TLayoutCell{kBlack, 0, 0, 1};
-    }
+    L.Rows.Dirty = 0;
+    L.Rows.Black[0] = fullRow;
+    L.Rows.Black[lastRow + 1] = fullRow;
     L.Limits[0] = 0;
-    for (int w = 1; w <= 9; ++w) L.Limits[w] = BlockLimits[level - 1][w - 1];
+    for (int w = 1; w <= 9; ++w) L.Limits[w] = kBlockLimits[level - 1][w - 1];
     L.MaxRun = L.Limits[1];
+    L.TallestBlock = L.Limits[1];
+    L.BlockSteps = 0;
+    for (int w = 1; w <= 9; ++w) {
+        bool narrower = false;
+        for (int v = 1; v < w; ++v) narrower = narrower || L.Limits[v] == L.Limits[w];
+        if (narrower) continue;
+        L.StepHeight[L.BlockSteps] = L.Limits[w];
+        L.StepWidth[L.BlockSteps] = w;
+        ++L.BlockSteps;
+    }
 }
 
 void SetSymmetric(TLayout& L, std::uint8_t colour, int r, int c) {
-    TLayoutCell& sq = L.Cell[r][c];
-    if (sq.Decided) return;
-    TLayoutCell& mirror = L.Cell[L.R + 1 - r][L.C + 1 - c];
-    sq.Colour = colour;
-    sq.Decided = 1;
-    mirror.Colour = colour;
-    mirror.Decided = 1;
+    if (L.IsDecided(r, c)) return;
+    L.Set(r, c, colour);
+    L.Set(L.R + 1 - r, L.C + 1 - c, colour);
 }
 
 bool PlaceSquare(TLayout& L, std::uint8_t colour, int r, int c) {
     if (r < 1 || r > L.R || c < 1 || c > L.C) return false;
     std::uint8_t x = colour;
-    const TLayoutCell& sq = L.Cell[r][c];
-    if (sq.Decided && sq.Colour != x) return false;
+    const bool decided = L.IsDecided(r, c);
+    if (decided && L.Colour(r, c) != x) return false;
     if (x == kWhite && L.IsBlack(r, c - 1) && (c == L.C || L.IsBlack(r, c + 1))) x = kBlack;
     if (x == kWhite && L.IsBlack(r - 1, c) && L.IsBlack(r + 1, c)) x = kBlack;
-    if (!sq.Decided) SetSymmetric(L, x, r, c);
+    if (!decided) SetSymmetric(L, x, r, c);
     // A single undecided square between two blacks could only become a run of one.
     if (c <= L.C - 1 && x == kBlack && L.IsBlack(r, c + 2)) {
         if (L.IsDecided(r, c + 1) && L.IsWhite(r, c + 1)) return false;
@@ -157,41 +163,48 @@ bool PlaceSquare(TLayout& L, std::uint8_t colour, int r, int c) {
     }
     // Close a run that would grow past the level's longest by joining the next one.
     if (L.IsWhite(r, c)) {
-        ForwardCounts(L);
-        const std::int32_t acrossAfter = c + 2 <= L.C + 1 ? L.Cell[r][c + 2].AcrossCount : 0;
-        if (L.Cell[r][c].AcrossCount + 1 + acrossAfter > L.MaxRun) {
+        if (ForwardAcross(L, r, c) + 1 + ForwardAcross(L, r, c + 2) > L.MaxRun) {
             SetSymmetric(L, kBlack, r, c + 1);
         }
-        const std::int32_t downAfter = r + 2 <= L.R + 1 ? L.Cell[r + 2][c].DownCount : 0;
-        if (L.Cell[r][c].DownCount + 1 + downAfter > L.MaxRun) {
+        if (ForwardDown(L, r, c) + 1 + ForwardDown(L, r + 2, c) > L.MaxRun) {
             SetSymmetric(L, kBlack, r + 1, c);
         }
     }
     return true;
 }
 
+// Works on whole rows: a white square (r, c) fails the check exactly when some all-white
+// rectangle with (r, c) at its top left is w wide and Limits[w]+1 tall (a run of ten or more
+// squares from it is such a rectangle, see kBlockLimits). Of the widths that share a limit only
+// the narrowest needs trying.
 bool CheckBlocks(TLayout& L) {
-    BackwardCounts(L);
+    // Top rows of the rectangles that can hold a square of a dirty row.
+    std::uint32_t tops = 0;
+    for (int h = 0; h <= L.TallestBlock; ++h) tops |= L.Rows.Dirty >> h;
     const int lastRow = L.R / 2 + 1;
-    for (int r = 1; r <= lastRow; ++r) {
-        for (int c = 1; c <= L.C; ++c) {
-            const TLayoutCell& sq = L.Cell[r][c];
-            if (sq.Colour != kWhite) continue;
-            if (sq.AcrossCount > 9 || sq.DownCount > 9) return false;
-            std::int32_t h = sq.DownCount;
-            for (int w = 1; w <= sq.AcrossCount; ++w) {
-                const std::int32_t d = L.Cell[r][c + w - 1].DownCount;
-                if (d < h) h = d;
-                if (h > L.Limits[w]) return false;
-            }
+    tops &= ((2U << lastRow) - 1U) & ~1U;
+    while (tops != 0) {
+        const int r = std::countr_zero(tops);
+        tops &= tops - 1U;
+        const std::uint32_t white = L.Rows.White[r];
+        if (white == 0) continue;
+        // tall[h]: columns white in every row r..r+h.
+        std::uint32_t tall[kLimitHeights];
+        tall[0] = white;
+        for (int h = 1; h <= L.TallestBlock; ++h) {
+            tall[h] = tall[h - 1] & (r + h <= L.R ? L.Rows.White[r + h] : 0U);
+        }
+        for (int i = 0; i < L.BlockSteps; ++i) {
+            if (RunStarts(tall[L.StepHeight[i]], L.StepWidth[i]) != 0) return false;
         }
     }
+    L.Rows.Dirty = 0;
     return true;
 }
 
 bool ProcessRow(TLayout& L, int k, TGenControl& control) {
     for (int c = 1; c <= L.C; ++c) {
-        const TLayout saved = L;
+        const TLayoutRows saved = L.Rows;
         std::uint8_t tried = kUndecided;
         for (int attempt = 0; attempt < 2; ++attempt) {
             std::uint8_t colour;
@@ -203,7 +216,7 @@ bool ProcessRow(TLayout& L, int k, TGenControl& control) {
             tried = colour;
             if (!PlaceSquare(L, colour, k, c)) return false;
             if (CheckBlocks(L)) break;
-            L = saved;
+            L.Rows = saved;
             if (attempt == 1) return false;
         }
     }
@@ -216,12 +229,21 @@ bool CompleteNextRow(TLayout& L, int k, TGenControl& control) {
     const int maxRun = L.MaxRun;
     const int centre = (R - 1) / 2;
     const int next = k + 1;
-    BackwardCounts(L);
+    // Run counts are taken from the rows as they stand now; the placements below only add black
+    // squares, which a white square never becomes.
+    std::uint32_t white[kLayoutRows];
+    for (int r = 0; r < kLayoutRows; ++r) white[r] = L.Rows.White[r];
 
     // A down run that reached the longest allowed is closed.
-    for (int r = 0; r <= R; ++r) {
-        for (int c = 1; c <= C; ++c) {
-            if (!L.IsBlack(r, c) || L.Cell[r][c].DownCount != maxRun) continue;
+    for (int r = 0; r + maxRun + 1 <= R + 1; ++r) {
+        // Columns where a run of exactly maxRun white squares starts in row r+1.
+        std::uint32_t full = ~white[r + maxRun + 1];
+        for (int i = 1; i <= maxRun; ++i) full &= white[r + i];
+        full &= InteriorColumns(L);
+        while (full != 0) {
+            const int c = std::countr_zero(full);
+            full &= full - 1U;
+            if (!L.IsBlack(r, c)) continue;
             if (!L.IsBlack(r + maxRun + 1, c) && !PlaceSquare(L, kBlack, r + maxRun + 1, c)) {
                 return false;
             }
@@ -231,7 +253,8 @@ bool CompleteNextRow(TLayout& L, int k, TGenControl& control) {
         // At the centre a down run meets the mirror of another.
         for (int c = 1; c <= C; ++c) {
             if (!L.IsWhite(next, c) &&
-                L.Cell[next][c].DownCount + 1 + L.Cell[next][C + 1 - c].DownCount > maxRun &&
+                BackwardDown(L, white, next, c) + 1 + BackwardDown(L, white, next, C + 1 - c) >
+                    maxRun &&
                 !PlaceSquare(L, kBlack, next, c)) {
                 return false;
             }
@@ -282,17 +305,16 @@ bool CompleteNextRow(TLayout& L, int k, TGenControl& control) {
         }
         for (int c = 0; c <= C; ++c) {
             if (!L.IsBlack(k, c)) continue;
-            const int h = WhiteRunRight(L, k, c + 1);
+            const int h = std::countr_one(L.Rows.White[k] >> (c + 1));
             if (h == 0) continue;
-            bool anyWhite = false;
-            bool allBlack = true;
-            for (int j = c + 1; j <= c + h; ++j) {
-                if (L.IsWhite(next, j)) anyWhite = true;
-                if (!L.IsBlack(next, j)) allBlack = false;
+            const std::uint32_t below = ((1U << h) - 1U) << (c + 1);
+            if ((L.Rows.White[next] & below) != 0 || (L.Rows.Black[next] & below) == below) {
+                continue;
             }
-            if (anyWhite || allBlack) continue;
-            for (int j = c + 1; j <= c + h; ++j) {
-                if (j >= 1 && j <= C && !L.IsDecided(next, j)) ++votes[j];
+            std::uint32_t open = below & ~L.Rows.Black[next] & InteriorColumns(L);
+            while (open != 0) {
+                ++votes[std::countr_zero(open)];
+                open &= open - 1U;
             }
         }
         std::int32_t candidates[2 * kLayoutCols];
@@ -317,7 +339,7 @@ bool CompleteNextRow(TLayout& L, int k, TGenControl& control) {
         const int p = candidates[control.Random(count)];
         SetSymmetric(L, kWhite, next, p);
         if (CheckBlocks(L)) continue;
-        L.Cell[next][p].Decided = 0;
+        L.Set(next, p, kUndecided);
         SetSymmetric(L, kBlack, next, p);
         if (!CheckBlocks(L)) return false;
     }
@@ -341,7 +363,7 @@ void ErodeLayout(TLayout& L) {
                 const bool v = L.IsWhite(r - 1, c) && L.IsWhite(r + 1, c);
                 const bool h = L.IsWhite(r, c - 1) && L.IsWhite(r, c + 1);
                 if ((a && b) || (v && b) || (a && h)) {
-                    L.Cell[r][c].Colour = kWhite;
+                    L.Set(r, c, kWhite);
                     changed = true;
                 }
             }
@@ -383,7 +405,7 @@ bool FinalLayoutCheck(const TLayout& L, int sizeCode) {
     if (!ErosionAccepts(L)) return false;
     for (int r = 1; r <= R; ++r) {
         for (int c = 1; c <= C; ++c) {
-            if (!L.IsDecided(r, c) || L.Colour(r, c) == kUndecided) return false;
+            if (!L.IsDecided(r, c)) return false;
         }
     }
     // Runs of the finished layout: 2..9 squares, across and down.

@@ -16,16 +16,10 @@ constexpr std::uint8_t kWhite = 2;
 constexpr int kLayoutRows = kGridRows + 1;
 constexpr int kLayoutCols = kGridCols + 1;
 
-struct TLayoutCell {
-    std::uint8_t Colour;       // kUndecided, kBlack, kWhite
-    std::int32_t AcrossCount;  // run counts, forward or backward as last computed
-    std::int32_t DownCount;
-    std::uint8_t Decided;
-};
-
 // Tallest all-white rectangle allowed, by level (1..5) and width (1..9); width 1 is the level's
 // longest run.
-extern const std::int32_t BlockLimits[5][9];
+extern const std::int32_t (&BlockLimits)[5][9];
+constexpr int kLimitHeights = 10;  // limits are 0..9
 
 struct TCountRange {
     std::int32_t Min;
@@ -34,21 +28,51 @@ struct TCountRange {
 // Accepted interior black squares, by size code (0..3) and level (1..5).
 extern const TCountRange BlackCountRange[4][5];
 
+// The colours of the layout grid as one bit per square and colour: bit c of White[r] is set when
+// (r, c) is decided white, of Black[r] when it is decided black, neither while undecided. Run
+// counts are worked out from these masks where they are needed.
+struct TLayoutRows {
+    std::uint32_t White[kLayoutRows];
+    std::uint32_t Black[kLayoutRows];
+    // Bit r: row r has gained a white square since CheckBlocks last passed. Any white area that
+    // breaks a limit includes a square of such a row, so CheckBlocks looks only near them.
+    std::uint32_t Dirty;
+};
+static_assert(kLayoutCols <= 32, "a row of the layout grid fits one mask");
+
 struct TLayout {
-    TLayoutCell Cell[kLayoutRows][kLayoutCols];  // [row][column]
-    std::int32_t R;                              // LastRow
-    std::int32_t C;                              // LastCol
+    TLayoutRows Rows;
+    std::int32_t R;  // LastRow
+    std::int32_t C;  // LastCol
     std::int32_t Level;
     std::int32_t MaxRun;
     std::int32_t Limits[10];  // Limits[w], w = 1..9
+    // The limits as CheckBlocks applies them: for each distinct limit, the narrowest width.
+    std::int32_t TallestBlock;
+    std::int32_t BlockSteps;
+    std::int32_t StepHeight[9];
+    std::int32_t StepWidth[9];
 
-    std::uint8_t Colour(int r, int c) const { return Cell[r][c].Colour; }
-    bool IsBlack(int r, int c) const { return Cell[r][c].Colour == kBlack; }
-    bool IsWhite(int r, int c) const { return Cell[r][c].Colour == kWhite; }
-    bool IsDecided(int r, int c) const { return Cell[r][c].Decided != 0; }
+    bool IsBlack(int r, int c) const { return (Rows.Black[r] >> c & 1U) != 0; }
+    bool IsWhite(int r, int c) const { return (Rows.White[r] >> c & 1U) != 0; }
+    bool IsDecided(int r, int c) const { return ((Rows.White[r] | Rows.Black[r]) >> c & 1U) != 0; }
+    std::uint8_t Colour(int r, int c) const {
+        return IsBlack(r, c) ? kBlack : IsWhite(r, c) ? kWhite : kUndecided;
+    }
+    // Decides (r, c) alone, or makes it undecided again with kUndecided.
+    void Set(int r, int c, std::uint8_t colour) {
+        const std::uint32_t bit = 1U << c;
+        Rows.White[r] &= ~bit;
+        Rows.Black[r] &= ~bit;
+        if (colour == kWhite) {
+            Rows.White[r] |= bit;
+            Rows.Dirty |= 1U << r;
+        }
+        if (colour == kBlack) Rows.Black[r] |= bit;
+    }
 };
 
-// Every square undecided with counts 0, then the frame black and decided; the level's limits
+// Every square undecided, then the frame black and decided; the level's limits
 // loaded. level 1..5, 1 <= lastRow < kGridRows, 1 <= lastCol < kGridCols.
 void InitLayout(TLayout& layout, int level, int lastRow, int lastCol);
 

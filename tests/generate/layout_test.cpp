@@ -219,14 +219,14 @@ TLayout AllBlack(int level) {
     TLayout L;
     layout::InitLayout(L, level, 15, 25);
     for (int r = 1; r <= L.R; ++r) {
-        for (int c = 1; c <= L.C; ++c) L.Cell[r][c] = {kBlack, 0, 0, 1};
+        for (int c = 1; c <= L.C; ++c) L.Set(r, c, kBlack);
     }
     return L;
 }
 
 void Paint(TLayout& L, std::uint8_t colour, int top, int left, int height, int width) {
     for (int r = top; r < top + height; ++r) {
-        for (int c = left; c < left + width; ++c) L.Cell[r][c] = {colour, 0, 0, 1};
+        for (int c = left; c < left + width; ++c) L.Set(r, c, colour);
     }
 }
 
@@ -265,8 +265,61 @@ TEST(CheckBlocks, WhiteAreasAgainstTheLevelsLimits) {
 TEST(CheckBlocks, UndecidedSquaresEndARun) {
     TLayout L = AllBlack(1);
     Paint(L, kWhite, 3, 5, 1, 6);
-    L.Cell[3][8] = {kUndecided, 0, 0, 0};
+    L.Set(3, 8, kUndecided);
     EXPECT_TRUE(layout::CheckBlocks(L));
+}
+
+// The block check square by square: the tallest all-white rectangle of each width below every
+// white square of the upper half.
+bool PlainCheckBlocks(const TLayout& L) {
+    auto down = [&L](int r, int c) {
+        int n = 0;
+        while (r + n <= L.R && L.IsWhite(r + n, c)) ++n;
+        return n;
+    };
+    for (int r = 1; r <= L.R / 2 + 1; ++r) {
+        for (int c = 1; c <= L.C; ++c) {
+            if (!L.IsWhite(r, c)) continue;
+            int across = 0;
+            while (L.IsWhite(r, c + across)) ++across;
+            if (across > 9 || down(r, c) > 9) return false;
+            int h = down(r, c);
+            for (int w = 1; w <= across; ++w) {
+                h = std::min(h, down(r, c + w - 1));
+                if (h > layout::BlockLimits[L.Level - 1][w - 1]) return false;
+            }
+        }
+    }
+    return true;
+}
+
+// CheckBlocks looks only near rows that gained white squares since it last passed; taking back
+// squares that failed, as the row builder does, must not hide anything from it.
+TEST(CheckBlocks, AgreesWithASquareBySquareCheckWhileALayoutGrows) {
+    for (int level = 1; level <= 5; ++level) {
+        for (int size = 0; size < 4; ++size) {
+            const TGridBounds b = BoundsFor(size);
+            TRandom rng(static_cast<std::uint64_t>(level * 10 + size));
+            TLayout L;
+            layout::InitLayout(L, level, b.LastRow, b.LastCol);
+            int fails = 0;
+            for (int step = 0; step < 400; ++step) {
+                const int r = 1 + rng.Random(b.LastRow);
+                const int c = 1 + rng.Random(b.LastCol);
+                if (L.IsDecided(r, c)) continue;
+                const layout::TLayoutRows saved = L.Rows;
+                layout::SetSymmetric(L, rng.Random(8) == 0 ? kBlack : kWhite, r, c);
+                const bool expected = PlainCheckBlocks(L);
+                ASSERT_EQ(layout::CheckBlocks(L), expected)
+                    << "level " << level << " size " << size << " step " << step;
+                if (!expected) {
+                    ++fails;
+                    L.Rows = saved;
+                }
+            }
+            EXPECT_GT(fails, 0) << "level " << level << " size " << size;
+        }
+    }
 }
 
 TEST(PlaceSquare, LocalRules) {
@@ -394,8 +447,8 @@ TEST(FinalLayoutCheck, RejectsARunOfOneAndACountOutsideTheRange) {
                 continue;
             }
             TLayout L = accepted;
-            L.Cell[r][c + 1].Colour = kBlack;
-            L.Cell[16 - r][26 - (c + 1)].Colour = kBlack;
+            L.Set(r, c + 1, kBlack);
+            L.Set(16 - r, 26 - (c + 1), kBlack);
             if (InteriorBlack(L) > 90 || !layout::ErosionAccepts(L)) continue;
             tried = true;
             EXPECT_FALSE(layout::FinalLayoutCheck(L, kLarge)) << r << "," << c;
