@@ -105,13 +105,10 @@ struct TRateFilter {
 bool MakesPuzzles(const TText& text, const TSetRules& rules, const TRateFilter& rate,
                   xs::TGenControl& control) {
     if (rate.Tries == 0) return true;
-#if XS_CANNED_RATE_FILTER
     static xs::TWorkGrid work;
     static xs::TPuzzleGrid puzzle;
-    const char* rows[kGridRows];
-    for (int r = 0; r < kGridRows; ++r) rows[r] = text[r].c_str();
     xs::TCannedLayout layout{};
-    std::memcpy(layout.Rows, rows, sizeof rows);
+    for (int r = 0; r < kGridRows; ++r) layout.Rows[r] = text[r].c_str();
     xs::TGridBounds bounds;
     xs::SetBoundsForSize(bounds, kLarge);
     int made = 0;
@@ -129,12 +126,6 @@ bool MakesPuzzles(const TText& text, const TSetRules& rules, const TRateFilter& 
         if (failed == 0 && ++made >= rate.Successes) return true;
     }
     return false;
-#else
-    (void)text;
-    (void)rules;
-    (void)control;
-    return false;
-#endif
 }
 
 std::vector<TText> MakeSet(const TSetRules& rules, const TRateFilter& rate,
@@ -201,11 +192,6 @@ int main(int argc, char** argv) {
     if (!haveSeed || outPath == nullptr || rate.Tries < 0 || rate.Successes < 1 ||
         (rate.Tries > 0 && rate.Successes > rate.Tries)) {
         return Usage();
-    }
-    if (rate.Tries > 0 && !XS_CANNED_RATE_FILTER) {
-        std::fprintf(stderr,
-                     "make_canned_layouts: built without the filler; --tries is not available\n");
-        return 2;
     }
 
     xs::TRandom rng(seed);

@@ -13,8 +13,9 @@ constexpr std::int32_t kBlockLimits[5][9] = {
     {6, 5, 3, 2, 2, 1, 0, 0, 0}, {7, 5, 3, 2, 2, 1, 1, 0, 0},
 };
 
-// Every level rejects a white run of nine across and allows no run down past nine, so a run of ten
-// or more from a square always breaks a block limit too.
+// CheckBlocks relies on these: every level rejects a white run of nine across and allows no run
+// down past nine, so a run of ten or more from a square always breaks a block limit too; and no
+// limit is taller than the one for width 1.
 constexpr bool LimitsCoverLongRuns() {
     for (const auto& limits : kBlockLimits) {
         if (limits[8] != 0 || limits[0] > 9) return false;
