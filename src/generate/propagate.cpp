@@ -132,7 +132,7 @@ void PropagateSquare(TPropagation& p, int row, int col) {
         TWorkCell& clue = p.Clue(run);
         const int length = RunLength(clue, run.Dir);
         const std::int32_t total = RunTotal(clue, run.Dir);
-        std::int32_t remainder = total;  // stays 0 for a run without a total
+        std::int32_t remainder = total;
         std::int32_t remaining = length;
         for (int j = 1; j <= length; ++j) {
             const TWorkCell& t = p.At(run.SquareRow(j), run.SquareCol(j));
@@ -141,24 +141,26 @@ void PropagateSquare(TPropagation& p, int row, int col) {
                 p.Failed = true;
                 return;
             }
-            if (total != 0 && remainder > 0) {
-                remainder -= t.Digit;
-                --remaining;
-            }
+            // Every placed digit counts: a run whose digits reach its total before its last
+            // square has one is as contradictory as one that overshoots.
+            remainder -= t.Digit;
+            --remaining;
         }
         TDigitMask possible = DigitRange(p.Bounds);
-        if (remaining >= 1 && remainder >= 1) {
-            TDigitFlags flags;
-            std::int32_t error = 0;
-            LookupPossibleDigits(remaining, remainder, flags, error);
-            if (error) {
+        if (total != 0) {
+            if (remaining >= 1 && remainder >= 1) {
+                TDigitFlags flags;
+                std::int32_t error = 0;
+                LookupPossibleDigits(remaining, remainder, flags, error);
+                if (error) {
+                    p.Failed = true;
+                    return;
+                }
+                possible = FlagsMask(flags, p.Bounds);
+            } else if (remaining != 0 || remainder != 0) {
                 p.Failed = true;
                 return;
             }
-            possible = FlagsMask(flags, p.Bounds);
-        } else if (remainder != 0) {
-            p.Failed = true;
-            return;
         }
         const TDigitMask remove = static_cast<TDigitMask>((1u << d) | ~possible);
         for (int j = 1; j <= length; ++j) {

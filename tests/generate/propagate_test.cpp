@@ -80,6 +80,15 @@ TEST(Propagation, ContradictionsFail) {
              g.SetCandidates(1, 2, "3");
              PropagateSquare(p, 1, 2);
          }},
+        {"placed digits reach the total before the run is full",
+         [](TTestGrid& g, TPropagation& p) {
+             g.At(1, 0).AcrossTotal = 6;
+             g.At(1, 1).Digit = 6;
+             g.At(1, 1).HasDigit = 1;
+             g.SetCandidates(1, 1, "6");
+             g.SetCandidates(1, 2, "1");
+             PropagateSquare(p, 1, 2);
+         }},
         {"feasibility leaves nothing",
          [](TTestGrid& g, TPropagation& p) {
              Fix(p, kRow1, 10);
