@@ -9,6 +9,7 @@
 #include "generate/fill_internal.h"
 #include "generate/fill_tables.h"
 #include "generate/fill_test_grid.h"
+#include "generate/layout.h"
 #include "generate/verify.h"
 
 namespace xs {
@@ -319,6 +320,49 @@ TEST(FillPuzzle, FilledGridsAddUpAndRepeatForTheSameSeed) {
         }
     }
     EXPECT_GT(done, 0);
+}
+
+// The whole path on layouts the program makes: every fill that the solver check accepts has
+// runs that add up with distinct digits, both in the work grid and in the exported record.
+TEST(FillPuzzle, GeneratedLayoutsOfEverySizeAndLevelFillCorrectly) {
+    const char* const names[] = {"Small", "Medium", "Large", "Mini"};
+    for (int size = 0; size <= 3; ++size) {
+        for (int level = 1; level <= 5; ++level) {
+            TRandom rng(static_cast<std::uint64_t>(100 * size + level));
+            TGenControl control = ControlFor(rng);
+            TGridBounds bounds;
+            SetBoundsForSize(bounds, size);
+            TTestGrid g{"B"};
+            g.Bounds = bounds;
+            int accepted = 0;
+            for (int layout = 0; layout < 60 && accepted < 2; ++layout) {
+                if (size == 2 && level == 1)
+                    PickCannedLayoutEasy(bounds, g.Grid, control);
+                else if (size == 2 && level == 5)
+                    PickCannedLayoutHard(size, bounds, g.Grid, control);
+                else
+                    GenerateLayout(level, size, bounds, g.Grid, control);
+                int result = kFillFailed;
+                for (int fill = 0; fill < 2 && result == kFillFailed; ++fill)
+                    result = FillPuzzle(level, size, bounds, g.Grid, control);
+                if (result != kFillDone) continue;
+                ExpectRunsAddUp(g);
+                TPuzzleGrid puzzle{};
+                std::int32_t failed = 1;
+                VerifyAndExport(bounds, g.Grid, puzzle, failed);
+                if (failed) continue;
+                ++accepted;
+                for (int r = 1; r <= bounds.LastRow; ++r) {
+                    for (int c = 1; c <= bounds.LastCol; ++c) {
+                        if (g.At(r, c).Kind == White) {
+                            ASSERT_EQ(puzzle.Sq[r][c].Answer(), g.At(r, c).Digit);
+                        }
+                    }
+                }
+            }
+            EXPECT_EQ(accepted, 2) << names[size] << " " << level << " stars";
+        }
+    }
 }
 
 TEST(FillPuzzle, StopsAtTheFirstPollThatAsksToCancel) {
