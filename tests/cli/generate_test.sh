@@ -60,7 +60,7 @@ for bad in "--size huge --stars 1 --count 1" "--size mini --stars 6 --count 1" \
 done
 
 # Ctrl-C after the first puzzle: the one in progress is dropped, those made are written.
-"$cli" generate --size mini --stars 5 --count 90 --seed 13 --data "$data" 2>"$work/err4" &
+"$cli" generate --size medium --stars 5 --count 90 --seed 13 --data "$data" 2>"$work/err4" &
 pid=$!
 for _ in $(seq 600); do
     grep -q "puzzle 1 of 90" "$work/err4" && break

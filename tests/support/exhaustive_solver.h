@@ -1,4 +1,4 @@
-// A test-only solver that counts a puzzle's solutions by plain search over its stored runs.
+// A test-only solver that counts a puzzle's solutions by complete search over its stored runs.
 #pragma once
 
 #include <cstdint>
