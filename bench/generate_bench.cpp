@@ -82,7 +82,7 @@ void GenerateArgs(benchmark::internal::Benchmark* b) {
 
 BENCHMARK(BM_Generate)
     ->Apply(GenerateArgs)
-    ->Iterations(40)
+    ->Iterations(200)
     ->Unit(benchmark::kMillisecond)
     ->ArgNames({"size", "stars"});
 
