@@ -288,6 +288,13 @@ TEST_F(DriverTest, BatchesThatDoNotFitAreRefusedUntouched) {
         EXPECT_EQ(script.Generated, 0);
         EXPECT_EQ(lastId, 0);
     }
+    lib->Counts.Total = 0;
+    batch->SizeCode = 4;  // no such size
+    const TCreateCounts one = {1, 1, 0, 0, 0, 0};
+    std::memcpy(batch->CreateCounts, one, sizeof one);
+    EXPECT_EQ(batch->Run(*lib, lastId, control), TBatchResult::Refused);
+    EXPECT_EQ(lib->Counts.Total, 0);
+
     lib->Counts.Total = 95;
     const TCreateCounts fits = {5, 0, 5, 0, 0, 0};
     EXPECT_EQ(BatchProblem(fits, lib->Counts), nullptr);
