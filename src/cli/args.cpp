@@ -13,7 +13,7 @@ std::string TParsedArgs::Value(const std::string& option) const {
     return value;
 }
 
-bool ParseArgs(const std::vector<std::string>& args, const TArgSpec& spec, TParsedArgs& parsed,
+bool ParseArgs(const std::vector<std::string>& args, const TArgSpec& grammar, TParsedArgs& parsed,
                std::string& error) {
     parsed = {};
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -21,7 +21,7 @@ bool ParseArgs(const std::vector<std::string>& args, const TArgSpec& spec, TPars
         if (arg.size() > 1 && arg[0] == '-') {
             const std::size_t eq = arg.find('=');
             const std::string name = arg.substr(0, eq);
-            if (spec.ValueOptions.count(name) != 0) {
+            if (grammar.ValueOptions.count(name) != 0) {
                 if (eq != std::string::npos) {
                     parsed.Values.emplace_back(name, arg.substr(eq + 1));
                 } else if (i + 1 < args.size()) {
@@ -34,7 +34,7 @@ bool ParseArgs(const std::vector<std::string>& args, const TArgSpec& spec, TPars
                     error = name + " needs a value";
                     return false;
                 }
-            } else if (eq == std::string::npos && spec.Flags.count(arg) != 0) {
+            } else if (eq == std::string::npos && grammar.Flags.count(arg) != 0) {
                 parsed.Flags.insert(arg);
             } else {
                 error = "unknown option " + arg;
@@ -44,12 +44,12 @@ bool ParseArgs(const std::vector<std::string>& args, const TArgSpec& spec, TPars
             parsed.Positional.push_back(arg);
         }
     }
-    if (parsed.Positional.size() < spec.MinPositional) {
+    if (parsed.Positional.size() < grammar.MinPositional) {
         error = "missing argument";
         return false;
     }
-    if (parsed.Positional.size() > spec.MaxPositional) {
-        error = "unexpected argument " + parsed.Positional[spec.MaxPositional];
+    if (parsed.Positional.size() > grammar.MaxPositional) {
+        error = "unexpected argument " + parsed.Positional[grammar.MaxPositional];
         return false;
     }
     return true;

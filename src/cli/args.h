@@ -35,7 +35,7 @@ struct TParsedArgs {
 
 // Parses a command's arguments (without the command name). On failure returns false with a
 // one-line reason in error.
-bool ParseArgs(const std::vector<std::string>& args, const TArgSpec& spec, TParsedArgs& parsed,
+bool ParseArgs(const std::vector<std::string>& args, const TArgSpec& grammar, TParsedArgs& parsed,
                std::string& error);
 
 // A whole decimal number in lo..hi; nothing for anything else.

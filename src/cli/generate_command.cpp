@@ -78,8 +78,8 @@ std::string Seconds(std::chrono::steady_clock::time_point since) {
 int RunGenerate(const std::vector<std::string>& args) {
     TParsedArgs parsed;
     std::string error;
-    const TArgSpec spec{{}, {"--size", "--stars", "--count", "--seed", "--data"}, 0, 0};
-    if (!ParseArgs(args, spec, parsed, error)) return UsageError(kCommand, error);
+    const TArgSpec grammar{{}, {"--size", "--stars", "--count", "--seed", "--data"}, 0, 0};
+    if (!ParseArgs(args, grammar, parsed, error)) return UsageError(kCommand, error);
 
     const std::optional<int> size = ParseSize(parsed.Value("--size"));
     if (!size) return UsageError(kCommand, "--size must be mini, small, medium or large");

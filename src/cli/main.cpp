@@ -26,13 +26,15 @@ constexpr TCommand kCommands[] = {
     {"show", xs::cli::RunShow, "show SLOT [--answers] [--data FILE]",
      "one puzzle as a grid: clues as down\\across, entries or answers"},
     {"combos", xs::cli::RunCombos, "combos SQUARES TOTAL", "the digits and combinations of a run"},
-    {"generate", xs::cli::RunGenerate, "generate ...", "create puzzles into the data file"},
+    {"generate", xs::cli::RunGenerate,
+     "generate --size S --stars N --count N [--seed S] [--data FILE]",
+     "append new puzzles (S: mini|small|medium|large, stars 1-5)"},
 };
 
 void PrintUsage(std::ostream& out) {
     out << "Usage: " << kProgramName << " COMMAND [ARGUMENTS]\n\nCommands:\n";
     for (const TCommand& command : kCommands)
-        out << "  " << std::left << std::setw(37) << command.Synopsis << command.Summary << '\n';
+        out << "  " << std::left << std::setw(64) << command.Synopsis << command.Summary << '\n';
     out << "\nWithout --data the game's own data file is used. list, show and combos never write "
            "it.\n";
 }

@@ -45,9 +45,9 @@ QFont MakeFont(std::string_view face, int points, bool bold) {
     return font;
 }
 
-QFont FontFor(const TFontSpec& spec) {
-    return MakeFont(spec.Face != nullptr ? std::string_view(spec.Face) : std::string_view(),
-                    spec.Points, spec.Bold);
+QFont FontFor(const TFontSpec& font) {
+    return MakeFont(font.Face != nullptr ? std::string_view(font.Face) : std::string_view(),
+                    font.Points, font.Bold);
 }
 
 bool FontFaceInstalled(std::string_view face) {

@@ -15,7 +15,7 @@ QString FontFamilyFor(std::string_view face);
 
 // A font of that face, size in points and weight, with a fallback family for missing glyphs.
 QFont MakeFont(std::string_view face, int points, bool bold);
-QFont FontFor(const TFontSpec& spec);
+QFont FontFor(const TFontSpec& font);
 
 // Whether the family that `face` maps to is installed (rather than substituted).
 bool FontFaceInstalled(std::string_view face);
