@@ -62,7 +62,9 @@ TCombinationTable BuildCombinationTable() {
 
 }  // namespace
 
-const TPossibleDigitsTable& PossibleDigitsTable() { return kPossibleDigits; }
+const TPossibleDigitsTable& PossibleDigitsTable() {
+    return kPossibleDigits;
+}
 
 const TCombinationTable& CombinationTable() {
     static const TCombinationTable table = BuildCombinationTable();

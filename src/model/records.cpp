@@ -13,7 +13,9 @@ constexpr const char* kSizeTexts[4] = {"10 x 16", "12 x 20", "16 x 26", "9 x 13"
 
 }  // namespace
 
-bool IsValidSizeCode(int code) { return code >= 0 && code <= 3; }
+bool IsValidSizeCode(int code) {
+    return code >= 0 && code <= 3;
+}
 
 TSizeDims SizeDims(int sizeCode) {
     return IsValidSizeCode(sizeCode) ? kSizeDims[sizeCode] : TSizeDims{0, 0};
@@ -32,14 +34,16 @@ void SetPuzzleDims(TPuzzleDims& dims, int sizeCode) {
 void LoadSlot(const TPuzzleLibrary& lib, int slot, TWorkingCopy& work) {
     SetPuzzleDims(work.PuzzleDims, lib.Info(slot).Size);
     const TPuzzleGrid& from = lib.Grid(slot);
-    const std::size_t rowBytes = sizeof(TSquare) * static_cast<std::size_t>(work.PuzzleDims.LastCol + 1);
+    const std::size_t rowBytes =
+        sizeof(TSquare) * static_cast<std::size_t>(work.PuzzleDims.LastCol + 1);
     for (int r = 0; r <= work.PuzzleDims.LastRow; ++r)
         std::memcpy(work.CurrentPuzzle.Sq[r], from.Sq[r], rowBytes);
 }
 
 void SaveSlot(TPuzzleLibrary& lib, int slot, const TWorkingCopy& work) {
     TPuzzleGrid& to = lib.Grid(slot);
-    const std::size_t rowBytes = sizeof(TSquare) * static_cast<std::size_t>(work.PuzzleDims.LastCol + 1);
+    const std::size_t rowBytes =
+        sizeof(TSquare) * static_cast<std::size_t>(work.PuzzleDims.LastCol + 1);
     for (int r = 0; r <= work.PuzzleDims.LastRow; ++r)
         std::memcpy(to.Sq[r], work.CurrentPuzzle.Sq[r], rowBytes);
 }

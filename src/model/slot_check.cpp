@@ -5,7 +5,9 @@
 
 namespace xs {
 
-int UsedSlots(const TPuzzleCounts& counts) { return std::clamp<int>(counts.Total, 0, MaxPuzzles); }
+int UsedSlots(const TPuzzleCounts& counts) {
+    return std::clamp<int>(counts.Total, 0, MaxPuzzles);
+}
 
 namespace {
 

@@ -87,10 +87,10 @@ TEST_F(Library, IsModifiedLooksOnlyAtEntriesAndMarksOfWhiteSquares) {
     lib->Info(1) = {1, static_cast<std::uint8_t>(TPuzzleSize::Mini), 1, {}};
     LoadSlot(*lib, 1, *work);
     EXPECT_FALSE(IsModified(*lib, 1, *work));
-    work->CurrentPuzzle.Sq[0][3].Entry = 4;  // clue row
+    work->CurrentPuzzle.Sq[0][3].Entry = 4;        // clue row
     work->CurrentPuzzle.Sq[3][0].Possible[0] = 1;  // clue column
-    work->CurrentPuzzle.Sq[2][2].SetAnswer(9);  // not a player field
-    work->CurrentPuzzle.Sq[9][2].Entry = 1;  // outside a Mini puzzle
+    work->CurrentPuzzle.Sq[2][2].SetAnswer(9);     // not a player field
+    work->CurrentPuzzle.Sq[9][2].Entry = 1;        // outside a Mini puzzle
     EXPECT_FALSE(IsModified(*lib, 1, *work));
     work->CurrentPuzzle.Sq[8][12].Possible[8] = 1;
     EXPECT_TRUE(IsModified(*lib, 1, *work));
