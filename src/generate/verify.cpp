@@ -9,15 +9,8 @@ namespace xs {
 
 namespace {
 
-struct TSolver {
-    TWorkGrid& Grid;
-    const TGridBounds& Bounds;
-    bool Changed = false;
-    bool Failed = false;
-
-    TWorkCell& At(int row, int col) { return Grid.Cell[row][col]; }
-    TWorkCell& Clue(const TRunRef& run) { return Grid.Cell[run.Row][run.Col]; }
-};
+// The solver keeps its own deductions but shares the engine's grid-and-flags state.
+using TSolver = TPropagation;
 
 bool ValidBounds(const TGridBounds& b) {
     return b.LastRow >= 1 && b.LastRow < kGridRows && b.LastCol >= 1 && b.LastCol < kGridCols &&
