@@ -170,6 +170,32 @@ bool RunAddsUp(const TWorkGrid& g, TRunRef run) {
     return sum == RunTotal(clue, run.Dir);
 }
 
+// Walks every row (across) or column (down) from its first square and hands each white square
+// the digits its run allows. False when a square lies in a run without a usable total, or when
+// apply says so.
+template <typename TApply>
+bool StartRuns(TWorkGrid& copy, const TGridBounds& b, TDirection dir, TApply apply) {
+    const bool across = dir == TDirection::Across;
+    const int lines = across ? b.LastRow : b.LastCol;
+    const int steps = across ? b.LastCol : b.LastRow;
+    for (int line = 0; line <= lines; ++line) {
+        bool hasTotal = false;
+        TDigitMask possible = 0;
+        for (int k = 0; k <= steps; ++k) {
+            const int r = across ? line : k;
+            const int c = across ? k : line;
+            TWorkCell& cell = copy.Cell[r][c];
+            if (cell.Kind == Black) {
+                if (!RunPossible(RunLength(cell, dir), RunTotal(cell, dir), b, hasTotal, possible))
+                    return false;
+            } else if (!hasTotal || !apply(cell, r, c, possible)) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 void VerifyAndExport(const TGridBounds& bounds, const TWorkGrid& work, TPuzzleGrid& puzzle,
@@ -199,47 +225,24 @@ void VerifyAndExport(const TGridBounds& bounds, const TWorkGrid& work, TPuzzleGr
     }
     TSolver s{copy, bounds};
 
-    for (int r = 0; r <= lastRow; ++r) {
-        bool hasTotal = false;
-        TDigitMask possible = 0;
-        for (int c = 0; c <= lastCol; ++c) {
-            TWorkCell& cell = copy.Cell[r][c];
-            if (cell.Kind == Black) {
-                if (!RunPossible(cell.AcrossLength, cell.AcrossTotal, bounds, hasTotal, possible)) {
-                    failed = 1;
-                    return;
-                }
-            } else if (!hasTotal) {
-                failed = 1;
-                return;
-            } else {
-                for (int d = 1; d <= 9; ++d) cell.Candidates[d] = (possible >> d) & 1u;
-            }
-        }
-    }
-    for (int c = 0; c <= lastCol; ++c) {
-        bool hasTotal = false;
-        TDigitMask possible = 0;
-        for (int r = 0; r <= lastRow; ++r) {
-            TWorkCell& cell = copy.Cell[r][c];
-            if (cell.Kind == Black) {
-                if (!RunPossible(cell.DownLength, cell.DownTotal, bounds, hasTotal, possible)) {
-                    failed = 1;
-                    return;
-                }
-            } else if (!hasTotal) {
-                failed = 1;
-                return;
-            } else {
-                for (int d = 1; d <= 9; ++d)
-                    if (!((possible >> d) & 1u)) cell.Candidates[d] = 0;
-                SolverPropagate(s, r, c);
-                if (s.Failed) {
-                    failed = 1;
-                    return;
-                }
-            }
-        }
+    // Across first: every square takes its across run's digits; then down: each square keeps
+    // only what its down run allows as well, and is propagated at once.
+    const bool started = StartRuns(copy, bounds, TDirection::Across,
+                                   [](TWorkCell& cell, int, int, TDigitMask possible) {
+                                       for (int d = 1; d <= 9; ++d)
+                                           cell.Candidates[d] = (possible >> d) & 1u;
+                                       return true;
+                                   }) &&
+                         StartRuns(copy, bounds, TDirection::Down,
+                                   [&s](TWorkCell& cell, int r, int c, TDigitMask possible) {
+                                       for (int d = 1; d <= 9; ++d)
+                                           if (!((possible >> d) & 1u)) cell.Candidates[d] = 0;
+                                       SolverPropagate(s, r, c);
+                                       return !s.Failed;
+                                   });
+    if (!started) {
+        failed = 1;
+        return;
     }
     do {
         s.Changed = false;
