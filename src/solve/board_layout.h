@@ -1,0 +1,2 @@
+// Placeholder, filled in by the solve screen work.
+#pragma once

@@ -1,0 +1,1 @@
+// Placeholder, filled in by the solve screen work.
