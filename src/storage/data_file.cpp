@@ -119,7 +119,8 @@ bool ReadDataFile(TDataFileRecord& record, const TDataFilePaths& paths) {
     return read;
 }
 
-bool WriteDataFile(TDataFileRecord& record, const TDataFilePaths& paths, TMessages& messages) {
+bool WriteDataFile(TDataFileRecord& record, const TDataFilePaths& paths, TMessages& messages,
+                   TValidMark valid) {
     // The user's data folder may not exist yet; if it cannot be made, opening fails below.
     if (!paths.DataFile.isEmpty()) {
         QDir().mkpath(QFileInfo(paths.DataFile).absolutePath());
@@ -132,7 +133,7 @@ bool WriteDataFile(TDataFileRecord& record, const TDataFilePaths& paths, TMessag
         messages.ShowMsg(kDataFileOpenError, TButtons::OkOnly);
         return false;
     }
-    record.Settings.Valid = 1;
+    if (valid == TValidMark::Set) record.Settings.Valid = 1;
     const auto size = static_cast<qint64>(kDataFileSize);
     if (file.write(reinterpret_cast<const char*>(&record), size) != size || !file.commit()) {
         file.cancelWriting();

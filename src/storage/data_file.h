@@ -60,9 +60,14 @@ QString DataFileToRead(const TDataFilePaths& paths);
 // that exists). On any failure only Settings.Valid is cleared. Returns true when read.
 bool ReadDataFile(TDataFileRecord& record, const TDataFilePaths& paths);
 
-// Writes the whole record, Valid set to 1, so that the old file is replaced only by a complete
-// new one; an old file too short to be read is first copied aside (kUnreadableSuffix). Failures
-// are shown through messages. Returns true when written.
-bool WriteDataFile(TDataFileRecord& record, const TDataFilePaths& paths, TMessages& messages);
+// What a write does with Valid: the game marks its preferences as set; the command-line
+// companion leaves them as it found them, so that a file it made still gets the first-run path.
+enum class TValidMark { Set, Keep };
+
+// Writes the whole record, Valid set to 1 (unless told to keep it), so that the old file is
+// replaced only by a complete new one; an old file too short to be read is first copied aside
+// (kUnreadableSuffix). Failures are shown through messages. Returns true when written.
+bool WriteDataFile(TDataFileRecord& record, const TDataFilePaths& paths, TMessages& messages,
+                   TValidMark valid = TValidMark::Set);
 
 }  // namespace xs
