@@ -1,2 +1,485 @@
-// Placeholder, filled in by the solve screen work.
+// The solving page's state and commands: undo history, checks, whole-puzzle commands, modes and
+// the board's mouse input.
 #include "solve/solve_state.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "model/combinations.h"
+#include "model/slot_check.h"
+
+namespace xs {
+
+namespace {
+
+constexpr const char* kFillAsk =
+    "Press 'O.K.' to fill the answers in this puzzle\n\rPress 'Cancel' to cancel the request.";
+constexpr const char* kClearAsk =
+    "Press 'O.K.' to clear all answers from this puzzle\n\rPress 'Cancel' to cancel the request.";
+constexpr const char* kSaveAsk =
+    "Press 'O.K.' to save the current state of this puzzle.\n\rPress 'Cancel' to cancel the "
+    "request.";
+constexpr const char* kResetAsk =
+    "Press 'O.K.' to reset this puzzle to its last saved version.\n\rPress 'Cancel' to cancel the "
+    "request.";
+constexpr const char* kChangesAsk = "You have made changes since your last save.";
+
+TSolveView& NoView() {
+    static TSolveView none;
+    return none;
+}
+
+int MarkCount(const TSquare& sq) {
+    int n = 0;
+    for (std::uint8_t p : sq.Possible) n += p != 0 ? 1 : 0;
+    return n;
+}
+
+// The digits 1..9 a run of n squares adding up to t can hold; false (flags untouched) when n or
+// t is out of the table's range.
+bool LookUp(int n, int t, std::uint8_t (&flags)[10]) {
+    std::int32_t error = 0;
+    LookupPossibleDigits(n, t, flags, error);
+    return error == 0;
+}
+
+}  // namespace
+
+TModeLines ModeLines(TSolveMode mode) {
+    switch (mode) {
+        case TSolveMode::Erase:
+            return {"   Erase Mode : Click a square to", "   erase the answer - or click, hold",
+                    "   and hover over squares to erase."};
+        case TSolveMode::Fill:
+            return {"   Fill Mode : Click a square to fill",
+                    "   the correct answer - or click, hold", "   and hover over squares to fill."};
+        case TSolveMode::Solve:
+            break;
+    }
+    return {"Solve Mode : Click on the small 1..9 grid",
+            "to fill a square.  Click the total to show all", "possible combinations."};
+}
+
+int PadDigitAt(int x, int y, int w) {
+    const int t = w / 3;
+    const auto band = [&](int v) { return v < t ? 1 : (v < w - t ? 2 : 3); };
+    return (band(y) - 1) * 3 + band(x);
+}
+
+TSolveState::TSolveState(TPuzzleLibrary& library, TWorkingCopy& work, TMessages& messages)
+    : Library(library), WorkCopy(work), Messages(messages), View(&NoView()) {}
+
+void TSolveState::SetView(TSolveView* view) {
+    View = view != nullptr ? view : &NoView();
+}
+
+bool TSolveState::bnSolveClick() {
+    if (ClassifySlot(Library, WorkCopy.CurrentSlot) != TSlotState::Valid) return false;
+    const int oldRow = Selected.ClueRow;
+    const int oldCol = Selected.ClueCol;
+    Selected = TSelectedRun{};
+    LoadSlot(Library, WorkCopy.CurrentSlot, WorkCopy);
+    CheckMarks = TCheckMarks{};
+    IsSolving = true;
+    IsDragging = false;
+    ResetUndo();
+    View->RepaintBoard();
+    rbModeClick(TSolveMode::Solve);
+    ChecksAreShown = false;
+    View->SelectionChanged(oldRow, oldCol);
+    return true;
+}
+
+bool TSolveState::SameAsRing(std::int32_t pos) const {
+    const TUndoState& s = UndoRing[(pos - 1) % kUndoRingSize];
+    for (int r = 1; r <= LastRow(); ++r) {
+        for (int c = 1; c <= LastCol(); ++c) {
+            const TSquare& sq = WorkCopy.CurrentPuzzle.Sq[r][c];
+            if (sq.Entry != s.Sq[r][c][0]) return false;
+            if (std::memcmp(sq.Possible, &s.Sq[r][c][1], 9) != 0) return false;
+        }
+    }
+    return true;
+}
+
+void TSolveState::StoreInRing(std::int32_t pos) {
+    TUndoState& s = RingSlot(pos);
+    for (int r = 1; r <= LastRow(); ++r) {
+        for (int c = 1; c <= LastCol(); ++c) {
+            const TSquare& sq = WorkCopy.CurrentPuzzle.Sq[r][c];
+            s.Sq[r][c][0] = sq.Entry;
+            std::memcpy(&s.Sq[r][c][1], sq.Possible, 9);
+        }
+    }
+}
+
+void TSolveState::PushUndo() {
+    if (!IsSolving || SameAsRing(UndoPosition)) return;
+    ++UndoPosition;
+    UndoLowest = UndoPosition > kUndoRingSize ? UndoPosition - (kUndoRingSize - 1) : 1;
+    StoreInRing(UndoPosition);
+    UpdateButtons();
+}
+
+void TSolveState::ResetUndo() {
+    std::memset(UndoRing, 0, sizeof UndoRing);
+    UndoPosition = 1;
+    UndoLowest = 1;
+    StoreInRing(1);
+    UpdateButtons();
+}
+
+void TSolveState::bnUndoClick() {
+    if (!IsSolving || !ButtonState.Commands || UndoPosition <= UndoLowest) return;
+    ClearChecks();
+    --UndoPosition;
+    const TUndoState& s = RingSlot(UndoPosition);
+    for (int r = 1; r <= LastRow(); ++r) {
+        for (int c = 1; c <= LastCol(); ++c) {
+            TSquare& sq = WorkCopy.CurrentPuzzle.Sq[r][c];
+            if (sq.Entry == s.Sq[r][c][0] && std::memcmp(sq.Possible, &s.Sq[r][c][1], 9) == 0)
+                continue;
+            sq.Entry = s.Sq[r][c][0];
+            std::memcpy(sq.Possible, &s.Sq[r][c][1], 9);
+            View->RedrawSquare(r, c);
+        }
+    }
+    UpdateButtons();
+}
+
+bool TSolveState::BoardBlank() const {
+    for (int r = 1; r <= LastRow(); ++r) {
+        for (int c = 1; c <= LastCol(); ++c) {
+            const TSquare& sq = WorkCopy.CurrentPuzzle.Sq[r][c];
+            if (sq.Kind == White && (sq.Entry != 0 || MarkCount(sq) != 0)) return false;
+        }
+    }
+    return true;
+}
+
+void TSolveState::UpdateButtons() {
+    bool allRight = true;
+    for (int r = 1; r <= LastRow() && allRight; ++r) {
+        for (int c = 1; c <= LastCol(); ++c) {
+            const TSquare& sq = WorkCopy.CurrentPuzzle.Sq[r][c];
+            if (sq.Kind == White && sq.Entry != sq.Answer()) {
+                allRight = false;
+                break;
+            }
+        }
+    }
+    const bool blank = BoardBlank();
+    ButtonState.bnUndo = UndoPosition > UndoLowest;
+    ButtonState.bnCheck = !blank;
+    ButtonState.bnClear = !blank;
+    ButtonState.bnFill = !allRight;
+    ButtonState.sbEraser = ButtonState.bnClear;
+    ButtonState.sbFiller = ButtonState.bnFill;
+    ButtonsChangedNow();
+}
+
+void TSolveState::ButtonsChangedNow() {
+    View->ButtonsChanged();
+}
+
+void TSolveState::bnCheckClick() {
+    if (!IsSolving || !ButtonState.Commands) return;
+    for (int r = 1; r <= LastRow(); ++r) {
+        for (int c = 1; c <= LastCol(); ++c) {
+            const TSquare& sq = WorkCopy.CurrentPuzzle.Sq[r][c];
+            if (sq.Kind != White) continue;
+            if (sq.Entry != 0)
+                CheckMarks.EntryCheck[r][c] = sq.Entry != sq.Answer() ? 1 : 2;
+            else if (MarkCount(sq) != 0)
+                CheckMarks.PossibleCheck[r][c] = sq.IsPossible(sq.Answer()) ? 2 : 1;
+            else
+                CheckMarks.PossibleCheck[r][c] = 0;
+        }
+    }
+    ChecksAreShown = true;
+    ButtonState.bnCheck = false;
+    ButtonsChangedNow();
+    View->RepaintBoard();
+}
+
+void TSolveState::AutoCheck() {
+    for (int r = 1; r <= LastRow(); ++r) {
+        for (int c = 1; c <= LastCol(); ++c) {
+            const TSquare& sq = WorkCopy.CurrentPuzzle.Sq[r][c];
+            if (sq.Kind == White && sq.Entry == 0) {
+                ChecksAreShown = true;
+                return;
+            }
+        }
+    }
+    for (int r = 1; r <= LastRow(); ++r) {
+        for (int c = 1; c <= LastCol(); ++c) {
+            const TSquare& sq = WorkCopy.CurrentPuzzle.Sq[r][c];
+            if (sq.Kind == White) CheckMarks.EntryCheck[r][c] = sq.Entry != sq.Answer() ? 1 : 2;
+        }
+    }
+    View->RepaintBoard();
+    ChecksAreShown = true;
+}
+
+void TSolveState::ClearChecks() {
+    if (!ChecksAreShown) return;
+    for (int r = 1; r <= LastRow(); ++r) {
+        for (int c = 1; c <= LastCol(); ++c) {
+            if (CheckMarks.EntryCheck[r][c] == 0 && CheckMarks.PossibleCheck[r][c] == 0) continue;
+            CheckMarks.EntryCheck[r][c] = 0;
+            CheckMarks.PossibleCheck[r][c] = 0;
+            View->RedrawSquare(r, c);
+        }
+    }
+    // Check is offered again, though not on a blank board, where there is nothing to check.
+    ButtonState.bnCheck = !BoardBlank();
+    ButtonsChangedNow();
+    ChecksAreShown = false;
+}
+
+void TSolveState::bnFillClick() {
+    if (!IsSolving || !ButtonState.Commands) return;
+    if (Messages.ShowMsg(kFillAsk, TButtons::OkCancel) != kResultOk) return;
+    for (int r = 1; r <= LastRow(); ++r) {
+        for (int c = 1; c <= LastCol(); ++c) {
+            TSquare& sq = WorkCopy.CurrentPuzzle.Sq[r][c];
+            if (sq.Kind == White) sq.Entry = static_cast<std::uint8_t>(sq.Answer());
+        }
+    }
+    AutoCheck();
+    ChecksAreShown = true;
+    PushUndo();
+    ButtonState.bnCheck = false;
+    ButtonsChangedNow();
+    View->RepaintBoard();
+}
+
+void TSolveState::bnClearClick() {
+    if (!IsSolving || !ButtonState.Commands) return;
+    if (Messages.ShowMsg(kClearAsk, TButtons::OkCancel) != kResultOk) return;
+    for (int r = 1; r <= LastRow(); ++r) {
+        for (int c = 1; c <= LastCol(); ++c) {
+            TSquare& sq = WorkCopy.CurrentPuzzle.Sq[r][c];
+            if (sq.Kind != White) continue;
+            sq.Entry = 0;
+            std::memset(sq.Possible, 0, sizeof sq.Possible);
+            CheckMarks.EntryCheck[r][c] = 0;
+            CheckMarks.PossibleCheck[r][c] = 0;
+        }
+    }
+    PushUndo();
+    View->RepaintBoard();
+}
+
+void TSolveState::bnSaveClick(bool askFirst) {
+    if (!IsSolving) return;
+    if (askFirst) {
+        if (!ButtonState.Commands) return;
+        if (Messages.ShowMsg(kSaveAsk, TButtons::OkCancel) != kResultOk) return;
+    }
+    SaveSlot(Library, WorkCopy.CurrentSlot, WorkCopy);
+    ResetUndo();
+}
+
+void TSolveState::bnResetClick(bool askFirst) {
+    if (!IsSolving) return;
+    if (askFirst) {
+        if (!ButtonState.Commands) return;
+        if (Messages.ShowMsg(kResetAsk, TButtons::OkCancel) != kResultOk) return;
+    }
+    ClearChecks();
+    // The slot was sound when solving started and only Save writes to it since.
+    LoadSlot(Library, WorkCopy.CurrentSlot, WorkCopy);
+    ResetUndo();
+    View->RepaintBoard();
+}
+
+bool TSolveState::PuzzleModified() const {
+    return IsSolving && IsModified(Library, WorkCopy.CurrentSlot, WorkCopy);
+}
+
+void TSolveState::bnReturnClick() {
+    if (!IsSolving) return;
+    IsDragging = false;
+    if (PuzzleModified()) {
+        const TOptionTexts options{"Save this puzzle with your latest changes",
+                                   "Cancel the changes"};
+        if (Messages.ShowOptions(kChangesAsk, 2, options, false, false) == OptionResult(0))
+            bnSaveClick(false);
+        else
+            bnResetClick(false);
+    }
+    IsSolving = false;
+}
+
+void TSolveState::rbModeClick(TSolveMode mode) {
+    IsDragging = false;
+    CurrentMode = mode;
+    if (mode == TSolveMode::Solve) {
+        ButtonState.Commands = true;
+        ButtonState.bnMore = true;
+        UpdateButtons();
+    } else {
+        ButtonState.Commands = false;
+        ButtonState.bnMore = false;
+        ButtonsChangedNow();
+    }
+    View->ModeChanged(mode);
+    // Everything a drag erased or filled since the last mode change becomes one undo step.
+    PushUndo();
+}
+
+bool TSolveState::SquareAt(int x, int y, int squareSize, int& row, int& col) const {
+    if (squareSize <= 0 || x < 0 || y < 0) return false;
+    const int pitch = squareSize + kBoardGridLine;
+    col = x / pitch;
+    row = y / pitch;
+    return row <= LastRow() && col <= LastCol();
+}
+
+bool TSolveState::dgGridMouseDown(int x, int y, TMouseButton button, int squareSize) {
+    int row = 0;
+    int col = 0;
+    if (!IsSolving || !SquareAt(x, y, squareSize, row, col)) return false;
+    ClearChecks();
+    const int pitch = squareSize + kBoardGridLine;
+    const int dx = x - pitch * col;
+    const int dy = y - pitch * row;
+    if (CurrentMode == TSolveMode::Solve) {
+        const TSquare& sq = WorkCopy.CurrentPuzzle.Sq[row][col];
+        if (sq.Kind == White && button != TMouseButton::Middle)
+            ClickWhite(row, col, dx, dy, button, squareSize);
+        else if (sq.Kind == Black)
+            ClickClue(row, col, dx, dy);
+        return false;
+    }
+    IsDragging = true;
+    EditSquare(row, col);
+    return true;
+}
+
+void TSolveState::ClickWhite(int row, int col, int x, int y, TMouseButton button, int squareSize) {
+    TSquare& sq = WorkCopy.CurrentPuzzle.Sq[row][col];
+    const int digit = PadDigitAt(x, y, squareSize);
+    if (button == TMouseButton::Left) {
+        if (sq.Entry != 0) {
+            sq.Entry = 0;
+        } else {
+            sq.Entry = static_cast<std::uint8_t>(digit);
+            AutoCheck();
+        }
+    } else if (sq.Entry == 0) {
+        sq.Possible[digit - 1] = sq.Possible[digit - 1] != 0 ? 0 : 1;
+    }
+    PushUndo();
+    View->RedrawSquare(row, col);
+}
+
+void TSolveState::ClickClue(int row, int col, int x, int y) {
+    const TSquare& clue = WorkCopy.CurrentPuzzle.Sq[row][col];
+    const bool down = !(x > y);
+    const int total = down ? clue.DownTotal : clue.AcrossTotal;
+    const int squares = down ? clue.DownSquares : clue.AcrossSquares;
+    const int dr = down ? 1 : 0;
+    const int dc = down ? 0 : 1;
+
+    std::uint8_t placed[10] = {};
+    std::uint8_t allowed[10] = {};
+    std::uint8_t step[10] = {};
+    LookUp(squares, total, allowed);
+
+    // The run as far as it lies on White squares inside the puzzle; a sound puzzle's run always
+    // does, so this only keeps a bad length from reaching past the grid.
+    int length = 0;
+    while (length < squares && length < 9) {
+        const int r = row + dr * (length + 1);
+        const int c = col + dc * (length + 1);
+        if (r > LastRow() || c > LastCol() || WorkCopy.CurrentPuzzle.Sq[r][c].Kind != White) break;
+        ++length;
+    }
+
+    for (int k = 1; k <= length; ++k) {
+        const int r = row + dr * k;
+        const int c = col + dc * k;
+        TSquare& sq = WorkCopy.CurrentPuzzle.Sq[r][c];
+        if (MarkCount(sq) == 1) {
+            for (int d = 1; d <= 9; ++d)
+                if (sq.IsPossible(d)) sq.Entry = static_cast<std::uint8_t>(d);
+            View->RedrawSquare(r, c);
+            AutoCheck();
+        }
+        if (sq.Entry >= 1 && sq.Entry <= 9) placed[sq.Entry] = 1;
+    }
+
+    // Each placed digit leaves a shorter run with a smaller total; its digits bound the others.
+    // Taken upward and then downward, as either order alone can miss a bound.
+    for (int pass = 0; pass < 2; ++pass) {
+        int t = total;
+        int n = squares;
+        for (int i = 1; i <= 9; ++i) {
+            const int d = pass == 0 ? i : 10 - i;
+            if (placed[d] == 0) continue;
+            t -= d;
+            n -= 1;
+            LookUp(n, t, step);
+            for (int e = 1; e <= 9; ++e) allowed[e] = allowed[e] != 0 && step[e] != 0 ? 1 : 0;
+        }
+    }
+
+    for (int k = 1; k <= length; ++k) {
+        const int r = row + dr * k;
+        const int c = col + dc * k;
+        TSquare& sq = WorkCopy.CurrentPuzzle.Sq[r][c];
+        if (sq.Entry != 0) continue;
+        const bool unmarked = MarkCount(sq) == 0;
+        for (int d = 1; d <= 9; ++d) {
+            const bool keep = allowed[d] != 0 && placed[d] == 0 && (unmarked || sq.IsPossible(d));
+            sq.Possible[d - 1] = keep ? 1 : 0;
+        }
+        View->RedrawSquare(r, c);
+    }
+
+    PushUndo();
+    if (total <= 1 || squares <= 1) return;
+
+    const int oldRow = Selected.ClueRow;
+    const int oldCol = Selected.ClueCol;
+    Selected.RunSquares = squares;
+    Selected.RunTotal = total;
+    std::copy(std::begin(placed), std::end(placed), std::begin(Selected.Placed));
+    Selected.ClueRow = row;
+    Selected.ClueCol = col;
+    Selected.IsDown = down ? 1 : 0;
+    View->SelectionChanged(oldRow, oldCol);
+}
+
+bool TSolveState::EditSquare(int row, int col) {
+    TSquare& sq = WorkCopy.CurrentPuzzle.Sq[row][col];
+    if (sq.Kind != White) return false;
+    if (CurrentMode == TSolveMode::Erase) {
+        sq.Entry = 0;
+        std::memset(sq.Possible, 0, sizeof sq.Possible);
+        CheckMarks.EntryCheck[row][col] = 0;
+        CheckMarks.PossibleCheck[row][col] = 0;
+    } else {
+        sq.Entry = static_cast<std::uint8_t>(sq.Answer());
+    }
+    AutoCheck();
+    View->RedrawSquare(row, col);
+    return true;
+}
+
+bool TSolveState::dgGridDragOver(int x, int y, int squareSize) {
+    int row = 0;
+    int col = 0;
+    if (!IsSolving || !IsDragging || CurrentMode == TSolveMode::Solve) return false;
+    if (!SquareAt(x, y, squareSize, row, col)) return false;
+    return EditSquare(row, col);
+}
+
+void TSolveState::dgGridEndDrag() {
+    IsDragging = false;
+}
+
+}  // namespace xs
