@@ -93,6 +93,8 @@ TBatchResult TCreationBatch::Run(TPuzzleLibrary& lib, std::int32_t& lastPuzzleId
                                  const std::function<void(const TBatchStep&)>& afterEach) {
     if (!IsValidSizeCode(SizeCode) || BatchProblem(CreateCounts, lib.Counts) != nullptr)
         return TBatchResult::Refused;
+    // A damaged Id counter can leave no Id to give; say so before any work is done.
+    if (NextPuzzleId(lib, lastPuzzleId) == 0) return TBatchResult::Refused;
 
     control.CancelRequested = false;
     std::memset(&buffer_, 0, sizeof buffer_);
@@ -115,8 +117,13 @@ TBatchResult TCreationBatch::Run(TPuzzleLibrary& lib, std::int32_t& lastPuzzleId
             if (MakePuzzle(control)) {
                 slot = AppendPuzzle(lib, lastPuzzleId, buffer_, static_cast<TPuzzleSize>(SizeCode),
                                     level);
-                CreateCounts[0] -= 1;
-                CreateCounts[level] -= 1;
+                if (slot != 0) {
+                    CreateCounts[0] -= 1;
+                    CreateCounts[level] -= 1;
+                } else {
+                    // The library had no room or no Id left after all: stop as at a full library.
+                    control.CancelRequested = true;
+                }
             }
             if (afterEach) afterEach(TBatchStep{level, slot});
         }

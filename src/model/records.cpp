@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
 
 namespace xs {
 
@@ -62,14 +63,39 @@ bool IsModified(const TPuzzleLibrary& lib, int slot, const TWorkingCopy& work) {
     return false;
 }
 
+TPuzzleCounts CountSlots(const TPuzzleLibrary& lib) {
+    TPuzzleCounts counts{};
+    for (int slot = MaxPuzzles; slot >= 1 && counts.Total == 0; --slot)
+        if (lib.Info(slot).Id >= 1) counts.Total = slot;
+    for (int slot = 1; slot <= counts.Total; ++slot) {
+        const TPuzzleInfo& info = lib.Info(slot);
+        const int d = info.Difficulty;
+        if (info.Id >= 1 && d >= kMinDifficulty && d <= kMaxDifficulty)
+            counts.ByDifficulty[d - 1] += 1;
+    }
+    return counts;
+}
+
+std::int32_t NextPuzzleId(const TPuzzleLibrary& lib, std::int32_t lastPuzzleId) {
+    std::int32_t largest = std::max<std::int32_t>(lastPuzzleId, 0);
+    for (const TPuzzleInfo& info : lib.Infos) largest = std::max(largest, info.Id);
+    return largest == std::numeric_limits<std::int32_t>::max() ? 0 : largest + 1;
+}
+
 int AppendPuzzle(TPuzzleLibrary& lib, std::int32_t& lastPuzzleId, const TPuzzleGrid& grid,
                  TPuzzleSize size, int difficulty) {
-    lastPuzzleId += 1;
-    lib.Counts.Total += 1;
-    lib.Counts.ByDifficulty[difficulty - 1] += 1;
-    const int slot = lib.Counts.Total;
+    if (difficulty < kMinDifficulty || difficulty > kMaxDifficulty) return 0;
+    if (!IsValidSizeCode(static_cast<int>(size))) return 0;
+    TPuzzleCounts counts = CountSlots(lib);
+    const std::int32_t id = NextPuzzleId(lib, lastPuzzleId);
+    if (counts.Total >= MaxPuzzles || id == 0) return 0;
+    counts.Total += 1;
+    counts.ByDifficulty[difficulty - 1] += 1;
+    const int slot = counts.Total;
+    lastPuzzleId = id;
+    lib.Counts = counts;
     TPuzzleInfo& info = lib.Info(slot);
-    info.Id = lastPuzzleId;
+    info.Id = id;
     info.Size = static_cast<std::uint8_t>(size);
     info.Difficulty = static_cast<std::uint8_t>(difficulty);
     lib.Grid(slot) = grid;

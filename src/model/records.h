@@ -118,8 +118,17 @@ void LoadSlot(const TPuzzleLibrary& lib, int slot, TWorkingCopy& work);
 void SaveSlot(TPuzzleLibrary& lib, int slot, const TWorkingCopy& work);
 // True when a White square of the working copy differs from the slot in Entry or Possible.
 bool IsModified(const TPuzzleLibrary& lib, int slot, const TWorkingCopy& work);
-// Stores a new puzzle at the next free slot with the next Id. The caller guarantees that fewer
-// than 100 puzzles are stored and that difficulty is 1..5. Returns the slot.
+// The counters as the slots give them, for a library read from a file that may be damaged:
+// Total is the last slot holding a puzzle (Id 1 or more), so that no stored puzzle lies above it;
+// ByDifficulty counts the puzzles of slots 1..Total by their stars (1..5; others are not counted).
+TPuzzleCounts CountSlots(const TPuzzleLibrary& lib);
+// The Id for the next new puzzle: one more than the larger of lastPuzzleId and every stored Id,
+// so that no Id is given twice whatever the stored counter says; 0 when no Id is left.
+std::int32_t NextPuzzleId(const TPuzzleLibrary& lib, std::int32_t lastPuzzleId);
+// Stores a new puzzle after the last stored one with NextPuzzleId, sets lastPuzzleId to that Id and
+// replaces the counters by CountSlots plus the new puzzle. Returns the slot, or 0 when the puzzle
+// cannot be stored (every slot in use, no Id left, difficulty outside 1..5 or an unknown size);
+// the library and lastPuzzleId are then unchanged.
 int AppendPuzzle(TPuzzleLibrary& lib, std::int32_t& lastPuzzleId, const TPuzzleGrid& grid,
                  TPuzzleSize size, int difficulty);
 // Removes the marked slots (remove[slot - 1]), keeping the order of the others and closing the

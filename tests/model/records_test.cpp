@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <limits>
 #include <memory>
 
 namespace xs {
@@ -131,6 +132,64 @@ TEST_F(Library, AppendThenDeleteKeepsIdsAndOrder) {
     for (int n : lib->Counts.ByDifficulty) sum += n;
     EXPECT_EQ(sum, 15);
     EXPECT_EQ(lib->Counts.ByDifficulty[3], 3);  // slot 3 had 4 stars, the new one too
+}
+
+// The stored counters come from a file and may hold anything; the slots decide.
+TEST_F(Library, AppendTrustsTheSlotsOverDamagedCounters) {
+    constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+    struct Case {
+        const char* what;
+        std::int32_t lastId;
+        std::int32_t total;         // stored Total
+        std::int32_t byDifficulty;  // stored in every ByDifficulty
+        int stored;                 // puzzles in slots 1..stored, Ids 1..stored
+        std::int32_t extraId;       // Id of one more puzzle in slot stored + 1; 0 for none
+        int wantSlot;               // 0: refused
+        std::int32_t wantId;
+    };
+    const Case cases[] = {
+        {"consistent", 3, 3, 0, 3, 0, 4, 4},
+        {"last Id behind the stored Ids", 0, 3, 0, 3, 0, 4, 4},
+        {"negative last Id", -7, 3, 0, 3, 0, 4, 4},
+        {"negative last Id, empty library", std::numeric_limits<std::int32_t>::min(), 0, 0, 0, 0, 1,
+         1},
+        {"total too small: the last stored puzzle is kept", 3, 0, 0, 3, 0, 4, 4},
+        {"total far too large", 3, 5000, 0, 3, 0, 4, 4},
+        {"negative total", 3, -1, 0, 3, 0, 4, 4},
+        {"counts at their limit", 3, kMax, kMax, 3, 0, 4, 4},
+        {"largest Id in a slot", 3, 4, 0, 3, kMax - 1, 5, kMax},
+        {"last Id at the largest Id", kMax, 3, 0, 3, 0, 0, 0},
+        {"largest Id stored", 3, 4, 0, 3, kMax, 0, 0},
+        {"one Id left", kMax - 1, 3, 0, 3, 0, 4, kMax},
+        {"every slot in use", 100, 100, 0, 100, 0, 0, 0},
+        {"last slot in use behind a small total", 100, 99, 0, 99, 100, 0, 0},
+        {"one slot left", 99, 99, 0, 99, 0, 100, 100},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        SetUp();
+        for (int slot = 1; slot <= c.stored; ++slot) lib->Info(slot) = {slot, 3, 2, {}};
+        if (c.extraId != 0) lib->Info(c.stored + 1) = {c.extraId, 3, 5, {}};
+        lib->Counts.Total = c.total;
+        for (auto& n : lib->Counts.ByDifficulty) n = c.byDifficulty;
+        const TPuzzleLibrary before = *lib;
+        std::int32_t lastId = c.lastId;
+
+        const int slot = AppendPuzzle(*lib, lastId, Tagged(77), TPuzzleSize::Mini, 1);
+        EXPECT_EQ(slot, c.wantSlot);
+        if (slot == 0) {
+            EXPECT_EQ(lastId, c.lastId);
+            EXPECT_EQ(std::memcmp(&before, lib.get(), sizeof before), 0);
+            continue;
+        }
+        EXPECT_EQ(lastId, c.wantId);
+        EXPECT_EQ(lib->Info(slot).Id, c.wantId);
+        EXPECT_EQ(lib->Grid(slot).Sq[1][1].Answer(), 77);
+        const int extra = c.extraId != 0 ? 1 : 0;
+        const TPuzzleCounts want{c.stored + extra + 1, {1, c.stored, 0, 0, extra}};
+        EXPECT_EQ(lib->Counts.Total, want.Total);
+        for (int d = 0; d < 5; ++d) EXPECT_EQ(lib->Counts.ByDifficulty[d], want.ByDifficulty[d]);
+    }
 }
 
 TEST_F(Library, CompactingADamagedCountStaysInsideTheLibrary) {
