@@ -129,7 +129,10 @@ bool FormatCombos(int squares, int total, std::string& text, std::string& proble
     }
     std::string digits;
     for (int d = 1; d <= 9; ++d)
-        if (flags[d] != 0) digits += (digits.empty() ? "" : " ") + std::to_string(d);
+        if (flags[d] != 0) {
+            if (!digits.empty()) digits += ' ';
+            digits += static_cast<char>('0' + d);
+        }
     // One square has no combination text; its one digit is its combination.
     std::string combos(CombinationText(squares, total));
     if (squares == 1) combos = digits;
