@@ -1,1 +1,272 @@
-// Placeholder, filled in by the solve screen work.
+// Tests of board and preview squares drawn on the recording canvas.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <optional>
+#include <string>
+
+#include "font_canvas.h"
+#include "solve/board_render.h"
+#include "support/recording_canvas.h"
+
+namespace xs {
+namespace {
+
+using test::TCanvasCall;
+using test::TCanvasOp;
+using test::TFontSizedCanvas;
+using test::TRecordingCanvas;
+
+TRect SquareAt(int left, int top, int size) {
+    return {left, top, left + size, top + size};
+}
+
+// The last call that drew `text`.
+std::optional<TCanvasCall> TextCall(const TRecordingCanvas& canvas, const std::string& text) {
+    std::optional<TCanvasCall> found;
+    for (const TCanvasCall& c : canvas.Calls)
+        if ((c.Op == TCanvasOp::TextOut || c.Op == TCanvasOp::TextRect) && c.Text == text)
+            found = c;
+    return found;
+}
+
+struct TBoardFixture : ::testing::Test {
+    TPuzzleGrid Grid{};
+    TCheckMarks Checks;
+    TSelectedRun Selected;
+    TBoardView View() { return {&Grid, &Checks, &Selected, kHighlightOrange}; }
+    TSquare& Sq(int r, int c) { return Grid.Sq[r][c]; }
+};
+
+using BoardSquare = TBoardFixture;
+
+TEST_F(BoardSquare, FontsGrowAtFortyPixels) {
+    struct TCase {
+        int Size;
+        int CluePoints;
+        int EntryPoints;
+    };
+    for (const TCase& tc : {TCase{39, 8, 16}, TCase{40, 10, 18}}) {
+        Sq(1, 1) = TSquare{Black, {}, 23, 0, 3, 0, 0, {}};
+        Sq(1, 2).Kind = White;
+        Sq(1, 2).Entry = 4;
+        TRecordingCanvas canvas;
+        dgGridDrawCell(canvas, View(), 1, 1, SquareAt(0, 0, tc.Size));
+        dgGridDrawCell(canvas, View(), 2, 1, SquareAt(100, 0, tc.Size));
+        EXPECT_EQ(TextCall(canvas, "23")->FontPoints, tc.CluePoints) << tc.Size;
+        EXPECT_EQ(TextCall(canvas, "4")->FontPoints, tc.EntryPoints) << tc.Size;
+    }
+}
+
+TEST_F(BoardSquare, PadColoursFollowThePossibleCheck) {
+    struct TCase {
+        int Check;
+        bool Marked;
+        TColor Text;
+        TColor Back;
+    };
+    const TCase cases[] = {
+        {0, true, kBlue, kLightYellow}, {0, false, kSilver, kWhite},
+        {1, true, kBlue, kRed},         {1, false, kRed, kRed},
+        {2, true, kBlue, kLightGreen},  {2, false, kLightGreen, kLightGreen},
+    };
+    Sq(2, 3).Kind = White;
+    Sq(2, 3).Possible[4] = 1;  // digit 5 marked
+    for (const TCase& tc : cases) {
+        Checks.PossibleCheck[2][3] = tc.Check;
+        TRecordingCanvas canvas;
+        dgGridDrawCell(canvas, View(), 3, 2, SquareAt(0, 0, 30));
+        const TCanvasCall pad = *TextCall(canvas, tc.Marked ? "5" : "1");
+        EXPECT_EQ(pad.TextColor, tc.Text) << tc.Check << tc.Marked;
+        EXPECT_EQ(pad.Brush, tc.Back) << tc.Check << tc.Marked;
+        EXPECT_EQ(pad.Face, "Small Fonts");
+    }
+}
+
+TEST_F(BoardSquare, PadCellsAreThirdsWithTheMiddleTakingTheRest) {
+    // 32 pixels: t = 10, so the middle column and row are 12 wide.
+    Sq(1, 1).Kind = White;
+    TRecordingCanvas canvas;
+    dgGridDrawCell(canvas, View(), 1, 1, SquareAt(100, 200, 32));
+    const TRect expected[9] = {
+        {100, 200, 110, 210}, {110, 200, 122, 210}, {122, 200, 132, 210},
+        {100, 210, 110, 222}, {110, 210, 122, 222}, {122, 210, 132, 222},
+        {100, 222, 110, 232}, {110, 222, 122, 232}, {122, 222, 132, 232},
+    };
+    for (int d = 1; d <= 9; ++d) {
+        const TCanvasCall cell = *TextCall(canvas, std::to_string(d));
+        EXPECT_EQ(cell.Rect, expected[d - 1]) << d;
+    }
+}
+
+TEST_F(BoardSquare, EntryCheckColoursReachAPixelFurther) {
+    struct TCase {
+        int Check;
+        TColor Back;
+        int Grow;
+    };
+    Sq(1, 1).Kind = White;
+    Sq(1, 1).Entry = 6;
+    for (const TCase& tc : {TCase{0, kWhite, 0}, TCase{1, kRed, 1}, TCase{2, kLightGreen, 1}}) {
+        Checks.EntryCheck[1][1] = tc.Check;
+        TRecordingCanvas canvas;
+        dgGridDrawCell(canvas, View(), 1, 1, SquareAt(10, 10, 30));
+        const TCanvasCall fill = canvas.Of(TCanvasOp::Rectangle).front();
+        EXPECT_EQ(fill.Brush, tc.Back) << tc.Check;
+        EXPECT_EQ(fill.Rect, SquareAt(10, 10, 30 + tc.Grow)) << tc.Check;
+        EXPECT_EQ(TextCall(canvas, "6")->Brush, tc.Back) << tc.Check;
+        EXPECT_TRUE(TextCall(canvas, "1") == std::nullopt) << "an entry hides the pad";
+    }
+}
+
+TEST_F(BoardSquare, DownOnlyClueHasTheDiagonalAndItsNumberLowerLeft) {
+    Sq(0, 1) = TSquare{Black, {}, 0, 17, 0, 2, 0, {}};
+    TRecordingCanvas canvas;
+    const TRect r = SquareAt(40, 0, 40);
+    dgGridDrawCell(canvas, View(), 1, 0, r);
+    ASSERT_EQ(canvas.Texts(), std::vector<std::string>{"17"});
+    const TCanvasCall text = *TextCall(canvas, "17");
+    EXPECT_LT(text.At.X + 14, r.Left + 20);  // two characters of 7 pixels inside the left half
+    EXPECT_GE(text.At.Y, r.Top + 20);
+    const auto lines = canvas.Of(TCanvasOp::Line);
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [&](const TCanvasCall& l) {
+        return l.Pen == kWhite && l.At == TPoint{40, 0} && l.To == TPoint{79, 39};
+    }));
+}
+
+TEST_F(BoardSquare, ClueWithoutTotalsHasNoDiagonal) {
+    Sq(0, 0).Kind = Black;
+    TRecordingCanvas canvas;
+    dgGridDrawCell(canvas, View(), 0, 0, SquareAt(0, 0, 30));
+    for (const TCanvasCall& l : canvas.Of(TCanvasOp::Line)) EXPECT_EQ(l.Pen, kBlack);
+}
+
+TEST_F(BoardSquare, SelectedClueShowsItsTriangleInTheHighlightColour) {
+    struct TCase {
+        std::uint8_t IsDown;
+        std::vector<TPoint> Triangle;
+        const char* Lit;
+        const char* Plain;
+    };
+    const TCase cases[] = {
+        {0, {{0, 0}, {29, 0}, {29, 29}}, "12", "9"},
+        {1, {{0, 0}, {29, 29}, {0, 29}}, "9", "12"},
+    };
+    Sq(1, 1) = TSquare{Black, {}, 12, 9, 2, 2, 0, {}};
+    const TColor custom{0x123456};
+    for (const TCase& tc : cases) {
+        Selected.ClueRow = 1;
+        Selected.ClueCol = 1;
+        Selected.IsDown = tc.IsDown;
+        TBoardView view = View();
+        view.Highlight = custom;
+        TRecordingCanvas canvas;
+        dgGridDrawCell(canvas, view, 1, 1, SquareAt(0, 0, 30));
+        const auto polygons = canvas.Of(TCanvasOp::Polygon);
+        ASSERT_EQ(polygons.size(), 1u);
+        EXPECT_EQ(polygons[0].Points, tc.Triangle);
+        EXPECT_EQ(polygons[0].Brush, custom);
+        EXPECT_EQ(TextCall(canvas, tc.Lit)->Brush, custom);
+        EXPECT_EQ(TextCall(canvas, tc.Lit)->TextColor, kBlack);
+        EXPECT_EQ(TextCall(canvas, tc.Plain)->Brush, kNavy);
+        EXPECT_EQ(TextCall(canvas, tc.Plain)->TextColor, kWhite);
+    }
+    // Another clue square is not highlighted.
+    TRecordingCanvas other;
+    Sq(2, 0) = Sq(1, 1);
+    dgGridDrawCell(other, View(), 0, 2, SquareAt(0, 0, 30));
+    EXPECT_TRUE(other.Of(TCanvasOp::Polygon).empty());
+}
+
+TEST_F(BoardSquare, EveryKindEndsWithItsLeftAndTopEdgesInsideTheSquare) {
+    Sq(1, 1).Kind = Black;
+    Sq(1, 2).Kind = White;
+    Sq(1, 3).Kind = 7;  // damaged
+    const int cells[][2] = {{1, 1}, {1, 2}, {1, 3}, {0, 26}, {-1, 0}};
+    for (const auto& rc : cells) {
+        for (const bool preview : {false, true}) {
+            TRecordingCanvas canvas;
+            if (preview)
+                dgSmallDrawCell(canvas, Grid, rc[1], rc[0], SquareAt(20, 60, 30));
+            else
+                dgGridDrawCell(canvas, View(), rc[1], rc[0], SquareAt(20, 60, 30));
+            const auto lines = canvas.Of(TCanvasOp::Line);
+            ASSERT_GE(lines.size(), 2u);
+            const TCanvasCall left = lines[lines.size() - 2];
+            const TCanvasCall top = lines.back();
+            EXPECT_EQ(left.Pen, kBlack);
+            EXPECT_EQ(left.At, (TPoint{20, 60}));
+            EXPECT_EQ(left.To, (TPoint{20, 89}));
+            EXPECT_EQ(top.To, (TPoint{49, 60}));
+        }
+    }
+}
+
+TEST(PreviewSquare, MarkedEmptySquareIsPaleYellowWithoutAPad) {
+    TPuzzleGrid grid{};
+    grid.Sq[1][1].Kind = White;
+    grid.Sq[1][1].Possible[8] = 1;
+    grid.Sq[1][2] = grid.Sq[1][1];
+    grid.Sq[1][2].Entry = 3;  // an entry wins over the marks
+    grid.Sq[1][3].Kind = White;
+    struct TCase {
+        int Col;
+        TColor Back;
+    };
+    for (const TCase& tc : {TCase{1, kPaleYellow}, TCase{2, kWhite}, TCase{3, kWhite}}) {
+        TRecordingCanvas canvas;
+        dgSmallDrawCell(canvas, grid, tc.Col, 1, SquareAt(0, 0, 20));
+        EXPECT_EQ(canvas.Of(TCanvasOp::Rectangle).front().Brush, tc.Back) << tc.Col;
+        EXPECT_EQ(canvas.Texts().size(), tc.Col == 2 ? 1u : 0u) << tc.Col;
+    }
+}
+
+TEST(PreviewSquare, ClueFontStepsDownUntilALineFitsHalfTheSquare) {
+    // Lines are points + 3 high on this canvas.
+    struct TCase {
+        int Size;
+        const char* Face;
+        int Points;
+    };
+    const TCase cases[] = {
+        {26, "Arial", 10},      {25, "Arial", 8},       {22, "Arial", 8},
+        {21, "Small Fonts", 7}, {18, "Small Fonts", 6}, {17, "Small Fonts", 5},
+        {10, "Small Fonts", 5},
+    };
+    TPuzzleGrid grid{};
+    grid.Sq[0][1] = TSquare{Black, {}, 0, 45, 0, 9, 0, {}};
+    for (const TCase& tc : cases) {
+        TFontSizedCanvas canvas;
+        dgSmallDrawCell(canvas, grid, 1, 0, SquareAt(0, 0, tc.Size));
+        const TCanvasCall text = *TextCall(canvas, "45");
+        EXPECT_EQ(text.Face, tc.Face) << tc.Size;
+        EXPECT_EQ(text.FontPoints, tc.Points) << tc.Size;
+    }
+}
+
+TEST(PaintGrid, PartOfAGridLiesFromTheOriginWithGridLinesBetween) {
+    TPuzzleGrid grid{};
+    grid.Sq[1][1].Kind = White;
+    grid.Sq[1][1].Entry = 8;
+    grid.Sq[2][2].Kind = White;
+    grid.Sq[2][2].Entry = 9;
+    const TGridGeometry geometry{100, 50, 20, 2};
+    TRecordingCanvas canvas;
+    PaintBoard(canvas, {&grid, nullptr, nullptr, kHighlightOrange}, geometry, {1, 1, 2, 2});
+    EXPECT_EQ(canvas.Calls.front().Rect, (TRect{100, 50, 144, 94}));  // grid lines under all
+    EXPECT_EQ(TextCall(canvas, "8")->Brush, kWhite);
+    const auto squares = canvas.Of(TCanvasOp::Rectangle);
+    ASSERT_EQ(squares.size(), 4u);
+    EXPECT_EQ(squares[0].Rect, SquareAt(100, 50, 20));
+    EXPECT_EQ(squares[3].Rect, SquareAt(122, 72, 20));
+
+    // A range reaching outside the grid keeps the squares inside it in their places.
+    TRecordingCanvas clipped;
+    PaintPreview(clipped, grid, {0, 0, 10, 1}, {-1, 24, 0, 27});
+    const auto previewSquares = clipped.Of(TCanvasOp::Line);
+    EXPECT_EQ(previewSquares.size(), 2u * 2);  // (0, 24) and (0, 25) only
+    EXPECT_EQ(previewSquares.front().At, (TPoint{0, 11}));
+}
+
+}  // namespace
+}  // namespace xs
