@@ -10,6 +10,8 @@
 
 namespace xs {
 
+class TDataFileLock;
+
 // Where the data file and the earlier edition's file are looked for.
 struct TDataFilePaths {
     QString DataFile{};     // ".../VelmorDuvidOzad.dat"
@@ -24,7 +26,8 @@ constexpr const char* kOldDataFileName = "VelmorXSData.dat";
 // The folder below the user's data location that holds the file when the program folder cannot.
 constexpr const char* kUserDataFolderName = "VelmorDuvidOzad";
 
-// Added to the data file's name for the copy of a file too short to read, kept at the next write.
+// Added to the data file's name for a file that could not be read, set aside before it would be
+// replaced; further ones get ".1", ".2", ... after it, so that every one is kept.
 constexpr const char* kUnreadableSuffix = ".unreadable";
 
 // Shown when the data file cannot be created or opened for writing.
@@ -64,10 +67,30 @@ bool ReadDataFile(TDataFileRecord& record, const TDataFilePaths& paths);
 // companion leaves them as it found them, so that a file it made still gets the first-run path.
 enum class TValidMark { Set, Keep };
 
-// Writes the whole record, Valid set to 1 (unless told to keep it), so that the old file is
-// replaced only by a complete new one; an old file too short to be read is first copied aside
-// (kUnreadableSuffix). Failures are shown through messages. Returns true when written.
+// True when a regular file is at path that does not give a whole image: it cannot be opened
+// (permission denied), reading it fails (an I/O error) or it is too short.
+bool IsUnreadableDataFile(const QString& path);
+// Moves an unreadable data file aside, by rename within its folder, to the first free name of
+// path + kUnreadableSuffix, then + ".1", ".2", ... Returns the new name; empty when there was
+// nothing unreadable at path or it could not be moved.
+QString SetAsideUnreadable(const QString& path);
+
+// The names that the save's temporary file takes beside the data file: the data file's name, a
+// dot and six letters. Those whose letters are all of one case are never taken for ours, so that
+// a copy named, say, ".backup" is left alone.
+bool IsSaveLeftoverName(const QString& dataFileName, const QString& candidate);
+
+// Writes the whole record, Valid set to 1 (unless told to keep it), to a temporary file beside
+// the data file that replaces it only when complete; then syncs the folder, so that a save that
+// reports success survives a power cut. Before that:
+// - an existing file that cannot be read is set aside (SetAsideUnreadable); when that fails
+//   nothing is written rather than lose it;
+// - with `lock` held on this data file, temporary files left by a save that was killed are
+//   removed (IsSaveLeftoverName);
+// - the new file takes the old one's mode, and, when running as root, its owner and group.
+// Failures are shown through messages (message A when the file cannot be opened, B when writing
+// or committing fails). Returns true when written.
 bool WriteDataFile(TDataFileRecord& record, const TDataFilePaths& paths, TMessages& messages,
-                   TValidMark valid = TValidMark::Set);
+                   TValidMark valid = TValidMark::Set, const TDataFileLock* lock = nullptr);
 
 }  // namespace xs

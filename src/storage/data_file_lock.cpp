@@ -1,11 +1,29 @@
 // One writer at a time: a QLockFile beside the data file, taken over when its holder has died.
 #include "storage/data_file_lock.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
 
 namespace xs {
+
+namespace {
+
+// A lock file that names no process (emptied or cut short by a crash or a full disk) would
+// otherwise never count as stale. It is only judged after a grace period, because its maker
+// writes the name just after creating it; removal still fails while a live holder keeps its
+// system lock on the file.
+bool HoldsNoOwner(const QLockFile& lock, const QString& path) {
+    qint64 pid = 0;
+    QString host;
+    QString app;
+    if (lock.getLockInfo(&pid, &host, &app)) return false;
+    const QDateTime changed = QFileInfo(path).lastModified();
+    return changed.isValid() && changed.secsTo(QDateTime::currentDateTime()) >= 5;
+}
+
+}  // namespace
 
 TDataFileLock::TDataFileLock(const QString& dataFile)
     : LockPath_(LockPathFor(dataFile)), Lock_(std::make_unique<QLockFile>(LockPath_)) {
@@ -28,7 +46,10 @@ TLockResult TDataFileLock::TryLock() {
     const QString folder = QFileInfo(LockPath_).absolutePath();
     QDir().mkpath(folder);
     // tryLock(0) removes a stale lock (its process gone) and retries once by itself.
-    if (Lock_->tryLock(0)) {
+    bool locked = Lock_->tryLock(0);
+    if (!locked && Lock_->error() == QLockFile::LockFailedError && HoldsNoOwner(*Lock_, LockPath_))
+        locked = Lock_->removeStaleLockFile() && Lock_->tryLock(0);
+    if (locked) {
         result.Status = TLockStatus::Locked;
         return result;
     }

@@ -7,6 +7,7 @@
 
 #include <csignal>
 
+#include <QDateTime>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -74,6 +75,25 @@ TEST(DataFileLock, TwoHoldersInOneProcessExcludeEachOtherUntilUnlock) {
     first.Unlock();
     EXPECT_FALSE(QFile::exists(first.LockPath()));
     EXPECT_EQ(second.TryLock().Status, TLockStatus::Locked);
+}
+
+TEST(DataFileLock, ALockFileNamingNoProcessIsTakenOverOnlyOnceItIsOld) {
+    QTemporaryDir dir;
+    TDataFileLock lock(dir.filePath(QStringLiteral("lib.dat")));
+    for (const QByteArray& content : {QByteArray(), QByteArray("garbage")}) {
+        SCOPED_TRACE(content.toStdString());
+        QFile file(lock.LockPath());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        file.close();
+        EXPECT_EQ(lock.TryLock().Status, TLockStatus::HeldByOther) << "it may be just made";
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        file.setFileTime(QDateTime::currentDateTime().addSecs(-6),
+                         QFileDevice::FileModificationTime);
+        file.close();
+        EXPECT_EQ(lock.TryLock().Status, TLockStatus::Locked);
+        lock.Unlock();
+    }
 }
 
 TEST(DataFileLock, UnwritableFolderIsReportedNotMistakenForAHolder) {

@@ -304,24 +304,6 @@ TEST_F(DataFileTest, AWrittenFileAlwaysHasValidSet) {
     EXPECT_EQ(record->Settings.Valid, 1);
 }
 
-TEST_F(DataFileTest, AFileTooShortToReadIsCopiedAsideOnceWhenReplaced) {
-    const Bytes first(5000, 0x11);
-    WriteBytes(paths.DataFile, first);
-    auto record = ZeroRecord();
-    EXPECT_FALSE(ReadDataFile(*record, paths));
-    test::TScriptedMessages messages;
-    ASSERT_TRUE(WriteDataFile(*record, paths, messages));
-    const QString aside = paths.DataFile + kUnreadableSuffix;
-    EXPECT_TRUE(ReadBytes(aside) == first);
-    EXPECT_EQ(ReadBytes(paths.DataFile).size(), kDataFileSize);
-    // A full file is replaced without a copy; an earlier copy is not overwritten.
-    ASSERT_TRUE(WriteDataFile(*record, paths, messages));
-    WriteBytes(paths.DataFile, Bytes(10, 0x22));
-    ASSERT_TRUE(WriteDataFile(*record, paths, messages));
-    EXPECT_TRUE(ReadBytes(aside) == first);
-    EXPECT_TRUE(messages.Shown.empty());
-}
-
 TEST_F(DataFileTest, WritingCreatesAMissingFolder) {
     TDataFilePaths nested;
     nested.DataFile = dir.filePath("user/data/") + kDataFileName;

@@ -1,0 +1,137 @@
+// What a save does around the image: unreadable files kept, leftovers removed, mode and owner kept.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <memory>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "storage/data_file.h"
+#include "storage/data_file_lock.h"
+#include "support/scripted_messages.h"
+
+namespace xs {
+namespace {
+
+class DataFileWrite : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    TDataFilePaths paths;
+    std::unique_ptr<TDataFileRecord> record = std::make_unique<TDataFileRecord>();
+    test::TScriptedMessages messages;
+
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        paths.DataFile = dir.filePath(kDataFileName);
+    }
+    void Put(const QString& name, qint64 size, char fill = 'x') {
+        QFile file(dir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(size, fill));
+    }
+    QByteArray Contents(const QString& name) const {
+        QFile file(dir.filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    QStringList Names() const {
+        return QDir(dir.path()).entryList(QDir::Files | QDir::System | QDir::Hidden, QDir::Name);
+    }
+};
+
+TEST_F(DataFileWrite, EveryUnreadableFileIsKeptUnderItsOwnNumberAndAGoodOneIsNot) {
+    const QString data = kDataFileName;
+    const QString aside = data + kUnreadableSuffix;
+    Put(data, 5000, 'a');
+    ASSERT_TRUE(WriteDataFile(*record, paths, messages));
+    Put(data, 0);
+    ASSERT_TRUE(WriteDataFile(*record, paths, messages));
+    // A dangling link holds a name too; the next copy goes past it.
+    ASSERT_TRUE(QFile::link(dir.filePath(QStringLiteral("gone")), dir.filePath(aside + ".2")));
+    Put(data, static_cast<qint64>(kDataFileSize) - 1, 'c');
+    ASSERT_TRUE(WriteDataFile(*record, paths, messages));
+    // A good file is replaced without a copy.
+    ASSERT_TRUE(WriteDataFile(*record, paths, messages));
+
+    EXPECT_EQ(Names(), (QStringList{data, aside, aside + ".1", aside + ".2", aside + ".3"}));
+    EXPECT_EQ(Contents(aside), QByteArray(5000, 'a'));
+    EXPECT_EQ(Contents(aside + ".1"), QByteArray());
+    EXPECT_EQ(Contents(aside + ".3").size(), static_cast<qint64>(kDataFileSize) - 1);
+    EXPECT_EQ(QFileInfo(paths.DataFile).size(), static_cast<qint64>(kDataFileSize));
+    EXPECT_TRUE(messages.Shown.empty());
+}
+
+TEST_F(DataFileWrite, AFileThatCannotBeOpenedIsSetAsideWhole) {
+    if (geteuid() == 0) GTEST_SKIP() << "root reads files without read permission";
+    Put(kDataFileName, static_cast<qint64>(kDataFileSize), 'p');
+    ASSERT_TRUE(QFile::setPermissions(paths.DataFile, QFile::WriteOwner));
+    EXPECT_TRUE(IsUnreadableDataFile(paths.DataFile));
+    const QString aside = SetAsideUnreadable(paths.DataFile);
+    EXPECT_EQ(aside, paths.DataFile + kUnreadableSuffix);
+    EXPECT_EQ(QFileInfo(aside).size(), static_cast<qint64>(kDataFileSize));
+    EXPECT_FALSE(QFile::exists(paths.DataFile));
+}
+
+// A save killed between its temporary file and the rename leaves the file behind; the next save
+// holding the lock removes exactly those, and no other file.
+TEST_F(DataFileWrite, LeftoversOfAKilledSaveGoOnlyWhileTheLockIsHeld) {
+    const QString data = kDataFileName;
+    const QString leftover = data + ".qWeRty";
+    const QStringList kept = {
+        data + ".backup",      // one case only: someone's own copy
+        data + ".BACKUP",      //
+        data + ".AbCdE",       // five letters
+        data + ".AbCdEfG",     // seven letters
+        data + ".AbC1Ef",      // not all letters
+        data + ".unreadable",  //
+        QStringLiteral("other.dat.qWeRty"),
+    };
+    Put(leftover, static_cast<qint64>(kDataFileSize));
+    for (const QString& name : kept) Put(name, 10);
+    Put(data + ".BiGgEr", static_cast<qint64>(kDataFileSize) + 1);  // larger than any image
+    Put(QStringLiteral("target"), 10);
+    ASSERT_TRUE(
+        QFile::link(dir.filePath(QStringLiteral("target")), dir.filePath(data + ".LiNkEd")));
+
+    ASSERT_TRUE(WriteDataFile(*record, paths, messages));
+    EXPECT_TRUE(QFile::exists(dir.filePath(leftover))) << "removed without the lock";
+
+    TDataFileLock lock(paths.DataFile);
+    ASSERT_EQ(lock.TryLock().Status, TLockStatus::Locked);
+    ASSERT_TRUE(WriteDataFile(*record, paths, messages, TValidMark::Set, &lock));
+    EXPECT_FALSE(QFile::exists(dir.filePath(leftover)));
+    for (const QString& name : kept)
+        EXPECT_TRUE(QFile::exists(dir.filePath(name))) << name.toStdString();
+    EXPECT_TRUE(QFile::exists(dir.filePath(data + ".BiGgEr")));
+    EXPECT_TRUE(QFileInfo(dir.filePath(data + ".LiNkEd")).isSymLink());
+    EXPECT_EQ(Contents(QStringLiteral("target")).size(), 10);
+}
+
+TEST_F(DataFileWrite, TheNewFileKeepsTheOldModeAndAsRootItsOwner) {
+    const bool root = geteuid() == 0;
+    for (const mode_t mode : {0640, 0444, 0600, 0664}) {
+        SCOPED_TRACE(mode);
+        Put(kDataFileName, static_cast<qint64>(kDataFileSize));
+        const QByteArray name = QFile::encodeName(paths.DataFile);
+        ASSERT_EQ(chmod(name.constData(), mode), 0);
+        if (root) {
+            ASSERT_EQ(chown(name.constData(), 4321, 8765), 0);
+        }
+        if (!root && (mode & S_IWUSR) == 0) continue;  // refused to a user: the file is read-only
+
+        ASSERT_TRUE(WriteDataFile(*record, paths, messages));
+        struct stat st {};
+        ASSERT_EQ(stat(name.constData(), &st), 0);
+        EXPECT_EQ(st.st_mode & 07777, mode);
+        if (root) {
+            EXPECT_EQ(st.st_uid, 4321u);
+            EXPECT_EQ(st.st_gid, 8765u);
+        }
+    }
+    EXPECT_TRUE(messages.Shown.empty());
+}
+
+}  // namespace
+}  // namespace xs
