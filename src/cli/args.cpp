@@ -4,55 +4,160 @@
 #include <charconv>
 #include <iostream>
 
+#include <QCommandLineParser>
+#include <QStringList>
+
 namespace xs::cli {
 
-std::string TParsedArgs::Value(const std::string& option) const {
-    std::string value;
-    for (const auto& [name, v] : Values)
-        if (name == option) value = v;
-    return value;
+namespace {
+
+// The parser reads "-1" as the short option "1". A negative number is always meant as a value
+// here (no option is a digit), so it is marked before parsing and unmarked afterwards.
+constexpr char kNumberMark = '\x1f';
+
+bool IsNegativeNumber(const std::string& arg) {
+    return arg.size() > 1 && arg[0] == '-' && arg[1] >= '0' && arg[1] <= '9';
 }
 
-bool ParseArgs(const std::vector<std::string>& args, const TArgSpec& grammar, TParsedArgs& parsed,
+QString Marked(const std::string& arg) {
+    const QString text = QString::fromLocal8Bit(arg);
+    return IsNegativeNumber(arg) ? QLatin1Char(kNumberMark) + text : text;
+}
+
+std::string Unmarked(const QString& value) {
+    std::string text = value.toLocal8Bit().toStdString();
+    if (!text.empty() && text[0] == kNumberMark && IsNegativeNumber(text.substr(1)))
+        text.erase(0, 1);
+    return text;
+}
+
+// "Unknown option 'x'." as "unknown option 'x'", to fit "crosssums-cli show: ... (try --help)".
+std::string Sentence(const QString& text) {
+    std::string line = text.toStdString();
+    if (!line.empty() && line.back() == '.') line.pop_back();
+    if (!line.empty() && line[0] >= 'A' && line[0] <= 'Z')
+        line[0] = static_cast<char>(line[0] + 32);
+    return line;
+}
+
+bool AsksForHelp(const std::vector<std::string>& args) {
+    for (const std::string& arg : args) {
+        if (arg == "--") return false;
+        if (arg == "--help" || arg == "-h") return true;
+    }
+    return false;
+}
+
+std::string OptionText(const TOptionSpec& option) {
+    std::string text = std::string("--") + option.Name;
+    if (option.ValueName != nullptr) text += std::string(" ") + option.ValueName;
+    return text;
+}
+
+}  // namespace
+
+std::string TParsedArgs::Value(const std::string& option) const {
+    const auto found = Values.find(option);
+    return found == Values.end() ? std::string() : found->second;
+}
+
+bool ParseArgs(const TCommandSpec& spec, const std::vector<std::string>& args, TParsedArgs& parsed,
                std::string& error) {
     parsed = {};
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg.size() > 1 && arg[0] == '-') {
-            const std::size_t eq = arg.find('=');
-            const std::string name = arg.substr(0, eq);
-            if (grammar.ValueOptions.count(name) != 0) {
-                if (eq != std::string::npos) {
-                    parsed.Values.emplace_back(name, arg.substr(eq + 1));
-                } else if (i + 1 < args.size()) {
-                    parsed.Values.emplace_back(name, args[++i]);
-                } else {
-                    error = name + " needs a value";
-                    return false;
-                }
-                if (parsed.Values.back().second.empty()) {
-                    error = name + " needs a value";
-                    return false;
-                }
-            } else if (eq == std::string::npos && grammar.Flags.count(arg) != 0) {
-                parsed.Flags.insert(arg);
-            } else {
-                error = "unknown option " + arg;
-                return false;
-            }
-        } else {
-            parsed.Positional.push_back(arg);
-        }
+    error.clear();
+    if (AsksForHelp(args)) {
+        parsed.HelpRequested = true;
+        return true;
     }
-    if (parsed.Positional.size() < grammar.MinPositional) {
-        error = "missing argument";
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
+    for (const TOptionSpec& option : spec.Options) {
+        QCommandLineOption qtOption(QString::fromLatin1(option.Name));
+        if (option.ValueName != nullptr)
+            qtOption.setValueName(QString::fromLatin1(option.ValueName));
+        parser.addOption(qtOption);
+    }
+    // The parser takes the first element for the program's name.
+    QStringList list{QString::fromLatin1(kProgramName)};
+    for (const std::string& arg : args) list << Marked(arg);
+    if (!parser.parse(list)) {
+        error = Sentence(parser.errorText());
         return false;
     }
-    if (parsed.Positional.size() > grammar.MaxPositional) {
-        error = "unexpected argument " + parsed.Positional[grammar.MaxPositional];
+
+    const QStringList given = parser.optionNames();
+    for (const TOptionSpec& option : spec.Options) {
+        const QString name = QString::fromLatin1(option.Name);
+        const auto times = given.count(name);
+        if (times == 0) continue;
+        const std::string dashed = std::string("--") + option.Name;
+        if (times > 1) {
+            error = dashed + " is given more than once";
+            return false;
+        }
+        const std::string value = option.ValueName != nullptr ? Unmarked(parser.value(name)) : "";
+        // "--size --stars 1": the parser took "--stars" for the value of --size.
+        if (option.ValueName != nullptr &&
+            (value.empty() || (value.size() > 1 && value[0] == '-' && !IsNegativeNumber(value)))) {
+            error = dashed + " needs a value" + (value.empty() ? "" : ", not " + value);
+            return false;
+        }
+        parsed.Values[option.Name] = value;
+    }
+    for (const TOptionSpec& option : spec.Options) {
+        if (option.Required && !parsed.Has(option.Name)) {
+            error = "missing " + OptionText(option);
+            return false;
+        }
+    }
+    for (const QString& positional : parser.positionalArguments())
+        parsed.Positional.push_back(Unmarked(positional));
+    const std::size_t expected = spec.Positionals.size();
+    if (parsed.Positional.size() < expected) {
+        error = std::string("missing ") + spec.Positionals[parsed.Positional.size()].Name;
+        return false;
+    }
+    if (parsed.Positional.size() > expected) {
+        error = "unexpected argument " + parsed.Positional[expected];
         return false;
     }
     return true;
+}
+
+std::string Synopsis(const TCommandSpec& spec) {
+    std::string text = spec.Name;
+    for (const TPositionalSpec& positional : spec.Positionals)
+        text += std::string(" ") + positional.Name;
+    for (const TOptionSpec& option : spec.Options)
+        text += option.Required ? " " + OptionText(option) : " [" + OptionText(option) + "]";
+    return text;
+}
+
+std::string CommandHelp(const TCommandSpec& spec) {
+    std::string text =
+        std::string("Usage: ") + kProgramName + " " + Synopsis(spec) + "\n" + spec.Summary + "\n";
+    const auto line = [&text](const std::string& name, const char* help) {
+        text +=
+            "  " + name + std::string(name.size() < 16 ? 16 - name.size() : 1, ' ') + help + "\n";
+    };
+    if (!spec.Positionals.empty()) text += "\nArguments:\n";
+    for (const TPositionalSpec& positional : spec.Positionals)
+        line(positional.Name, positional.Help);
+    text += "\nOptions:\n";
+    for (const TOptionSpec& option : spec.Options) line(OptionText(option), option.Help);
+    line("-h, --help", "this help");
+    return text;
+}
+
+int RunCommand(const TCommandSpec& spec, const std::vector<std::string>& args) {
+    TParsedArgs parsed;
+    std::string error;
+    if (!ParseArgs(spec, args, parsed, error)) return UsageError(spec.Name, error);
+    if (parsed.HelpRequested) {
+        std::cout << CommandHelp(spec);
+        return kExitOk;
+    }
+    return spec.Run(parsed);
 }
 
 std::optional<int> ParseInt(const std::string& text, int lo, int hi) {

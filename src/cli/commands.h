@@ -1,16 +1,21 @@
 // The command-line companion's commands; main dispatches to them by name.
 #pragma once
 
-#include <string>
-#include <vector>
+#include <functional>
+
+#include "cli/args.h"
 
 namespace xs::cli {
 
-// Each takes the arguments after the command name and returns the process's exit code
-// (args.h). None writes the data file unless the command changes the library.
-int RunList(const std::vector<std::string>& args);
-int RunShow(const std::vector<std::string>& args);
-int RunCombos(const std::vector<std::string>& args);
-int RunGenerate(const std::vector<std::string>& args);
+// Each command's arguments and the function that runs it with them, returning the process's
+// exit code (args.h). None writes the data file unless the command changes the library.
+extern const TCommandSpec kListCommand;
+extern const TCommandSpec kShowCommand;
+extern const TCommandSpec kCombosCommand;
+extern const TCommandSpec kGenerateCommand;
+
+// "generate" as kGenerateCommand runs it; beforeSave, when given, runs after the batch, just
+// before the data file is written, with the signal handlers still in place.
+int RunGenerate(const TParsedArgs& args, const std::function<void()>& beforeSave);
 
 }  // namespace xs::cli

@@ -3,16 +3,19 @@
 #include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <iostream>
 #include <optional>
 #include <string>
 
-#include "cli/args.h"
 #include "cli/commands.h"
 #include "cli/library_io.h"
 #include "generate/driver.h"
 #include "model/slot_check.h"
+#include "storage/data_file_lock.h"
 #include "storage/settings.h"
+
+#include <QFile>
 
 namespace xs::cli {
 
@@ -20,29 +23,52 @@ namespace {
 
 constexpr const char* kCommand = "generate";
 
-// Ctrl-C asks the batch to stop; the poll hands the request to the generator.
-volatile std::sig_atomic_t interruptRequested = 0;
+// Ctrl-C, a kill and a closed terminal all stop the batch the same way: the poll hands the
+// request to the generator, the puzzles finished so far are saved.
+constexpr int kStopSignals[] = {SIGINT, SIGTERM, SIGHUP};
+volatile std::sig_atomic_t stopSignal = 0;
 
-extern "C" void OnInterrupt(int) {
-    interruptRequested = 1;
+extern "C" void OnStopSignal(int signal) {
+    stopSignal = signal;
 }
 
-// Catches Ctrl-C for as long as it lives, and puts the earlier handler back.
-class TInterruptGuard {
-public:
-    TInterruptGuard() {
-        interruptRequested = 0;
-        struct sigaction action = {};
-        action.sa_handler = OnInterrupt;
-        sigemptyset(&action.sa_mask);
-        sigaction(SIGINT, &action, &previous_);
+const char* SignalName(int signal) {
+    switch (signal) {
+        case SIGINT:
+            return "SIGINT";
+        case SIGTERM:
+            return "SIGTERM";
+        case SIGHUP:
+            return "SIGHUP";
+        default:
+            return "a signal";
     }
-    ~TInterruptGuard() { sigaction(SIGINT, &previous_, nullptr); }
-    TInterruptGuard(const TInterruptGuard&) = delete;
-    TInterruptGuard& operator=(const TInterruptGuard&) = delete;
+}
+
+// Catches the stop signals for as long as it lives, which includes the save, and puts the
+// earlier handlers back. A signal that was ignored when the command started (nohup, a
+// background job of a script) stays ignored.
+class TStopSignalGuard {
+public:
+    TStopSignalGuard() {
+        stopSignal = 0;
+        struct sigaction action = {};
+        action.sa_handler = OnStopSignal;
+        sigemptyset(&action.sa_mask);
+        for (int k = 0; k < kCount; ++k) {
+            sigaction(kStopSignals[k], nullptr, &previous_[k]);
+            if (previous_[k].sa_handler != SIG_IGN) sigaction(kStopSignals[k], &action, nullptr);
+        }
+    }
+    ~TStopSignalGuard() {
+        for (int k = 0; k < kCount; ++k) sigaction(kStopSignals[k], &previous_[k], nullptr);
+    }
+    TStopSignalGuard(const TStopSignalGuard&) = delete;
+    TStopSignalGuard& operator=(const TStopSignalGuard&) = delete;
 
 private:
-    struct sigaction previous_ = {};
+    static constexpr int kCount = sizeof kStopSignals / sizeof kStopSignals[0];
+    struct sigaction previous_[kCount] = {};
 };
 
 std::optional<int> ParseSize(const std::string& text) {
@@ -73,39 +99,63 @@ std::string Seconds(std::chrono::steady_clock::time_point since) {
     return text;
 }
 
+int RunGenerateCommand(const TParsedArgs& args) {
+    return RunGenerate(args, {});
+}
+
 }  // namespace
 
-int RunGenerate(const std::vector<std::string>& args) {
-    TParsedArgs parsed;
-    std::string error;
-    const TArgSpec grammar{{}, {"--size", "--stars", "--count", "--seed", "--data"}, 0, 0};
-    if (!ParseArgs(args, grammar, parsed, error)) return UsageError(kCommand, error);
+const TCommandSpec kGenerateCommand = {
+    "generate",
+    "Appends new puzzles; Ctrl-C, SIGTERM or SIGHUP stop and keep those finished.",
+    {{"size", "S", "mini, small, medium or large", true},
+     {"stars", "N", "difficulty 1..5", true},
+     {"count", "N", "how many puzzles, 1..100", true},
+     {"seed", "S", "a number that makes the batch repeatable"},
+     kDataOption},
+    {},
+    RunGenerateCommand};
 
-    const std::optional<int> size = ParseSize(parsed.Value("--size"));
+int RunGenerate(const TParsedArgs& args, const std::function<void()>& beforeSave) {
+    const std::optional<int> size = ParseSize(args.Value("size"));
     if (!size) return UsageError(kCommand, "--size must be mini, small, medium or large");
-    const std::optional<int> stars = ParseInt(parsed.Value("--stars"), 1, 5);
+    const std::optional<int> stars = ParseInt(args.Value("stars"), 1, 5);
     if (!stars) return UsageError(kCommand, "--stars must be 1 to 5");
-    const std::optional<int> count = ParseInt(parsed.Value("--count"), 1, MaxPuzzles);
+    const std::optional<int> count = ParseInt(args.Value("count"), 1, MaxPuzzles);
     if (!count) return UsageError(kCommand, "--count must be 1 to 100");
     std::uint64_t seed = ClockSeed();
-    if (!parsed.Value("--seed").empty()) {
-        const std::optional<std::uint64_t> given = ParseSeed(parsed.Value("--seed"));
+    if (args.Has("seed")) {
+        const std::optional<std::uint64_t> given = ParseSeed(args.Value("seed"));
         if (!given) return UsageError(kCommand, "--seed must be a whole number 0 or above");
         seed = *given;
     }
 
+    // Everything that can refuse the batch is asked before any puzzle is made: whether the file
+    // can be written, whether another program has it, whether it can be read, whether it has room.
+    const TDataFilePaths paths = CliDataFilePaths(args.Value("data"));
+    const std::string location = QFile::encodeName(paths.DataFile).toStdString();
+    if (const std::string why = WriteProblem(paths.DataFile); !why.empty())
+        return Failure(kCommand, "cannot write " + location + ": " + why + "; nothing created");
+    // Held from the read to the last write, so that no other writer's puzzles are lost.
+    TDataFileLock lock(paths.DataFile);
+    if (const TLockResult locked = lock.TryLock(); locked.Status != TLockStatus::Locked)
+        return Failure(kCommand, locked.Reason.toStdString() + "; nothing created");
+
     // A data file that is not there yet starts an empty library, as the game does; one that is
     // there but cannot be read is left alone rather than replaced.
-    const TDataFilePaths paths = CliDataFilePaths(parsed.Value("--data"));
     TDataFileRecord& record = AppData().File;
-    if (!DataFileToRead(paths).isEmpty() && !LoadLibrary(kCommand, paths, record))
-        return kExitFailure;
+    if (!DataFileToRead(paths).isEmpty()) {
+        if (!LoadLibrary(kCommand, paths, record)) return kExitFailure;
+    } else {
+        std::memset(&record, 0, sizeof record);
+    }
     TPuzzleLibrary& lib = record.Library;
 
     static TCreationBatch batch;
-    batch.SizeCode = *size;
     batch.CreateCounts[0] = *count;
-    batch.CreateCounts[*stars] = *count;
+    for (int level = 1; level <= kMaxDifficulty; ++level)
+        batch.CreateCounts[level] = level == *stars ? *count : 0;
+    batch.SizeCode = *size;
     if (const char* problem = BatchProblem(batch.CreateCounts, lib.Counts)) {
         return Failure(kCommand, std::string(problem) + " (" + std::to_string(lib.Counts.Total) +
                                      " stored, " + std::to_string(*count) +
@@ -119,30 +169,34 @@ int RunGenerate(const std::vector<std::string>& args) {
     TGenControl control;
     control.Rng = &rng;
     control.PollProgress = [&control] {
-        if (interruptRequested != 0) control.CancelRequested = true;
+        if (stopSignal != 0) control.CancelRequested = true;
     };
     const auto start = std::chrono::steady_clock::now();
     int done = 0;
-    TBatchResult result;
-    {
-        TInterruptGuard guard;
-        result = batch.Run(lib, record.Settings.LastPuzzleId, control, [&](const TBatchStep& step) {
+    int made = 0;
+    // Stays in place through the save: a signal then lets the save finish.
+    TStopSignalGuard guard;
+    const TBatchResult result =
+        batch.Run(lib, record.Settings.LastPuzzleId, control, [&](const TBatchStep& step) {
             ++done;
             std::cerr << "puzzle " << done << " of " << *count << ": ";
             if (step.Slot != 0) {
+                ++made;
                 std::cerr << "Id " << lib.Info(step.Slot).Id << " in slot " << step.Slot;
             } else {
                 std::cerr << "stopped, not kept";
             }
             std::cerr << " (" << Seconds(start) << " elapsed)\n";
         });
-    }
+    if (result == TBatchResult::Refused)
+        return Failure(kCommand, "the library's counters are out of range; nothing created");
 
-    const int made = static_cast<int>(batch.Stats.Accepted);
-    if (made > 0 && !SaveLibrary(record, paths)) return kExitFailure;
-    if (result == TBatchResult::Cancelled) {
-        std::cerr << "Stopped: " << made << " of " << *count << " made and kept\n";
-        return 130;  // the shell's code for a command ended by Ctrl-C
+    if (beforeSave) beforeSave();
+    if (made > 0 && !SaveLibrary(kCommand, record, paths)) return kExitFailure;
+    if (const int signal = stopSignal; signal != 0) {
+        std::cerr << "Stopped by " << SignalName(signal) << ": " << made << " of " << *count
+                  << " made and kept\n";
+        return 128 + signal;
     }
     std::cerr << "Done: " << made << " puzzle" << (made == 1 ? "" : "s") << " in " << Seconds(start)
               << "\n";

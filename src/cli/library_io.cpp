@@ -22,18 +22,6 @@ std::string Local(const QString& path) {
     return QFile::encodeName(path).toStdString();
 }
 
-// Each LF CR pair becomes one LF. Built by appending: GCC 12 at -O3 reports a false
-// -Wrestrict on std::string::replace here.
-std::string WithLineBreaks(const std::string& text) {
-    std::string lines;
-    lines.reserve(text.size());
-    for (std::size_t at = 0; at < text.size(); ++at) {
-        lines += text[at];
-        if (text[at] == '\n' && at + 1 < text.size() && text[at + 1] == '\r') ++at;
-    }
-    return lines;
-}
-
 // Why a file that ReadDataFile refused cannot be used.
 std::string ReadProblem(const QString& path) {
     const QFileInfo info(path);
@@ -63,16 +51,6 @@ public:
 };
 
 }  // namespace
-
-int TStderrMessages::ShowMsg(const std::string& text, TButtons) {
-    std::cerr << kProgramName << ": " << WithLineBreaks(text) << '\n';
-    return kResultOk;
-}
-
-int TStderrMessages::ShowOptions(const std::string& text, int, const TOptionTexts&, bool, bool) {
-    std::cerr << kProgramName << ": " << WithLineBreaks(text) << '\n';
-    return OptionResult(0);
-}
 
 TDataFilePaths CliDataFilePaths(const std::string& dataOption) {
     if (dataOption.empty()) return DefaultDataFilePaths();

@@ -3,20 +3,15 @@
 
 #include <string>
 
+#include "cli/args.h"
 #include "storage/data_file.h"
 #include "storage/messages.h"
 
 namespace xs::cli {
 
-// Prints every message on stderr ("\n\r" as a line break) and answers "O.K."; the first option
-// when asked to choose.
-class TStderrMessages : public TMessages {
-public:
-    int ShowMsg(const std::string& text, TButtons buttons) override;
-    int ShowOptions(const std::string& text, int count, const TOptionTexts& options,
-                    bool withPrintCheckBox, bool withCancel) override;
-    bool PrintCurrentState() const override { return false; }
-};
+// "--data FILE", taken by every command that reads the data file.
+inline const TOptionSpec kDataOption = {"data", "FILE",
+                                        "this data file instead of the game's own (no import)"};
 
 // The file named by --data (read and written as it is, no import), or the game's own files.
 TDataFilePaths CliDataFilePaths(const std::string& dataOption);
@@ -25,8 +20,15 @@ TDataFilePaths CliDataFilePaths(const std::string& dataOption);
 // file and the reason, and returns false.
 bool LoadLibrary(const std::string& command, const TDataFilePaths& paths, TDataFileRecord& record);
 
-// Writes record back to paths.DataFile; a failure is printed on stderr. True when written.
-bool SaveLibrary(TDataFileRecord& record, const TDataFilePaths& paths);
+// Why the data file cannot be written, in the system's words ("Permission denied"), or empty when
+// it can: an existing file must open for writing, and the nearest existing folder on its path must
+// be a folder that takes new files. Changes nothing on disk.
+std::string WriteProblem(const QString& dataFile);
+
+// Writes record back to paths.DataFile, keeping Valid as it is, so that the game's preferences
+// are left as they were found. A failure is printed on stderr as one line naming the file and the
+// reason. True when written.
+bool SaveLibrary(const std::string& command, TDataFileRecord& record, const TDataFilePaths& paths);
 
 // Where a loaded library came from, for the list: the file, and the earlier edition's file when
 // it was imported from there.

@@ -1,7 +1,6 @@
 // "list": the counters, where the data file is, and every stored puzzle.
 #include <iostream>
 
-#include "cli/args.h"
 #include "cli/cli_format.h"
 #include "cli/commands.h"
 #include "cli/library_io.h"
@@ -9,15 +8,22 @@
 
 namespace xs::cli {
 
-int RunList(const std::vector<std::string>& args) {
-    TParsedArgs parsed;
-    std::string error;
-    if (!ParseArgs(args, {{}, {"--data"}, 0, 0}, parsed, error)) return UsageError("list", error);
-    const TDataFilePaths paths = CliDataFilePaths(parsed.Value("--data"));
+namespace {
+
+int RunList(const TParsedArgs& args) {
+    const TDataFilePaths paths = CliDataFilePaths(args.Value("data"));
     TDataFileRecord& record = AppData().File;
     if (!LoadLibrary("list", paths, record)) return kExitFailure;
     std::cout << FormatLibraryList(record, LibraryLocation(paths));
     return kExitOk;
 }
+
+}  // namespace
+
+const TCommandSpec kListCommand = {"list",
+                                   "The counters, the data file's place, every stored puzzle.",
+                                   {kDataOption},
+                                   {},
+                                   RunList};
 
 }  // namespace xs::cli

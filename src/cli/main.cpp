@@ -1,67 +1,54 @@
 // The command-line companion: looks into the game's data file and its combination tables.
-#include <iomanip>
 #include <iostream>
 #include <string>
 #include <vector>
 
-#include "cli/args.h"
+#include <QCoreApplication>
+
 #include "cli/commands.h"
 
 namespace {
 
-using xs::cli::kExitOk;
-using xs::cli::kExitUsage;
-using xs::cli::kProgramName;
+using namespace xs::cli;
 
-struct TCommand {
-    const char* Name;
-    int (*Run)(const std::vector<std::string>&);
-    const char* Synopsis;
-    const char* Summary;
-};
-
-constexpr TCommand kCommands[] = {
-    {"list", xs::cli::RunList, "list [--data FILE]",
-     "the counters, the data file's place, every stored puzzle"},
-    {"show", xs::cli::RunShow, "show SLOT [--answers] [--data FILE]",
-     "one puzzle as a grid: clues as down\\across, entries or answers"},
-    {"combos", xs::cli::RunCombos, "combos SQUARES TOTAL", "the digits and combinations of a run"},
-    {"generate", xs::cli::RunGenerate,
-     "generate --size S --stars N --count N [--seed S] [--data FILE]",
-     "append new puzzles (S: mini|small|medium|large, stars 1-5)"},
-};
+const TCommandSpec* const kCommands[] = {&kListCommand, &kShowCommand, &kCombosCommand,
+                                         &kGenerateCommand};
 
 void PrintUsage(std::ostream& out) {
-    out << "Usage: " << kProgramName << " COMMAND [ARGUMENTS]\n\nCommands:\n";
-    for (const TCommand& command : kCommands)
-        out << "  " << std::left << std::setw(64) << command.Synopsis << command.Summary << '\n';
+    out << "Usage: " << kProgramName << " COMMAND [ARGUMENTS]\n       " << kProgramName
+        << " COMMAND --help\n\nCommands:\n";
+    for (const TCommandSpec* command : kCommands)
+        out << "  " << Synopsis(*command) << "\n      " << command->Summary << '\n';
     out << "\nWithout --data the game's own data file is used. list, show and combos never write "
            "it.\n";
-}
-
-bool IsHelp(const std::string& arg) {
-    return arg == "--help" || arg == "-h";
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    // The application object names this program in the data file's lock, for the other side.
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QString::fromLatin1(kProgramName));
+    QCoreApplication::setApplicationVersion(QStringLiteral(XS_VERSION));
+
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {
         std::cerr << kProgramName << ": no command given (try --help)\n";
         return kExitUsage;
     }
-    // "--help" anywhere, or "help" as the command, shows the usage.
-    for (const std::string& arg : args) {
-        if (IsHelp(arg) || args[0] == "help") {
-            PrintUsage(std::cout);
-            return kExitOk;
-        }
+    const std::string& first = args[0];
+    if (first == "--help" || first == "-h" || first == "help") {
+        PrintUsage(std::cout);
+        return kExitOk;
     }
-    for (const TCommand& command : kCommands) {
-        if (args[0] == command.Name)
-            return command.Run(std::vector<std::string>(args.begin() + 1, args.end()));
+    if (first == "--version") {
+        std::cout << kProgramName << ' ' << XS_VERSION << '\n';
+        return kExitOk;
     }
-    std::cerr << kProgramName << ": unknown command " << args[0] << " (try --help)\n";
+    for (const TCommandSpec* command : kCommands) {
+        if (first == command->Name)
+            return RunCommand(*command, std::vector<std::string>(args.begin() + 1, args.end()));
+    }
+    std::cerr << kProgramName << ": unknown command " << first << " (try --help)\n";
     return kExitUsage;
 }

@@ -1,7 +1,6 @@
 // "show SLOT": one stored puzzle as a text grid, with the player's entries or the answers.
 #include <iostream>
 
-#include "cli/args.h"
 #include "cli/cli_format.h"
 #include "cli/commands.h"
 #include "cli/library_io.h"
@@ -9,21 +8,29 @@
 
 namespace xs::cli {
 
-int RunShow(const std::vector<std::string>& args) {
-    TParsedArgs parsed;
-    std::string error;
-    if (!ParseArgs(args, {{"--answers"}, {"--data"}, 1, 1}, parsed, error))
-        return UsageError("show", error);
-    const std::optional<int> slot = ParseInt(parsed.Positional[0], 1, MaxPuzzles);
+namespace {
+
+int RunShow(const TParsedArgs& args) {
+    const std::optional<int> slot = ParseInt(args.Positional[0], 1, MaxPuzzles);
     if (!slot) return UsageError("show", "SLOT must be a number from 1 to 100");
-    const TDataFilePaths paths = CliDataFilePaths(parsed.Value("--data"));
+    const TDataFilePaths paths = CliDataFilePaths(args.Value("data"));
     TDataFileRecord& record = AppData().File;
     if (!LoadLibrary("show", paths, record)) return kExitFailure;
     std::string text;
-    if (!FormatPuzzle(record.Library, *slot, parsed.Has("--answers"), text, error))
+    std::string error;
+    if (!FormatPuzzle(record.Library, *slot, args.Has("answers"), text, error))
         return Failure("show", error);
     std::cout << text;
     return kExitOk;
 }
+
+}  // namespace
+
+const TCommandSpec kShowCommand = {
+    "show",
+    "One puzzle as a grid: clues as down\\across, the player's entries or the answers.",
+    {{"answers", nullptr, "the answers instead of the player's entries"}, kDataOption},
+    {{"SLOT", "library slot 1..100"}},
+    RunShow};
 
 }  // namespace xs::cli

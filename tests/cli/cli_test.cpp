@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 
 #include "storage/data_file.h"
+#include "storage/data_file_lock.h"
 #include "support/sample_puzzles.h"
 #include "support/scripted_messages.h"
 
@@ -193,6 +194,11 @@ TEST_F(CliTest, BadArgumentsGiveOneLineAndExitTwo) {
         {"combos", "2", "46"},
         {"combos", "2", "-1"},
         {"generate"},
+        {"show", "-1", "--data", file},
+        {"show", "1", "--answers", "--answers", "--data", file},
+        {"list", "--data", file, "--data=" + file},
+        {"generate", "--size", "--stars", "1", "--count", "1", "--data", file},
+        {"generate", "--size", "mini", "--stars", "1", "--data", file},
     };
     for (const auto& args : cases) {
         std::string shown;
@@ -234,6 +240,35 @@ TEST_F(CliTest, FilesThatCannotBeReadFailWithOneLine) {
     EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(missing))) << "nothing is created";
 }
 
+TEST_F(CliTest, GenerateRefusesAtOnceWhenTheFileIsLockedOrCannotBeWritten) {
+    QFile(dir.filePath("plain")).open(QIODevice::WriteOnly);
+    const std::string below = dir.filePath("plain/x.dat").toStdString();
+    TDataFileLock holder(QString::fromStdString(file));  // this process stands for the game
+    ASSERT_EQ(holder.TryLock().Status, TLockStatus::Locked);
+    struct Case {
+        std::string data;
+        std::string says;
+    };
+    const Case cases[] = {
+        {file, " is locked by "},
+        {below, "cannot write " + below + ": Not a directory; nothing created"},
+    };
+    const QByteArray before = FileBytes();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.says);
+        const TRun run = RunCli(
+            {"generate", "--size", "large", "--stars", "3", "--count", "100", "--data", c.data});
+        EXPECT_EQ(run.Exit, 1);
+        EXPECT_EQ(Lines(run.Err), 1) << "refused before anything is made: " << run.Err;
+        EXPECT_NE(run.Err.find(c.says), std::string::npos) << run.Err;
+    }
+    EXPECT_EQ(FileBytes(), before);
+    holder.Unlock();
+    const TRun run = RunCli({"generate", "--size", "mini", "--stars", "1", "--count", "1", "--seed",
+                             "1", "--data", file});
+    EXPECT_EQ(run.Exit, 0) << run.Err;
+}
+
 TEST_F(CliTest, HelpPrintsTheUsage) {
     for (const char* form : {"--help", "help", "-h"}) {
         const TRun run = RunCli({form});
@@ -242,6 +277,10 @@ TEST_F(CliTest, HelpPrintsTheUsage) {
     }
     const TRun run = RunCli({"show", "--help"});
     EXPECT_EQ(run.Exit, 0);
+    EXPECT_EQ(run.Out.rfind("Usage: crosssums-cli show SLOT", 0), 0u) << run.Out;
+    const TRun version = RunCli({"--version"});
+    EXPECT_EQ(version.Exit, 0);
+    EXPECT_EQ(Lines(version.Out), 1);
 }
 
 }  // namespace

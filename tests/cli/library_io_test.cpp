@@ -5,6 +5,8 @@
 
 #include <memory>
 
+#include <unistd.h>
+
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -26,23 +28,57 @@ TEST(LibraryIo, TheLocationNamesTheFileThatWasRead) {
     EXPECT_EQ(LibraryLocation(paths), data);
 }
 
-TEST(LibraryIo, SaveWritesTheLibraryOrSaysWhyNotOnStderr) {
+TEST(LibraryIo, SaveKeepsValidAndNamesThePathAndReasonOnFailure) {
     QTemporaryDir dir;
     auto record = std::make_unique<TDataFileRecord>();
     TDataFilePaths paths = CliDataFilePaths(dir.filePath(kDataFileName).toStdString());
     EXPECT_TRUE(paths.OldDataFile.isEmpty()) << "a file named on the command line is not imported";
-    testing::internal::CaptureStderr();
-    EXPECT_TRUE(SaveLibrary(*record, paths));
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
-    EXPECT_EQ(QFileInfo(paths.DataFile).size(), static_cast<qint64>(kDataFileSize));
+    // A new or imported library has no preferences yet; the game's first start must still see so.
+    for (const int valid : {0, 1}) {
+        record->Settings.Valid = static_cast<std::uint8_t>(valid);
+        testing::internal::CaptureStderr();
+        EXPECT_TRUE(SaveLibrary("generate", *record, paths));
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+        QFile file(paths.DataFile);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        ASSERT_EQ(bytes.size(), static_cast<qint64>(kDataFileSize));
+        EXPECT_EQ(bytes[0], static_cast<char>(valid));
+    }
 
     QFile(dir.filePath("plain")).open(QIODevice::WriteOnly);
     paths.DataFile = dir.filePath("plain/x.dat");
+    EXPECT_EQ(WriteProblem(paths.DataFile), "Not a directory");
     testing::internal::CaptureStderr();
-    EXPECT_FALSE(SaveLibrary(*record, paths));
-    EXPECT_EQ(testing::internal::GetCapturedStderr(),
-              "crosssums-cli: Error occurred while writing the preferences file.\n\nPlease read "
-              "the Frequently Asked Questions (FAQ) in the help file for more information.\n");
+    EXPECT_FALSE(SaveLibrary("generate", *record, paths));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "crosssums-cli generate: cannot write " +
+                                                          paths.DataFile.toStdString() +
+                                                          ": Not a directory\n");
+}
+
+TEST(LibraryIo, WriteProblemLooksAtTheFileAndTheNearestFolder) {
+    QTemporaryDir dir;
+    const QString file = dir.filePath("a.dat");
+    EXPECT_EQ(WriteProblem(file), "");
+    EXPECT_EQ(WriteProblem(dir.filePath("new/deeper/a.dat")), "") << "folders are made on write";
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("new"))) << "the check makes nothing";
+    EXPECT_EQ(WriteProblem(dir.path()), "Is a directory");
+    QFile(file).open(QIODevice::WriteOnly);
+    EXPECT_EQ(WriteProblem(file), "");
+    EXPECT_EQ(WriteProblem(file + "/below/b.dat"), "Not a directory");
+}
+
+TEST(LibraryIo, WriteProblemSaysWhenPermissionIsDenied) {
+    if (geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
+    QTemporaryDir dir;
+    const QString file = dir.filePath("a.dat");
+    QFile(file).open(QIODevice::WriteOnly);
+    QFile::setPermissions(file, QFileDevice::ReadOwner);
+    EXPECT_EQ(WriteProblem(file), "Permission denied");
+    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    EXPECT_EQ(WriteProblem(dir.filePath("b.dat")), "Permission denied");
+    QFile::setPermissions(dir.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 }  // namespace
