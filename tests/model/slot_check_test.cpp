@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 
@@ -65,6 +66,53 @@ TEST(SlotCheck, SoundEmptyAndDamagedSlots) {
         d.apply(*lib);
         EXPECT_EQ(ClassifySlot(*lib, 1), TSlotState::Damaged) << d.what;
         EXPECT_NE(SlotProblem(*lib, 1), nullptr) << d.what;
+    }
+}
+
+// A grid of the size, Black but for an across run in the last row and a down run in the last
+// column, both ending at the last square. A run marked `past` has its clue one square further on
+// and keeps its length, so it ends one square past the region, on a White square planted there.
+TPuzzleGrid EdgeRuns(int sizeCode, bool acrossPast, bool downPast) {
+    TPuzzleGrid g;
+    std::memset(&g, 0, sizeof g);
+    const TSizeDims dims = SizeDims(sizeCode);
+    const int lastRow = dims.Rows - 1;
+    const int lastCol = dims.Cols - 1;
+    for (int r = 0; r < dims.Rows; ++r)
+        for (int c = 0; c < dims.Cols; ++c) g.Sq[r][c].Kind = Black;
+    const auto white = [&g](int r, int c) {
+        g.Sq[r][c].Kind = White;
+        g.Sq[r][c].SetAnswer(1);
+    };
+    const int across = std::min(9, lastCol);
+    const int acrossFrom = lastCol - across + (acrossPast ? 1 : 0);
+    g.Sq[lastRow][acrossFrom].AcrossSquares = static_cast<std::uint8_t>(across);
+    g.Sq[lastRow][acrossFrom].AcrossTotal = across;
+    for (int k = 1; k <= across; ++k) white(lastRow, acrossFrom + k);
+    const int down = std::min(9, lastRow);
+    const int downFrom = lastRow - down + (downPast ? 1 : 0);
+    g.Sq[downFrom][lastCol].DownSquares = static_cast<std::uint8_t>(down);
+    g.Sq[downFrom][lastCol].DownTotal = down;
+    for (int k = 1; k <= down; ++k) white(downFrom + k, lastCol);
+    return g;
+}
+
+TEST(SlotCheck, RunsMayEndAtTheLastSquareButNotOnePast) {
+    struct Case {
+        bool acrossPast;
+        bool downPast;
+        bool sound;
+    };
+    const Case cases[] = {{false, false, true}, {true, false, false}, {false, true, false}};
+    for (int size = 0; size <= 3; ++size) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(testing::Message() << SizeText(size) << " across past " << c.acrossPast
+                                            << ", down past " << c.downPast);
+            // A Large grid fills the whole array: there is no square past it to plant.
+            if (!c.sound && size == static_cast<int>(TPuzzleSize::Large)) continue;
+            const char* problem = GridProblem(EdgeRuns(size, c.acrossPast, c.downPast), size);
+            EXPECT_EQ(problem == nullptr, c.sound) << (problem ? problem : "sound");
+        }
     }
 }
 
