@@ -162,6 +162,12 @@ int RunGenerate(const TParsedArgs& args, const std::function<void()>& beforeSave
                                      " requested); nothing created");
     }
 
+    if (NextPuzzleId(lib, record.Settings.LastPuzzleId) == 0) {
+        return Failure(kCommand, "no puzzle Id is left after " +
+                                     std::to_string(record.Settings.LastPuzzleId) +
+                                     "; nothing created");
+    }
+
     std::cerr << "Creating " << *count << " puzzle" << (*count == 1 ? "" : "s") << " of "
               << SizeText(*size) << ", " << *stars << " star (seed " << seed
               << "); Ctrl-C stops and keeps those made\n";
@@ -188,8 +194,7 @@ int RunGenerate(const TParsedArgs& args, const std::function<void()>& beforeSave
             }
             std::cerr << " (" << Seconds(start) << " elapsed)\n";
         });
-    if (result == TBatchResult::Refused)
-        return Failure(kCommand, "the library's counters are out of range; nothing created");
+    if (result == TBatchResult::Refused) return Failure(kCommand, "refused; nothing created");
 
     if (beforeSave) beforeSave();
     if (made > 0 && !SaveLibrary(kCommand, record, paths)) return kExitFailure;
@@ -197,6 +202,11 @@ int RunGenerate(const TParsedArgs& args, const std::function<void()>& beforeSave
         std::cerr << "Stopped by " << SignalName(signal) << ": " << made << " of " << *count
                   << " made and kept\n";
         return 128 + signal;
+    }
+    if (result == TBatchResult::Cancelled) {
+        std::cerr << "Stopped: the library had no slot or Id left; " << made << " of " << *count
+                  << " made and kept\n";
+        return kExitFailure;
     }
     std::cerr << "Done: " << made << " puzzle" << (made == 1 ? "" : "s") << " in " << Seconds(start)
               << "\n";
