@@ -42,6 +42,8 @@ const char* GridProblem(const TPuzzleGrid& grid, int sizeCode) {
             } else if (s.Kind == White) {
                 if (s.Answer() < 1 || s.Answer() > 9) return "answer is not a digit";
                 if (s.Entry > 9) return "entry is not a digit";
+                for (std::uint8_t mark : s.Possible)
+                    if (mark > 1) return "possible mark is not 0 or 1";
             } else {
                 return "square kind out of range";
             }

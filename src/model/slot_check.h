@@ -22,7 +22,8 @@ TSlotState ClassifySlot(const TPuzzleLibrary& lib, int slot);
 // A grid of the given size whose kinds, run lengths and totals keep every reader inside the grid:
 // squares of the region are Black or White, row 0 and column 0 Black, every run of a Black square
 // lies inside the region on White squares with total 1..45 and length 1..9, White answers and
-// entries are digits. Returns nullptr when sound, else a short reason.
+// entries are digits and their possible marks 0 or 1. Returns nullptr when sound, else a short
+// reason.
 const char* GridProblem(const TPuzzleGrid& grid, int sizeCode);
 
 }  // namespace xs

@@ -391,11 +391,13 @@ TEST_F(SolveState, DamagedOrEmptySlotIsNeverLoaded) {
     const TPuzzleGrid board = Work->CurrentPuzzle;
     State->bnReturnClick();
     Lib->Grid(1).Sq[1][0].AcrossSquares = 200;  // run past the grid
-    EXPECT_FALSE(State->bnSolveClick());
-    Work->CurrentSlot = 2;  // empty
-    EXPECT_FALSE(State->bnSolveClick());
-    Work->CurrentSlot = 0;
-    EXPECT_FALSE(State->bnSolveClick());
+    Start();
+    State->bnReturnClick();
+    Lib->Grid(2).Sq[2][2].Possible[3] = 2;  // a mark that is neither on nor off
+    for (int slot : {1, 2, 3, 0, 101}) {    // damaged, damaged, empty, no such slots
+        Work->CurrentSlot = slot;
+        EXPECT_FALSE(State->bnSolveClick()) << slot;
+    }
     EXPECT_FALSE(State->Solving());
     Press(Pad(1, 1, 1));
     Msgs.Answers = {kResultOk};
