@@ -131,6 +131,19 @@ std::optional<TSquarePos> BoardSquareAt(int x, int y, int square, TPuzzleDims di
     return pos;
 }
 
+TCellRange BoardRangeIn(const TRect& area, int square, TPuzzleDims dims) {
+    const int step = std::max(1, square + g);
+    const int lastRow = RowCount(dims) - 1;
+    const int lastCol = ColCount(dims) - 1;
+    if (area.Right <= 0 || area.Bottom <= 0 || area.Width() <= 0 || area.Height() <= 0)
+        return {0, 0, -1, -1};
+    const TCellRange range{std::max(0, area.Top / step), std::max(0, area.Left / step),
+                           std::min(lastRow, (area.Bottom - 1) / step),
+                           std::min(lastCol, (area.Right - 1) / step)};
+    if (range.FirstRow > range.LastRow || range.FirstCol > range.LastCol) return {0, 0, -1, -1};
+    return range;
+}
+
 TSolvePageLayout LayoutSolvePage(int width, int height, const TSolvePageMetrics& metrics,
                                  bool combosAtSide) {
     TSolvePageLayout out;

@@ -6,6 +6,7 @@
 
 #include "model/records.h"
 #include "platform/canvas.h"
+#include "solve/board_render.h"
 #include "solve/solve_types.h"
 
 namespace xs {
@@ -76,6 +77,10 @@ struct TSquarePos {
 // The square under a board point; a point on the grid line after a square belongs to that
 // square. Nothing outside rows 0..LastRow and columns 0..LastCol.
 std::optional<TSquarePos> BoardSquareAt(int x, int y, int square, TPuzzleDims dims);
+// The squares of the board that `area` (board coordinates) touches, grid lines included, so that
+// a paint event draws only what it shows. An area outside the board gives an empty range
+// (FirstRow > LastRow).
+TCellRange BoardRangeIn(const TRect& area, int square, TPuzzleDims dims);
 
 // Measured texts of the page font the solving page is laid out from.
 struct TSolvePageMetrics {

@@ -1,6 +1,7 @@
 // Tests of the solving page's layout numbers: board size, zoom, panning, the bottom bar.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdlib>
 #include <optional>
 
@@ -171,6 +172,27 @@ TEST(BoardLayout, PointsMapToSquaresWithTheGridLineAfterEachSquare) {
     for (const TCase& tc : cases)
         EXPECT_EQ(BoardSquareAt(tc.X, tc.Y, 30, kMini), tc.Pos) << tc.X << "," << tc.Y;
     EXPECT_EQ(BoardSquareRect(2, 3, 30), (TRect{96, 64, 126, 94}));
+}
+
+TEST(BoardLayout, PaintAreaCoversTheSquaresItTouches) {
+    struct TCase {
+        TRect Area;
+        TCellRange Range;
+    };
+    // Squares of 30 pixels and 2 of grid line: square c spans 32 c .. 32 c + 31.
+    const TCase cases[] = {
+        {{0, 0, 1, 1}, {0, 0, 0, 0}},        {{31, 31, 33, 33}, {0, 0, 1, 1}},
+        {{32, 32, 64, 64}, {1, 1, 1, 1}},    {{-50, -50, 10, 10}, {0, 0, 0, 0}},
+        {{0, 0, 5000, 5000}, {0, 0, 8, 12}}, {{416, 0, 500, 10}, {0, 0, -1, -1}},
+        {{-20, 0, 0, 10}, {0, 0, -1, -1}},
+    };
+    for (const TCase& tc : cases) {
+        const TCellRange r = BoardRangeIn(tc.Area, 30, kMini);
+        EXPECT_EQ(
+            (std::array{r.FirstRow, r.FirstCol, r.LastRow, r.LastCol}),
+            (std::array{tc.Range.FirstRow, tc.Range.FirstCol, tc.Range.LastRow, tc.Range.LastCol}))
+            << tc.Area.Left << "," << tc.Area.Top;
+    }
 }
 
 TSolvePageMetrics Metrics() {
