@@ -1,6 +1,6 @@
-// How long the solving board takes to draw: one square, and a whole Large board at the largest
-// zoom, through a canvas that only measures (the drawing code's own cost) and, in the GUI build,
-// through QPainter onto an image (what the screen pays).
+// How long the solving board takes to draw: one square, a click on a pad digit with its redraw,
+// and a whole Large board at the largest zoom, through a canvas that only measures (the drawing
+// code's own cost) and, in the GUI build, through QPainter onto an image (what the screen pays).
 #include <benchmark/benchmark.h>
 
 #include <cstring>
@@ -10,6 +10,7 @@
 #include "generate/driver.h"
 #include "solve/board_layout.h"
 #include "solve/board_render.h"
+#include "solve/solve_state.h"
 
 #ifdef XS_BENCH_QT
 #include <QGuiApplication>
@@ -146,6 +147,52 @@ void DrawBoard(benchmark::State& state, TCanvas& canvas) {
                    std::to_string(layout.Square) + " px");
 }
 
+// Answers every question with O.K.
+class TOkMessages : public TMessages {
+public:
+    int ShowMsg(const std::string&, TButtons) override { return kResultOk; }
+    int ShowOptions(const std::string&, int, const TOptionTexts&, bool, bool) override {
+        return OptionResult(0);
+    }
+    bool PrintCurrentState() const override { return false; }
+};
+
+// Paints a redrawn square at once, as the board widget does.
+class TPaintingView : public TSolveView {
+public:
+    TPaintingView(TCanvas& canvas, const TSolveState& solve, int square)
+        : Canvas(canvas), Solve(solve), Square(square) {}
+    void RedrawSquare(int row, int col) override {
+        const TBoardView view{&Solve.Work().CurrentPuzzle, &Solve.Checks(), &Solve.SelectedRun(),
+                              kHighlightOrange};
+        dgGridDrawCell(Canvas, view, col, row, BoardSquareRect(row, col, Square));
+    }
+
+private:
+    TCanvas& Canvas;
+    const TSolveState& Solve;
+    int Square;
+};
+
+// A left click on digit 5 of an empty square's pad, from the press to the painted square; every
+// second click takes the entry out again. range(0): 0 zoom 0, 1 the largest zoom.
+void ClickPad(benchmark::State& state, TCanvas& canvas) {
+    const TBoardFixture& b = Board();
+    const int s = SquareAt(state.range(0) == 1);
+    auto work = std::make_unique<TWorkingCopy>();
+    TOkMessages messages;
+    auto solve = std::make_unique<TSolveState>(*b.Lib, *work, messages);
+    work->CurrentSlot = 1;
+    if (!solve->bnSolveClick()) state.SkipWithError("the puzzle did not load");
+    TPaintingView view(canvas, *solve, s);
+    solve->SetView(&view);
+    const TRect square = BoardSquareRect(b.PadRow, b.PadCol, s);
+    const int x = square.Left + s / 2;
+    const int y = square.Top + s / 2;
+    for (auto _ : state) solve->dgGridMouseDown(x, y, TMouseButton::Left, s);
+    state.SetLabel("square of " + std::to_string(s) + " px");
+}
+
 void BM_SquareLogic(benchmark::State& state) {
     TNullCanvas canvas;
     DrawOneSquare(state, canvas);
@@ -154,6 +201,11 @@ void BM_BoardLogic(benchmark::State& state) {
     TNullCanvas canvas;
     DrawBoard(state, canvas);
 }
+void BM_PadClickLogic(benchmark::State& state) {
+    TNullCanvas canvas;
+    ClickPad(state, canvas);
+}
+BENCHMARK(BM_PadClickLogic)->Arg(0)->Arg(1)->ArgName("largest");
 BENCHMARK(BM_SquareLogic)->ArgsProduct({{0, 1}, {0, 1}})->ArgNames({"largest", "clue"});
 BENCHMARK(BM_BoardLogic)->Arg(0)->Arg(1)->ArgName("whole")->Unit(benchmark::kMicrosecond);
 
@@ -172,6 +224,14 @@ void BM_BoardQt(benchmark::State& state) {
     TQtCanvas canvas(painter);
     DrawBoard(state, canvas);
 }
+void BM_PadClickQt(benchmark::State& state) {
+    const int s = SquareAt(state.range(0) == 1);
+    QImage image(27 * (s + 2), 17 * (s + 2), QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&image);
+    TQtCanvas canvas(painter);
+    ClickPad(state, canvas);
+}
+BENCHMARK(BM_PadClickQt)->Arg(0)->Arg(1)->ArgName("largest")->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SquareQt)
     ->ArgsProduct({{0, 1}, {0, 1}})
     ->ArgNames({"largest", "clue"})
