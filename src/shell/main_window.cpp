@@ -104,7 +104,7 @@ TfrmMain::TfrmMain(TMainWindowDeps deps, QWidget* parent)
     PanelHide->raise();
 
     TSettings& settings = AppData().File.Settings;
-    frmSolve = new TfrmSolve(ProgramFonts, PanelForm);
+    frmSolve = new TfrmSolve(ProgramFonts, *Deps.Messages, Indent, PanelForm);
     frmCreate = new TfrmCreate(ProgramFonts, PanelForm);
     frmHints = new TfrmHints(ProgramFonts, Indent, this, PanelForm);
     frmSetup = new TfrmSetup(settings, *Deps.Messages, *this, ProgramFonts, Indent, PanelForm);

@@ -1,38 +1,193 @@
 // The solve screen: choosing a stored puzzle and solving it (the main window's screen 1).
 #pragma once
 
+#include <QCursor>
+#include <QFrame>
 #include <QLabel>
+#include <QPushButton>
 #include <QWidget>
+#include <array>
+#include <memory>
 
+#include "solve/solve_state.h"
+#include "storage/messages.h"
 #include "storage/preferences.h"
+#include "storage/settings.h"
 
 namespace xs {
 
-class TfrmSolve : public QWidget {
+class TCanvas;
+class TPaintBox;
+class TSpinButton;
+class TInstructPage;
+
+class TfrmSolve : public QWidget, private TSolveView {
     Q_OBJECT
 
 public:
-    TfrmSolve(const TProgramFonts& fonts, QWidget* parent = nullptr);
+    // The screen works on the process-wide library, working copy and preferences (AppData()).
+    // radioIndent is the extra width the main window gives buttons beyond their caption.
+    TfrmSolve(const TProgramFonts& fonts, TMessages& messages, int radioIndent,
+              QWidget* parent = nullptr);
+    ~TfrmSolve() override;
 
-    // Back to the starting state: the current slot is loaded again, dropping unsaved entries.
+    // Back to the chooser on the puzzle last chosen (found again by its Id).
     void FormShow();
 
-    // The current puzzle holds entries or marks that its slot does not.
+    // For the main window when it leaves the screen or closes: the puzzle being solved differs
+    // from its slot; and saving it without asking.
     bool IsPuzzleModified() const;
-    // Saves the current puzzle into its slot without asking.
     void SavePuzzle();
 
-    QLabel* lblTitle;
+    const TSolveState& State() const { return *Solve; }
+
+    // The chooser page.
+    QWidget* PanelMain;
+    TPaintBox* sgPuzzles;
+    QWidget* PanelLegendRow;
+    QLabel* PanelLegend;
+    std::array<QLabel*, 5> PanelStars;  // Panel1Star .. Panel5Star
+    QFrame* PanelMainInstruct;
+    std::array<QLabel*, 4> lblMainInstruct;
+    TPaintBox* dgSmall;
+    QLabel* PanelDetails;
+    QPushButton* bnPrint1;
+    QPushButton* bnSolve;
+
+    // The solving page.
+    QWidget* PanelSolve;
+    QWidget* PanelHeader;
+    QLabel* PanelDetails1;
+    QLabel* PanelTotal;
+    TSpinButton* spnTotal;
+    QLabel* lblIn;
+    QLabel* PanelSquares;
+    TSpinButton* spnSquares;
+    QLabel* imgArrow;
+    TPaintBox* dgValues;
+    QLabel* lblInvalid;
+
+    QFrame* PanelPoss;
+    QLabel* lblPoss1;
+    QLabel* lblPoss2;
+    std::array<QLabel*, 12> PanelPossBoxes;  // PanelPoss1 .. PanelPoss12
+    QPushButton* bnMoveToSide;
+    QPushButton* bnMoveToTop;
+
+    QWidget* PanelGrid;
+    TPaintBox* dgGrid;
+    QWidget* PanelHideTop;
+    QWidget* PanelHideLeft;
+    QPushButton* bnUp;
+    QPushButton* bnDown;
+    QPushButton* bnLeft;
+    QPushButton* bnRight;
+
+    QFrame* PanelMode;
+    QLabel* PanelHead1;
+    QPushButton* sbNormal;
+    QPushButton* sbEraser;
+    QPushButton* sbFiller;
+    QFrame* PanelMode2;
+    QLabel* lblMode1;
+    QLabel* lblMode2;
+    QLabel* lblMode3;
+    QPushButton* bnMore;
+    QFrame* PanelZoom;
+    QLabel* PanelHeadZoom;
+    QPushButton* bnZoomIn;
+    QPushButton* bnZoomOut;
+    QPushButton* bnUndo;
+    QPushButton* bnCheck;
+    QPushButton* bnClear;
+    QPushButton* bnFill;
+    QPushButton* bnReset;
+    QPushButton* bnSave;
+    QPushButton* bnPrint;
+    QPushButton* bnReturn;
+
+    // The instructions page.
+    TInstructPage* PanelInstruct;
+
+    // Board geometry as last laid out, for tests and the benchmarks.
+    int SquareSize() const { return BoardSquare; }
+    int ZoomLevel() const { return Zoom; }
+    // Where square (row, col) lies on dgGrid.
+    QRect SquareRect(int row, int col) const;
+
+    // The handlers, callable as the controls call them.
+    void sgPuzzlesMouseDown(int x, int y);
+    void bnSolveClick();
+    void bnReturnClick();
+    void bnMoreClick();
+    void bnInstructReturnClick();
+    void Button1Click();
+    void bnZoomInClick();
+    void bnZoomOutClick();
+    void bnUpClick();
+    void bnDownClick();
+    void bnLeftClick();
+    void bnRightClick();
+    void rbModeClick(TSolveMode mode);
+    void dgGridMouseDown(int x, int y, TMouseButton button);
+    void dgGridMouseMove(int x, int y);
+    void dgGridMouseUp();
+    void spnTotalClick(int step);
+    void spnSquaresClick(int step);
 
 protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    // The current slot, when it holds a puzzle that can be loaded; 0 otherwise.
-    int UsableCurrentSlot() const;
+    // TSolveView
+    void RedrawSquare(int row, int col) override;
+    void RepaintBoard() override;
+    void SelectionChanged(int oldRow, int oldCol) override;
+    void ButtonsChanged() override;
+    void ModeChanged(TSolveMode mode) override;
 
+    void BuildChooserPage();
+    void ShowChooserControls();
+    QCursor ModeCursor() const;
+    void BuildSolvePage();
+    void FormResize();
+    void LayoutChooser();
+    void LayoutSolvePage();
+    void LayoutBoard();
+    void LayoutValuesStrip(const QRect& area);
+    void ShowCombinations();
+    void UpdateValues();
+    void ShowPage(QWidget* page);
+    void PaintBoard(TCanvas& canvas, const QRect& dirty);
+    void PaintPreview(TCanvas& canvas, const QRect& dirty);
+    void PaintChooser(TCanvas& canvas, const QRect& dirty);
+    void PaintValues(TCanvas& canvas, const QRect& dirty);
+
+    TAppData& App;
     const TProgramFonts& Fonts;
+    TMessages& Messages;
+    int RadioIndent;
+    std::unique_ptr<TSolveState> Solve;
+
+    QCursor EraseCursor;
+    QCursor FillCursor;
+
+    // Chooser.
+    int ChooserColWidth = 1;
+    int ChooserRowHeight = 1;
+    int ChooserFontLevel = 4;
+    int PreviewCell = 1;
+    bool PreviewShown = false;  // the current slot loaded into the working copy
+    // Board.
+    int Zoom = 0;
+    int PanRow = 0;
+    int PanCol = 0;
+    int BoardSquare = 0;
+    // The combinations strip's content and the values strip (kept out of this header, whose
+    // includers have a rectangle type of their own).
+    struct TStrips;
+    std::unique_ptr<TStrips> Strips;
 };
 
 }  // namespace xs
