@@ -105,7 +105,7 @@ TfrmMain::TfrmMain(TMainWindowDeps deps, QWidget* parent)
 
     TSettings& settings = AppData().File.Settings;
     frmSolve = new TfrmSolve(ProgramFonts, *Deps.Messages, Indent, PanelForm);
-    frmCreate = new TfrmCreate(ProgramFonts, PanelForm);
+    frmCreate = new TfrmCreate(ProgramFonts, *Deps.Messages, Indent, PanelForm);
     frmHints = new TfrmHints(ProgramFonts, Indent, this, PanelForm);
     frmSetup = new TfrmSetup(settings, *Deps.Messages, *this, ProgramFonts, Indent, PanelForm);
     frmAbout = new TfrmAbout(PanelForm);
