@@ -1,0 +1,350 @@
+// Random play on the solving page: any clicks, drags, modes and commands on any stored puzzle,
+// damaged ones included. After each step the board stays in range, nothing outside the puzzle
+// changes, the history and Save/Reset give back exactly the boards they should.
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+#include "model/slot_check.h"
+#include "solve/solve_state.h"
+#include "support/sample_puzzles.h"
+#include "support/scripted_messages.h"
+
+namespace {
+
+using namespace xs;
+
+[[noreturn]] void Fail(const char* what) {
+    std::fprintf(stderr, "solve_play_fuzzer: %s\n", what);
+    __builtin_trap();
+}
+
+// A puzzle of the size with Black rows and columns at every fourth index, so that runs of 1..3
+// squares cover most of the board; answers differ along every run.
+TPuzzleGrid LatticeGrid(TPuzzleSize size) {
+    TPuzzleGrid g{};
+    const TSizeDims dims = SizeDims(static_cast<int>(size));
+    for (int r = 0; r < dims.Rows; ++r) {
+        for (int c = 0; c < dims.Cols; ++c) {
+            TSquare& s = g.Sq[r][c];
+            if (r % 4 == 0 || c % 4 == 0) {
+                s.Kind = Black;
+                continue;
+            }
+            s.Kind = White;
+            s.SetAnswer((r % 4 - 1 + c % 4 - 1) % 3 + 1 + 3 * ((r / 4 + c / 4) % 3));
+        }
+    }
+    for (int r = 0; r < dims.Rows; ++r) {
+        for (int c = 0; c < dims.Cols; ++c) {
+            TSquare& s = g.Sq[r][c];
+            if (s.Kind != Black) continue;
+            for (int k = 1; c + k < dims.Cols && g.Sq[r][c + k].Kind == White; ++k) {
+                s.AcrossSquares = static_cast<std::uint8_t>(k);
+                s.AcrossTotal += g.Sq[r][c + k].Answer();
+            }
+            for (int k = 1; r + k < dims.Rows && g.Sq[r + k][c].Kind == White; ++k) {
+                s.DownSquares = static_cast<std::uint8_t>(k);
+                s.DownTotal += g.Sq[r + k][c].Answer();
+            }
+        }
+    }
+    return g;
+}
+
+// Four lattice puzzles (one per size) and two small ones, with some progress stored in slot 2.
+const TPuzzleLibrary& BaseLibrary() {
+    static const TPuzzleLibrary* lib = [] {
+        auto* l = new TPuzzleLibrary{};
+        std::int32_t lastId = 0;
+        for (TPuzzleSize size :
+             {TPuzzleSize::Mini, TPuzzleSize::Small, TPuzzleSize::Medium, TPuzzleSize::Large})
+            AppendPuzzle(*l, lastId, LatticeGrid(size), size, 3);
+        test::AddSamplePuzzle(*l, lastId, TPuzzleSize::Mini, 1);
+        test::AddSamplePuzzle(*l, lastId, TPuzzleSize::Large, 5);
+        TSquare& progress = l->Grid(2).Sq[1][1];
+        progress.Entry = 4;
+        l->Grid(2).Sq[1][2].Possible[6] = 1;
+        for (int slot = 1; slot <= l->Counts.Total; ++slot)
+            if (ClassifySlot(*l, slot) != TSlotState::Valid) Fail("base library is not sound");
+        return l;
+    }();
+    return *lib;
+}
+
+class TInput {
+public:
+    TInput(const std::uint8_t* data, std::size_t size) : Data(data), Size(size) {}
+    bool More() const { return At < Size; }
+    std::uint8_t Byte() { return At < Size ? Data[At++] : 0; }
+
+private:
+    const std::uint8_t* Data;
+    std::size_t Size;
+    std::size_t At = 0;
+};
+
+// Patches of the stored puzzles so that some slots are damaged and some are odd but sound:
+// [count] then per patch [slot 1..6][offset: 2 bytes][value].
+void DamageLibrary(TInput& in, TPuzzleLibrary& lib) {
+    const int count = in.Byte() % 8;
+    for (int i = 0; i < count; ++i) {
+        const int slot = in.Byte() % 6 + 1;
+        const std::size_t offset = (in.Byte() | (in.Byte() << 8)) % (sizeof(TPuzzleGrid) + 64);
+        const std::uint8_t value = in.Byte();
+        if (offset < sizeof(TPuzzleGrid))
+            reinterpret_cast<std::uint8_t*>(&lib.Grid(slot))[offset] = value;
+        else
+            lib.Info(slot).Size = value;
+    }
+}
+
+struct TPlay {
+    TPuzzleLibrary& Lib;
+    TWorkingCopy& Work;
+    test::TScriptedMessages& Msgs;
+    TSolveState& State;
+    // The boards the history holds, by position: what Undo must give back.
+    TUndoState* History;
+    // What the working copy looked like when solving started, for the squares no command touches.
+    TPuzzleGrid& Loaded;
+    TPuzzleLibrary& SavedLib;
+
+    bool InRegion(int r, int c) const {
+        return r >= 1 && c >= 1 && r <= Work.PuzzleDims.LastRow && c <= Work.PuzzleDims.LastCol;
+    }
+
+    void Snapshot(std::int32_t pos) {
+        TUndoState& s = History[(pos - 1) % kUndoRingSize];
+        std::memset(&s, 0, sizeof s);
+        for (int r = 1; r <= Work.PuzzleDims.LastRow; ++r) {
+            for (int c = 1; c <= Work.PuzzleDims.LastCol; ++c) {
+                const TSquare& sq = Work.CurrentPuzzle.Sq[r][c];
+                s.Sq[r][c][0] = sq.Entry;
+                std::memcpy(&s.Sq[r][c][1], sq.Possible, 9);
+            }
+        }
+    }
+
+    bool BoardIs(std::int32_t pos) const {
+        const TUndoState& s = History[(pos - 1) % kUndoRingSize];
+        for (int r = 1; r <= Work.PuzzleDims.LastRow; ++r) {
+            for (int c = 1; c <= Work.PuzzleDims.LastCol; ++c) {
+                const TSquare& sq = Work.CurrentPuzzle.Sq[r][c];
+                if (sq.Entry != s.Sq[r][c][0] || std::memcmp(sq.Possible, &s.Sq[r][c][1], 9) != 0)
+                    return false;
+            }
+        }
+        return true;
+    }
+
+    bool RegionMatchesSlot() const {
+        const TPuzzleGrid& slot = Lib.Grid(Work.CurrentSlot);
+        for (int r = 0; r <= Work.PuzzleDims.LastRow; ++r)
+            if (std::memcmp(Work.CurrentPuzzle.Sq[r], slot.Sq[r],
+                            sizeof(TSquare) * (Work.PuzzleDims.LastCol + 1)) != 0)
+                return false;
+        return true;
+    }
+
+    // Entries, marks and check marks stay in range; only Entry and Possible of White squares in
+    // the puzzle ever change.
+    void CheckBoard() const {
+        const TCheckMarks& ck = State.Checks();
+        for (int r = 0; r < kGridRows; ++r) {
+            for (int c = 0; c < kGridCols; ++c) {
+                const TSquare& now = Work.CurrentPuzzle.Sq[r][c];
+                const TSquare& then = Loaded.Sq[r][c];
+                const bool playable = InRegion(r, c) && then.Kind == White;
+                if (!playable) {
+                    if (std::memcmp(&now, &then, sizeof now) != 0) Fail("square outside changed");
+                    if (ck.EntryCheck[r][c] != 0 || ck.PossibleCheck[r][c] != 0)
+                        Fail("check mark outside the playable squares");
+                    continue;
+                }
+                if (std::memcmp(&now, &then, offsetof(TSquare, Entry)) != 0)
+                    Fail("fixed field of a White square changed");
+                if (now.Entry > 9) Fail("entry out of range");
+                for (std::uint8_t p : now.Possible)
+                    if (p > 1) Fail("possible flag out of range");
+                if (ck.EntryCheck[r][c] < 0 || ck.EntryCheck[r][c] > 2 ||
+                    ck.PossibleCheck[r][c] < 0 || ck.PossibleCheck[r][c] > 2)
+                    Fail("check mark out of range");
+            }
+        }
+    }
+
+    void CheckLibrary() const {
+        if (std::memcmp(&Lib, &SavedLib, sizeof Lib) != 0) Fail("library changed without a save");
+    }
+
+    void Step(TInput& in) {
+        const std::uint8_t op = in.Byte();
+        const std::int32_t posBefore = State.UndoPos();
+        const bool solving = State.Solving();
+        const bool commands = State.Buttons().Commands;
+        static TPuzzleGrid before;
+        before = Work.CurrentPuzzle;
+        const int answer = in.Byte() % 2 == 0 ? kResultOk : kResultCancel;
+        bool expectSave = false;
+        bool expectReload = false;
+        bool expectUnchanged = false;
+        bool restart = false;
+
+        switch (op % 14) {
+            case 0:
+            case 1:
+            case 2: {
+                const int x = static_cast<std::int8_t>(in.Byte()) * 8 + in.Byte() % 8;
+                const int y = static_cast<std::int8_t>(in.Byte()) * 8 + in.Byte() % 8;
+                const std::uint8_t z = in.Byte();
+                const int w = z == 255 ? -3 : z % 48;  // zoom: any square size, also none
+                const auto button = static_cast<TMouseButton>(op % 3);
+                if (op % 14 == 2)
+                    State.dgGridDragOver(x, y, w);
+                else
+                    State.dgGridMouseDown(x, y, button, w);
+                break;
+            }
+            case 3:
+                State.dgGridEndDrag();
+                break;
+            case 4:
+                State.rbModeClick(static_cast<TSolveMode>(in.Byte() % 3));
+                break;
+            case 5: {
+                const std::int32_t low = State.UndoLow();
+                State.bnUndoClick();
+                if (solving && commands && posBefore > low) {
+                    if (State.UndoPos() != posBefore - 1) Fail("undo did not step back");
+                    if (!BoardIs(posBefore - 1)) Fail("undo did not restore the earlier board");
+                } else if (State.UndoPos() != posBefore) {
+                    Fail("undo moved at the oldest state");
+                }
+                break;
+            }
+            case 6:
+                State.bnCheckClick();
+                break;
+            case 7:
+            case 8:
+                Msgs.Answers = {answer};
+                op % 14 == 7 ? State.bnFillClick() : State.bnClearClick();
+                expectUnchanged = answer == kResultCancel;
+                break;
+            case 9:
+            case 10: {
+                const bool ask = in.Byte() % 2 == 0;
+                Msgs.Answers = {answer};
+                const bool runs = solving && (!ask || (commands && answer == kResultOk));
+                if (op % 14 == 9) {
+                    State.bnSaveClick(ask);
+                    expectSave = runs;
+                } else {
+                    State.bnResetClick(ask);
+                    expectReload = runs;
+                }
+                expectUnchanged = solving && !runs;
+                restart = runs;
+                break;
+            }
+            case 11: {
+                const bool modified = State.PuzzleModified();
+                const int option = in.Byte() % 2;
+                Msgs.Answers = {OptionResult(option)};
+                State.bnReturnClick();
+                if (solving && modified) {
+                    expectSave = option == 0;
+                    expectReload = option != 0;
+                    restart = true;
+                }
+                if (solving && !RegionMatchesSlot()) Fail("return left the board unlike the slot");
+                break;
+            }
+            case 12: {
+                const std::uint8_t pick = in.Byte();
+                if (!State.Solving()) Work.CurrentSlot = pick == 255 ? 101 : pick % 8;
+                const bool valid = ClassifySlot(Lib, Work.CurrentSlot) == TSlotState::Valid;
+                if (State.bnSolveClick() != valid) Fail("a slot was loaded against its state");
+                if (valid) {
+                    Loaded = Work.CurrentPuzzle;
+                    if (!RegionMatchesSlot()) Fail("loaded board differs from the slot");
+                    restart = true;
+                }
+                break;
+            }
+            default:
+                switch (in.Byte() % 4) {
+                    case 0:
+                        State.PushUndo();
+                        break;
+                    case 1:
+                        State.AutoCheck();
+                        break;
+                    case 2:
+                        State.ClearChecks();
+                        break;
+                    default:
+                        State.UpdateButtons();
+                        break;
+                }
+                break;
+        }
+
+        if (!State.Solving() && !solving) {
+            if (std::memcmp(&before, &Work.CurrentPuzzle, sizeof before) != 0)
+                Fail("board changed while not solving");
+        }
+        if (expectUnchanged && std::memcmp(&before, &Work.CurrentPuzzle, sizeof before) != 0)
+            Fail("a cancelled or refused command changed the board");
+        if (expectSave) {
+            if (!RegionMatchesSlot()) Fail("save did not store the board");
+            SavedLib.Grid(Work.CurrentSlot) = Lib.Grid(Work.CurrentSlot);
+        }
+        CheckLibrary();
+        if (expectReload && !RegionMatchesSlot()) Fail("reset did not give back the saved board");
+        if (State.Solving() || solving) CheckBoard();
+
+        const std::int32_t pos = State.UndoPos();
+        if (pos < 1 && State.Solving()) Fail("history position below 1");
+        if (pos >= 1 && State.UndoLow() != (pos > kUndoRingSize ? pos - (kUndoRingSize - 1) : 1))
+            Fail("lowest held position is wrong");
+        if (restart) {
+            if (pos != 1) Fail("history not started again");
+            Snapshot(1);
+        } else if (pos == posBefore + 1) {
+            Snapshot(pos);
+        } else if (pos != posBefore && !(op % 14 == 5 && pos == posBefore - 1)) {
+            Fail("history moved by more than one step");
+        }
+        // In Solve mode every change is recorded at once: the board is the newest state.
+        if (State.Solving() && State.Mode() == TSolveMode::Solve && !BoardIs(pos))
+            Fail("board differs from the newest recorded state");
+    }
+};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static auto* lib = new TPuzzleLibrary{};
+    static auto* saved = new TPuzzleLibrary{};
+    static auto* work = new TWorkingCopy{};
+    static auto* loaded = new TPuzzleGrid{};
+    static auto* history = new TUndoState[kUndoRingSize];
+
+    TInput in(data, size);
+    *lib = BaseLibrary();
+    DamageLibrary(in, *lib);
+    *saved = *lib;
+    *work = TWorkingCopy{};
+    *loaded = work->CurrentPuzzle;
+    test::TScriptedMessages msgs;
+    auto state = std::make_unique<TSolveState>(*lib, *work, msgs);
+    TPlay play{*lib, *work, msgs, *state, history, *loaded, *saved};
+
+    int steps = 0;
+    while (in.More() && steps++ < 400) play.Step(in);
+    return 0;
+}
