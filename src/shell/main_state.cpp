@@ -17,211 +17,199 @@ const std::array<TToolButtonText, kToolButtonCount> kToolButtonTexts{{
     {"bnExit", "Exit", "Exit the program"},
 }};
 
-const char *const kMinimumWidthText =
+const char* const kMinimumWidthText =
     "You have reached the minimum screen width for your current font size.";
-const char *const kMinimumHeightText =
+const char* const kMinimumHeightText =
     "You have reached the minimum screen height for your current font size.";
-const char *const kExtraLargeFontsText =
+const char* const kExtraLargeFontsText =
     "Your computer font size is set at extra large fonts.\n\r\n\rThe program "
     "is optimized for "
     "regular and large fonts.\n\r\n\rAll text will be easily readable, but "
     "using this font size "
     "may result in some characters being truncated at the bottom of the text.";
-const char *const kUnsavedChangesText =
-    "You have made changes since your last save.";
-const TOptionTexts kUnsavedChangesOptions{
-    "Save this puzzle with your latest changes", "Cancel the changes", "", "",
-    ""};
+const char* const kUnsavedChangesText = "You have made changes since your last save.";
+const TOptionTexts kUnsavedChangesOptions{"Save this puzzle with your latest changes",
+                                          "Cancel the changes", "", "", ""};
 
 TToolButton ButtonForScreen(TScreenId screen) {
-  switch (screen) {
-  case TScreenId::Create:
-    return TToolButton::Create;
-  case TScreenId::Setup:
-    return TToolButton::Setup;
-  case TScreenId::Hints:
-    return TToolButton::Hints;
-  case TScreenId::About:
-    return TToolButton::About;
-  case TScreenId::None:
-  case TScreenId::Solve:
-    break;
-  }
-  return TToolButton::Solve;
+    switch (screen) {
+        case TScreenId::Create:
+            return TToolButton::Create;
+        case TScreenId::Setup:
+            return TToolButton::Setup;
+        case TScreenId::Hints:
+            return TToolButton::Hints;
+        case TScreenId::About:
+            return TToolButton::About;
+        case TScreenId::None:
+        case TScreenId::Solve:
+            break;
+    }
+    return TToolButton::Solve;
 }
 
 TScreenId ScreenForButton(TToolButton button) {
-  switch (button) {
-  case TToolButton::Solve:
-    return TScreenId::Solve;
-  case TToolButton::Create:
-    return TScreenId::Create;
-  case TToolButton::Setup:
-    return TScreenId::Setup;
-  case TToolButton::Hints:
-    return TScreenId::Hints;
-  case TToolButton::About:
-    return TScreenId::About;
-  case TToolButton::Help:
-  case TToolButton::Exit:
-    break;
-  }
-  return TScreenId::None;
+    switch (button) {
+        case TToolButton::Solve:
+            return TScreenId::Solve;
+        case TToolButton::Create:
+            return TScreenId::Create;
+        case TToolButton::Setup:
+            return TScreenId::Setup;
+        case TToolButton::Hints:
+            return TScreenId::Hints;
+        case TToolButton::About:
+            return TScreenId::About;
+        case TToolButton::Help:
+        case TToolButton::Exit:
+            break;
+    }
+    return TScreenId::None;
 }
 
 int RadioIndentFor(TFontClass fontClass) {
-  switch (fontClass) {
-  case TFontClass::Regular:
+    switch (fontClass) {
+        case TFontClass::Regular:
+            return 20;
+        case TFontClass::Large:
+            return 25;
+        case TFontClass::ExtraLarge:
+            return 30;
+    }
     return 20;
-  case TFontClass::Large:
-    return 25;
-  case TFontClass::ExtraLarge:
-    return 30;
-  }
-  return 20;
 }
 
 int ToolBarHeight(int clientHeight) {
-  const int extra =
-      clientHeight > 630 ? std::min(10, (clientHeight - 630) / 10) : 0;
-  return 38 + extra;
+    const int extra = clientHeight > 630 ? std::min(10, (clientHeight - 630) / 10) : 0;
+    return 38 + extra;
 }
 
 TBounds ScreenAreaFor(int clientWidth, int clientHeight) {
-  const int top = ToolBarHeight(clientHeight);
-  return {0, top, std::max(kMinScreenWidth, clientWidth),
-          std::max(kMinScreenHeight, clientHeight - top)};
+    const int top = ToolBarHeight(clientHeight);
+    return {0, top, std::max(kMinScreenWidth, clientWidth),
+            std::max(kMinScreenHeight, clientHeight - top)};
 }
 
 namespace {
 
 int RoundedShare(int value, int parts) {
-  return static_cast<int>(std::lround(static_cast<double>(value) / parts));
+    return static_cast<int>(std::lround(static_cast<double>(value) / parts));
 }
 
-} // namespace
+}  // namespace
 
 TToolBarLayout LayoutToolBar(int width, int clientHeight) {
-  TToolBarLayout layout;
-  layout.Height = ToolBarHeight(clientHeight);
-  const int buttonHeight = layout.Height - 8;
-  const int extra = width > 820 ? (width - 820) / 7 : 0;
-  const int wide = 162 + extra;
-  const int small = 87 + extra;
+    TToolBarLayout layout;
+    layout.Height = ToolBarHeight(clientHeight);
+    const int buttonHeight = layout.Height - 8;
+    const int extra = width > 820 ? (width - 820) / 7 : 0;
+    const int wide = 162 + extra;
+    const int small = 87 + extra;
 
-  const int gap1 = RoundedShare(width - 2 * wide - 5 * small, 8);
-  layout.Buttons[0] = {gap1, 4, wide, buttonHeight};
-  layout.Buttons[1] = {gap1 + wide + gap1, 4, wide, buttonHeight};
-  const int toolsLeft = layout.Buttons[1].Left + wide + gap1;
-  layout.Tools = {toolsLeft, 0, width - toolsLeft + 1, layout.Height};
+    const int gap1 = RoundedShare(width - 2 * wide - 5 * small, 8);
+    layout.Buttons[0] = {gap1, 4, wide, buttonHeight};
+    layout.Buttons[1] = {gap1 + wide + gap1, 4, wide, buttonHeight};
+    const int toolsLeft = layout.Buttons[1].Left + wide + gap1;
+    layout.Tools = {toolsLeft, 0, width - toolsLeft + 1, layout.Height};
 
-  const int gap2 = RoundedShare(width - toolsLeft - 5 * small, 6);
-  int left = toolsLeft + 1 + gap2;
-  for (int b = static_cast<int>(TToolButton::Setup); b < kToolButtonCount;
-       ++b) {
-    layout.Buttons[b] = {left, 4, small, buttonHeight};
-    left += small + gap2;
-  }
-  return layout;
+    const int gap2 = RoundedShare(width - toolsLeft - 5 * small, 6);
+    int left = toolsLeft + 1 + gap2;
+    for (int b = static_cast<int>(TToolButton::Setup); b < kToolButtonCount; ++b) {
+        layout.Buttons[b] = {left, 4, small, buttonHeight};
+        left += small + gap2;
+    }
+    return layout;
 }
 
-TBounds HighlightFor(const TBounds &button) {
-  return {button.Left - 4, button.Top - 4, button.Width + 8, button.Height + 8};
+TBounds HighlightFor(const TBounds& button) {
+    return {button.Left - 4, button.Top - 4, button.Width + 8, button.Height + 8};
 }
 
-TWindowRect CentreWindow(int width, int height, const TScreenMetrics &screen) {
-  return {std::max(0, (screen.Width - width) / 2),
-          std::max(0, (screen.Height - height) / 2), width, height};
+TWindowRect CentreWindow(int width, int height, const TScreenMetrics& screen) {
+    return {std::max(0, (screen.Width - width) / 2), std::max(0, (screen.Height - height) / 2),
+            width, height};
 }
 
 TSize MinimumWindowSize(TFontClass fontClass, int fontSize) {
-  constexpr TSize none{0, 0};
-  constexpr TSize mid{1000, 720};
-  constexpr TSize big{1260, 960};
-  switch (fontClass) {
-  case TFontClass::Regular:
-    return fontSize == 3 ? mid : none;
-  case TFontClass::Large:
-    return fontSize == 2 ? mid : fontSize == 3 ? big : none;
-  case TFontClass::ExtraLarge:
-    return fontSize == 1 ? mid : fontSize == 2 ? big : none;
-  }
-  return none;
+    constexpr TSize none{0, 0};
+    constexpr TSize mid{1000, 720};
+    constexpr TSize big{1260, 960};
+    switch (fontClass) {
+        case TFontClass::Regular:
+            return fontSize == 3 ? mid : none;
+        case TFontClass::Large:
+            return fontSize == 2 ? mid : fontSize == 3 ? big : none;
+        case TFontClass::ExtraLarge:
+            return fontSize == 1 ? mid : fontSize == 2 ? big : none;
+    }
+    return none;
 }
 
 TSize EffectiveMinimumSize(TSize current, TSize minimum) {
-  return {current.Width >= minimum.Width ? minimum.Width : 0,
-          current.Height >= minimum.Height ? minimum.Height : 0};
+    return {current.Width >= minimum.Width ? minimum.Width : 0,
+            current.Height >= minimum.Height ? minimum.Height : 0};
 }
 
 TResizeCheck CheckResize(TSize current, TSize requested, TSize minimum) {
-  TResizeCheck check{requested};
-  const TSize held = EffectiveMinimumSize(current, minimum);
-  if (requested.Width < held.Width) {
-    check.Size.Width = held.Width;
-    check.WidthRefused = true;
-  }
-  if (requested.Height < held.Height) {
-    check.Size.Height = held.Height;
-    check.HeightRefused = true;
-  }
-  return check;
+    TResizeCheck check{requested};
+    const TSize held = EffectiveMinimumSize(current, minimum);
+    if (requested.Width < held.Width) {
+        check.Size.Width = held.Width;
+        check.WidthRefused = true;
+    }
+    if (requested.Height < held.Height) {
+        check.Size.Height = held.Height;
+        check.HeightRefused = true;
+    }
+    return check;
 }
 
-TMainState::TMainState(TDataFileRecord &file, TDataFilePaths paths,
-                       TMessages &messages, TSolveHooks hooks)
-    : File_(file), Paths_(std::move(paths)), Messages_(messages),
-      Hooks_(std::move(hooks)) {}
+TMainState::TMainState(TDataFileRecord& file, TDataFilePaths paths, TMessages& messages,
+                       TSolveHooks hooks)
+    : File_(file), Paths_(std::move(paths)), Messages_(messages), Hooks_(std::move(hooks)) {}
 
-TStartUpResult TMainState::StartUp(const TScreenMetrics &screen,
-                                   TProgramFonts &fonts) {
-  if (screen.FontClass == TFontClass::ExtraLarge) {
-    Messages_.ShowMsg(kExtraLargeFontsText, TButtons::OkOnly);
-  }
-  ReadDataFile(File_, Paths_);
+TStartUpResult TMainState::StartUp(const TScreenMetrics& screen, TProgramFonts& fonts) {
+    if (screen.FontClass == TFontClass::ExtraLarge) {
+        Messages_.ShowMsg(kExtraLargeFontsText, TButtons::OkOnly);
+    }
+    ReadDataFile(File_, Paths_);
 
-  TStartUpResult result;
-  TSettings &settings = File_.Settings;
-  result.Window = settings.Valid == 1 ? RestoreWindow(settings, screen)
-                                      : DefaultWindow(settings, screen);
-  ApplyFontSize(settings.FontSize, fonts);
+    TStartUpResult result;
+    TSettings& settings = File_.Settings;
+    result.Window =
+        settings.Valid == 1 ? RestoreWindow(settings, screen) : DefaultWindow(settings, screen);
+    ApplyFontSize(settings.FontSize, fonts);
 
-  Current_ = TScreenId::Solve;
-  result.FirstRun = settings.Valid != 1;
-  FirstRunOverview = result.FirstRun;
-  return result;
+    Current_ = TScreenId::Solve;
+    result.FirstRun = settings.Valid != 1;
+    FirstRunOverview = result.FirstRun;
+    return result;
 }
 
 void TMainState::OfferToSave() {
-  if (Current_ != TScreenId::Solve || !Hooks_.IsModified ||
-      !Hooks_.IsModified())
-    return;
-  const int answer = Messages_.ShowOptions(
-      kUnsavedChangesText, 2, kUnsavedChangesOptions, false, false);
-  if (answer == OptionResult(0) && Hooks_.Save)
-    Hooks_.Save();
+    if (Current_ != TScreenId::Solve || !Hooks_.IsModified || !Hooks_.IsModified()) return;
+    const int answer =
+        Messages_.ShowOptions(kUnsavedChangesText, 2, kUnsavedChangesOptions, false, false);
+    if (answer == OptionResult(0) && Hooks_.Save) Hooks_.Save();
 }
 
 TScreenId TMainState::ChangeScreen(TScreenId target) {
-  OfferToSave();
-  if (target != TScreenId::None)
-    Current_ = target;
-  return Current_;
-}
-
-bool TMainState::Close(const TWindowRect &window, bool mayAsk) {
-  if (Closed_)
-    return false;
-  Closed_ = true;
-  if (mayAsk)
     OfferToSave();
-  TSettings &settings = File_.Settings;
-  settings.WindowHeight = window.Height;
-  settings.WindowWidth = window.Width;
-  settings.WindowTop = window.Top;
-  settings.WindowLeft = window.Left;
-  WriteDataFile(File_, Paths_, Messages_);
-  return true;
+    if (target != TScreenId::None) Current_ = target;
+    return Current_;
 }
 
-} // namespace xs
+bool TMainState::Close(const TWindowRect& window, bool mayAsk) {
+    if (Closed_) return false;
+    Closed_ = true;
+    if (mayAsk) OfferToSave();
+    TSettings& settings = File_.Settings;
+    settings.WindowHeight = window.Height;
+    settings.WindowWidth = window.Width;
+    settings.WindowTop = window.Top;
+    settings.WindowLeft = window.Left;
+    WriteDataFile(File_, Paths_, Messages_);
+    return true;
+}
+
+}  // namespace xs

@@ -16,38 +16,23 @@
 namespace xs {
 
 // Screen numbers as the tool bar counts them; 5 is not used.
-enum class TScreenId : int {
-  None = 0,
-  Solve = 1,
-  Create = 2,
-  Setup = 3,
-  Hints = 4,
-  About = 6
-};
+enum class TScreenId : int { None = 0, Solve = 1, Create = 2, Setup = 3, Hints = 4, About = 6 };
 
 // The tool-bar buttons from left to right: bnSolve, bnCreate, bnSetup, bnHints,
 // bnHelp, bnAbout, bnExit.
-enum class TToolButton : int {
-  Solve = 0,
-  Create,
-  Setup,
-  Hints,
-  Help,
-  About,
-  Exit
-};
+enum class TToolButton : int { Solve = 0, Create, Setup, Hints, Help, About, Exit };
 constexpr int kToolButtonCount = 7;
 
 struct TSize {
-  int Width = 0;
-  int Height = 0;
-  bool operator==(const TSize &) const = default;
+    int Width = 0;
+    int Height = 0;
+    bool operator==(const TSize&) const = default;
 };
 
 struct TToolButtonText {
-  const char *Name; // the control's name
-  const char *Caption;
-  const char *Hint;
+    const char* Name;  // the control's name
+    const char* Caption;
+    const char* Hint;
 };
 extern const std::array<TToolButtonText, kToolButtonCount> kToolButtonTexts;
 
@@ -75,20 +60,20 @@ int ToolBarHeight(int clientHeight);
 TBounds ScreenAreaFor(int clientWidth, int clientHeight);
 
 struct TToolBarLayout {
-  int Height = 0;
-  std::array<TBounds, kToolButtonCount> Buttons{}; // by TToolButton
-  TBounds Tools; // shpTools, the block behind the right-hand group
+    int Height = 0;
+    std::array<TBounds, kToolButtonCount> Buttons{};  // by TToolButton
+    TBounds Tools;  // shpTools, the block behind the right-hand group
 };
 
 // Button sizes and places for a tool bar `width` wide in a window of
 // `clientHeight`.
 TToolBarLayout LayoutToolBar(int width, int clientHeight);
 // shpHighlight around a button.
-TBounds HighlightFor(const TBounds &button);
+TBounds HighlightFor(const TBounds& button);
 
 // A window of the given size centred on the screen, never above or left of its
 // corner.
-TWindowRect CentreWindow(int width, int height, const TScreenMetrics &screen);
+TWindowRect CentreWindow(int width, int height, const TScreenMetrics& screen);
 
 // Minimum window size for the font class and FontSize; {0, 0} when there is
 // none.
@@ -99,67 +84,65 @@ TSize EffectiveMinimumSize(TSize current, TSize minimum);
 
 // The verdict on a requested window size.
 struct TResizeCheck {
-  TSize Size{}; // the size to take
-  bool WidthRefused = false;
-  bool HeightRefused = false;
+    TSize Size{};  // the size to take
+    bool WidthRefused = false;
+    bool HeightRefused = false;
 };
 TResizeCheck CheckResize(TSize current, TSize requested, TSize minimum);
 
-extern const char *const kMinimumWidthText;
-extern const char *const kMinimumHeightText;
-extern const char *const kExtraLargeFontsText;
-extern const char *const kUnsavedChangesText;
+extern const char* const kMinimumWidthText;
+extern const char* const kMinimumHeightText;
+extern const char* const kExtraLargeFontsText;
+extern const char* const kUnsavedChangesText;
 extern const TOptionTexts kUnsavedChangesOptions;
 
 // What the main window needs of the solve screen.
 struct TSolveHooks {
-  std::function<bool()> IsModified; // the current puzzle differs from its slot
-  std::function<void()> Save;       // save it into its slot without asking
+    std::function<bool()> IsModified;  // the current puzzle differs from its slot
+    std::function<void()> Save;        // save it into its slot without asking
 };
 
 // What the start-up sequence decided.
 struct TStartUpResult {
-  TWindowRect Window;
-  bool FirstRun =
-      false; // no valid preferences: walk the player through the hints
+    TWindowRect Window;
+    bool FirstRun = false;  // no valid preferences: walk the player through the hints
 };
 
 class TMainState {
 public:
-  TMainState(TDataFileRecord &file, TDataFilePaths paths, TMessages &messages,
-             TSolveHooks hooks);
+    TMainState(TDataFileRecord& file, TDataFilePaths paths, TMessages& messages, TSolveHooks hooks);
 
-  bool MainReady = false;
-  bool FirstRunOverview = false;
+    bool MainReady = false;
+    bool FirstRunOverview = false;
 
-  TScreenId CurrentScreen() const { return Current_; }
+    TScreenId CurrentScreen() const { return Current_; }
 
-  // Extra-large-fonts notice, data file, window geometry and fonts; the solve
-  // screen becomes current. The caller shows the window there and, on a first
-  // run, starts the overview.
-  TStartUpResult StartUp(const TScreenMetrics &screen, TProgramFonts &fonts);
+    // Extra-large-fonts notice, data file, window geometry and fonts; the solve
+    // screen becomes current. The caller shows the window there and, on a first
+    // run, starts the overview.
+    TStartUpResult StartUp(const TScreenMetrics& screen, TProgramFonts& fonts);
 
-  // Leaves the current screen for `target` (None keeps the current one),
-  // offering to save unsaved solving progress first. Returns the screen to
-  // show.
-  TScreenId ChangeScreen(TScreenId target);
+    // Leaves the current screen for `target` (None keeps the current one),
+    // offering to save unsaved solving progress first. Returns the screen to
+    // show.
+    TScreenId ChangeScreen(TScreenId target);
 
-  // Offers to save unsaved progress, stores the window geometry and writes the
-  // data file. Runs once per run; later calls do nothing and return false.
-  // Without `mayAsk` (the desktop session is ending and allows no dialog)
-  // unsaved progress is left unsaved.
-  bool Close(const TWindowRect &window, bool mayAsk = true);
-  bool Closed() const { return Closed_; }
+    // Offers to save unsaved progress, stores the window geometry and writes the
+    // data file. Runs once per run; later calls do nothing and return false.
+    // Without `mayAsk` (the desktop session is ending and allows no dialog)
+    // unsaved progress is left unsaved.
+    bool Close(const TWindowRect& window, bool mayAsk = true);
+    bool Closed() const { return Closed_; }
 
 private:
-  void OfferToSave();
+    void OfferToSave();
 
-  TDataFileRecord &File_;
-  TDataFilePaths Paths_;
-  TMessages &Messages_;
-  TSolveHooks Hooks_;
-  TScreenId Current_ = TScreenId::None;
-  bool Closed_ = false;
+    TDataFileRecord& File_;
+    TDataFilePaths Paths_;
+    TMessages& Messages_;
+    TSolveHooks Hooks_;
+    TScreenId Current_ = TScreenId::None;
+    bool Closed_ = false;
 };
 
-} // namespace xs
+}  // namespace xs

@@ -31,110 +31,109 @@ class TfrmAbout;
 // What the main window works with; tests give their own files, screen and
 // messages.
 struct TMainWindowDeps {
-  TDataFilePaths Paths;
-  TMessages *Messages = nullptr; // required
-  // A fixed screen; without it the metrics come from the screen the window is
-  // on.
-  std::optional<TScreenMetrics> Screen;
-  // Opens the help; the help window when not set.
-  std::function<void()> ShowHelp;
-  // Told whenever the fonts follow a new FontSize (the message dialog takes
-  // GeneralFont).
-  std::function<void(const TProgramFonts &)> FontsChanged;
+    TDataFilePaths Paths;
+    TMessages* Messages = nullptr;  // required
+    // A fixed screen; without it the metrics come from the screen the window is
+    // on.
+    std::optional<TScreenMetrics> Screen;
+    // Opens the help; the help window when not set.
+    std::function<void()> ShowHelp;
+    // Told whenever the fonts follow a new FontSize (the message dialog takes
+    // GeneralFont).
+    std::function<void(const TProgramFonts&)> FontsChanged;
 };
 
 // The screen metrics of a Qt screen. The usable height is the screen's
 // available height, which leaves out panels that stay on top, as a task bar
 // would.
-TScreenMetrics ScreenMetricsOf(const class QScreen &screen);
+TScreenMetrics ScreenMetricsOf(const class QScreen& screen);
 
 class TfrmMain : public QWidget, public TOverviewHost, public TSetupHost {
-  Q_OBJECT
+    Q_OBJECT
 
 public:
-  explicit TfrmMain(TMainWindowDeps deps, QWidget *parent = nullptr);
-  ~TfrmMain() override;
+    explicit TfrmMain(TMainWindowDeps deps, QWidget* parent = nullptr);
+    ~TfrmMain() override;
 
-  // The handler of every screen button; other senders keep the current screen.
-  void ChangeScreen(TScreenId target);
-  // Runs the current screen's show handler again so that it refreshes its
-  // contents.
-  void ShowCurrentScreen();
+    // The handler of every screen button; other senders keep the current screen.
+    void ChangeScreen(TScreenId target);
+    // Runs the current screen's show handler again so that it refreshes its
+    // contents.
+    void ShowCurrentScreen();
 
-  bool MainReady() const { return State.MainReady; }
-  bool StartUpDone() const { return StartedUp; }
-  TScreenId CurrentScreen() const { return State.CurrentScreen(); }
-  QWidget *ScreenWidget(TScreenId screen) const;
-  TBounds ScreenArea() const { return Area; }
-  int RadioIndent() const { return Indent; }
-  int UsableScreenHeight() const { return Metrics().UsableHeight; }
-  const TProgramFonts &Fonts() const { return ProgramFonts; }
+    bool MainReady() const { return State.MainReady; }
+    bool StartUpDone() const { return StartedUp; }
+    TScreenId CurrentScreen() const { return State.CurrentScreen(); }
+    QWidget* ScreenWidget(TScreenId screen) const;
+    TBounds ScreenArea() const { return Area; }
+    int RadioIndent() const { return Indent; }
+    int UsableScreenHeight() const { return Metrics().UsableHeight; }
+    const TProgramFonts& Fonts() const { return ProgramFonts; }
 
-  // TOverviewHost
-  bool FirstRunOverview() const override { return State.FirstRunOverview; }
-  void SetOverviewCaption(const QString &caption) override;
-  void EndOverview() override;
+    // TOverviewHost
+    bool FirstRunOverview() const override { return State.FirstRunOverview; }
+    void SetOverviewCaption(const QString& caption) override;
+    void EndOverview() override;
 
-  // TSetupHost
-  TScreenMetrics ScreenMetrics() const override { return Metrics(); }
-  TWindowRect MainWindowGeometry() const override;
-  TSize ResizeMainWindow(TSize size) override;
-  void MoveMainWindow(int left, int top) override;
-  void ShowToolBar() override;
-  void ApplyFontSize() override;
-  void LayoutMainWindow() override;
+    // TSetupHost
+    TScreenMetrics ScreenMetrics() const override { return Metrics(); }
+    TWindowRect MainWindowGeometry() const override;
+    TSize ResizeMainWindow(TSize size) override;
+    void MoveMainWindow(int left, int top) override;
+    void ShowToolBar() override;
+    void ApplyFontSize() override;
+    void LayoutMainWindow() override;
 
-  QScrollArea *ScrollForm;
-  QWidget *PanelForm; // everything the window scrolls when it is smaller than a
-                      // screen
-  QWidget *PanelToolBar;
-  QPushButton *bnSolve;
-  QPushButton *bnCreate;
-  QPushButton *bnSetup;
-  QPushButton *bnHints;
-  QPushButton *bnHelp;
-  QPushButton *bnAbout;
-  QPushButton *bnExit;
-  std::array<QPushButton *, kToolButtonCount> ToolButtons; // by TToolButton
-  QFrame *shpHighlight;
-  QFrame *shpTools;
-  QFrame *PanelHide;
-  QLabel *lblHintsOverview;
-  QTimer *TimerStart;
+    QScrollArea* ScrollForm;
+    QWidget* PanelForm;  // everything the window scrolls when it is smaller than a
+                         // screen
+    QWidget* PanelToolBar;
+    QPushButton* bnSolve;
+    QPushButton* bnCreate;
+    QPushButton* bnSetup;
+    QPushButton* bnHints;
+    QPushButton* bnHelp;
+    QPushButton* bnAbout;
+    QPushButton* bnExit;
+    std::array<QPushButton*, kToolButtonCount> ToolButtons;  // by TToolButton
+    QFrame* shpHighlight;
+    QFrame* shpTools;
+    QFrame* PanelHide;
+    QLabel* lblHintsOverview;
+    QTimer* TimerStart;
 
-  TfrmSolve *frmSolve;
-  TfrmCreate *frmCreate;
-  TfrmHints *frmHints;
-  TfrmSetup *frmSetup;
-  TfrmAbout *frmAbout;
+    TfrmSolve* frmSolve;
+    TfrmCreate* frmCreate;
+    TfrmHints* frmHints;
+    TfrmSetup* frmSetup;
+    TfrmAbout* frmAbout;
 
 protected:
-  void showEvent(QShowEvent *event) override;
-  void resizeEvent(QResizeEvent *event) override;
-  void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
-  void TimerStartTimer();
-  void ToolButtonClick(TToolButton button);
-  void OpenHelp();
-  void F2Pressed();
-  void PlaceHighlight();
-  void UpdateMinimumSize();
-  void ApplyWindowRect(const TWindowRect &rect);
-  // Offers to save, stores the geometry and writes the data file, once per run.
-  void SaveAtClose(bool mayAsk);
-  void CommitData(QSessionManager &manager);
-  TScreenMetrics Metrics() const;
+    void TimerStartTimer();
+    void ToolButtonClick(TToolButton button);
+    void OpenHelp();
+    void F2Pressed();
+    void PlaceHighlight();
+    void UpdateMinimumSize();
+    void ApplyWindowRect(const TWindowRect& rect);
+    // Offers to save, stores the geometry and writes the data file, once per run.
+    void SaveAtClose(bool mayAsk);
+    void CommitData(QSessionManager& manager);
+    TScreenMetrics Metrics() const;
 
-  TMainWindowDeps Deps;
-  TMainState State;
-  TProgramFonts ProgramFonts;
-  TBounds Area;
-  int Indent = 20;
-  bool Shown = false;
-  bool StartedUp = false;
-  std::optional<TScreenMetrics>
-      ShownMetrics; // read when the window is first shown
+    TMainWindowDeps Deps;
+    TMainState State;
+    TProgramFonts ProgramFonts;
+    TBounds Area;
+    int Indent = 20;
+    bool Shown = false;
+    bool StartedUp = false;
+    std::optional<TScreenMetrics> ShownMetrics;  // read when the window is first shown
 };
 
-} // namespace xs
+}  // namespace xs
