@@ -1,12 +1,10 @@
-// A place and size on screen as the shell's layouts compute them: windows,
-// screens, controls.
+// A place and size on screen as the shell's layouts compute them: windows, screens, controls.
 #pragma once
 
 namespace xs {
 
-// Left and Top are the top-left corner; Right() and Bottom() are just outside
-// the area, as in the canvas's TRect, which names an area by its corners
-// instead.
+// Left and Top are the top-left corner; Right() and Bottom() are just outside the area, as in
+// the canvas's TRect, which names an area by its corners instead.
 struct TBounds {
     int Left = 0;
     int Top = 0;

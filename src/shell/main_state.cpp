@@ -22,10 +22,8 @@ const char* const kMinimumWidthText =
 const char* const kMinimumHeightText =
     "You have reached the minimum screen height for your current font size.";
 const char* const kExtraLargeFontsText =
-    "Your computer font size is set at extra large fonts.\n\r\n\rThe program "
-    "is optimized for "
-    "regular and large fonts.\n\r\n\rAll text will be easily readable, but "
-    "using this font size "
+    "Your computer font size is set at extra large fonts.\n\r\n\rThe program is optimized for "
+    "regular and large fonts.\n\r\n\rAll text will be easily readable, but using this font size "
     "may result in some characters being truncated at the bottom of the text.";
 const char* const kUnsavedChangesText = "You have made changes since your last save.";
 const TOptionTexts kUnsavedChangesOptions{"Save this puzzle with your latest changes",

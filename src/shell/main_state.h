@@ -1,6 +1,5 @@
-// The main window's state and layout numbers: screen switching with the save
-// prompt, start-up, closing, tool-bar geometry, window minimum sizes. No
-// widgets here.
+// The main window's state and layout numbers: screen switching with the save prompt, start-up,
+// closing, tool-bar geometry, window minimum sizes. No widgets here.
 #pragma once
 
 #include <array>
@@ -18,8 +17,8 @@ namespace xs {
 // Screen numbers as the tool bar counts them; 5 is not used.
 enum class TScreenId : int { None = 0, Solve = 1, Create = 2, Setup = 3, Hints = 4, About = 6 };
 
-// The tool-bar buttons from left to right: bnSolve, bnCreate, bnSetup, bnHints,
-// bnHelp, bnAbout, bnExit.
+// The tool-bar buttons from left to right: bnSolve, bnCreate, bnSetup, bnHints, bnHelp, bnAbout,
+// bnExit.
 enum class TToolButton : int { Solve = 0, Create, Setup, Hints, Help, About, Exit };
 constexpr int kToolButtonCount = 7;
 
@@ -36,27 +35,23 @@ struct TToolButtonText {
 };
 extern const std::array<TToolButtonText, kToolButtonCount> kToolButtonTexts;
 
-// The button that stands for a screen; no screen yet counts as the solve
-// screen.
+// The button that stands for a screen; no screen yet counts as the solve screen.
 TToolButton ButtonForScreen(TScreenId screen);
 // The screen a button leads to; None for Help and Exit.
 TScreenId ScreenForButton(TToolButton button);
 
-// Extra width screens give radio buttons and check boxes beyond their caption's
-// text.
+// Extra width screens give radio buttons and check boxes beyond their caption's text.
 int RadioIndentFor(TFontClass fontClass);
 
 // The smallest area a screen is laid out for; below it the window scrolls.
 constexpr int kMinScreenWidth = 792;
 constexpr int kMinScreenHeight = 513;
 
-// 38 pixels, growing by a pixel for every 10 of client height above 630, at
-// most 48.
+// 38 pixels, growing by a pixel for every 10 of client height above 630, at most 48.
 int ToolBarHeight(int clientHeight);
 
-// Where every screen sits: the client area below the tool bar, never smaller
-// than the minimum. Qt's window size is its client size, so no border allowance
-// is taken off.
+// Where every screen sits: the client area below the tool bar, never smaller than the minimum.
+// Qt's window size is its client size, so no border allowance is taken off.
 TBounds ScreenAreaFor(int clientWidth, int clientHeight);
 
 struct TToolBarLayout {
@@ -65,21 +60,18 @@ struct TToolBarLayout {
     TBounds Tools;  // shpTools, the block behind the right-hand group
 };
 
-// Button sizes and places for a tool bar `width` wide in a window of
-// `clientHeight`.
+// Button sizes and places for a tool bar `width` wide in a window of `clientHeight`.
 TToolBarLayout LayoutToolBar(int width, int clientHeight);
 // shpHighlight around a button.
 TBounds HighlightFor(const TBounds& button);
 
-// A window of the given size centred on the screen, never above or left of its
-// corner.
+// A window of the given size centred on the screen, never above or left of its corner.
 TWindowRect CentreWindow(int width, int height, const TScreenMetrics& screen);
 
-// Minimum window size for the font class and FontSize; {0, 0} when there is
-// none.
+// Minimum window size for the font class and FontSize; {0, 0} when there is none.
 TSize MinimumWindowSize(TFontClass fontClass, int fontSize);
-// The minimum the window is held to now: a window already smaller than the
-// minimum in one direction may shrink further that way.
+// The minimum the window is held to now: a window already smaller than the minimum in one
+// direction may shrink further that way.
 TSize EffectiveMinimumSize(TSize current, TSize minimum);
 
 // The verdict on a requested window size.
@@ -117,20 +109,17 @@ public:
 
     TScreenId CurrentScreen() const { return Current_; }
 
-    // Extra-large-fonts notice, data file, window geometry and fonts; the solve
-    // screen becomes current. The caller shows the window there and, on a first
-    // run, starts the overview.
+    // Extra-large-fonts notice, data file, window geometry and fonts; the solve screen becomes
+    // current. The caller shows the window there and, on a first run, starts the overview.
     TStartUpResult StartUp(const TScreenMetrics& screen, TProgramFonts& fonts);
 
-    // Leaves the current screen for `target` (None keeps the current one),
-    // offering to save unsaved solving progress first. Returns the screen to
-    // show.
+    // Leaves the current screen for `target` (None keeps the current one), offering to save
+    // unsaved solving progress first. Returns the screen to show.
     TScreenId ChangeScreen(TScreenId target);
 
-    // Offers to save unsaved progress, stores the window geometry and writes the
-    // data file. Runs once per run; later calls do nothing and return false.
-    // Without `mayAsk` (the desktop session is ending and allows no dialog)
-    // unsaved progress is left unsaved.
+    // Offers to save unsaved progress, stores the window geometry and writes the data file.
+    // Runs once per run; later calls do nothing and return false. Without `mayAsk` (the desktop
+    // session is ending and allows no dialog) unsaved progress is left unsaved.
     bool Close(const TWindowRect& window, bool mayAsk = true);
     bool Closed() const { return Closed_; }
 

@@ -104,8 +104,8 @@ TfrmMain::TfrmMain(TMainWindowDeps deps, QWidget* parent)
     PanelHide->raise();
 
     TSettings& settings = AppData().File.Settings;
-    frmSolve = new TfrmSolve(ProgramFonts, PanelForm);
-    frmCreate = new TfrmCreate(ProgramFonts, PanelForm);
+    frmSolve = new TfrmSolve(ProgramFonts, *Deps.Messages, Indent, PanelForm);
+    frmCreate = new TfrmCreate(ProgramFonts, *Deps.Messages, Indent, PanelForm);
     frmHints = new TfrmHints(ProgramFonts, Indent, this, PanelForm);
     frmSetup = new TfrmSetup(settings, *Deps.Messages, *this, ProgramFonts, Indent, PanelForm);
     frmAbout = new TfrmAbout(PanelForm);
@@ -260,8 +260,8 @@ void TfrmMain::OpenHelp() {
 }
 
 void TfrmMain::F2Pressed() {
-    // During the first-run overview the tool bar is covered; leaving the hints
-    // screen then would leave no way back to it.
+    // During the first-run overview the tool bar is covered; leaving the hints screen then would
+    // leave no way back to it.
     if (!State.MainReady || State.FirstRunOverview) return;
     ChangeScreen(TScreenId::About);
 }
@@ -360,8 +360,8 @@ void TfrmMain::CommitData(QSessionManager& manager) {
 }
 
 void TfrmMain::SaveAtClose(bool mayAsk) {
-    // Before the start-up has read the data file, writing would replace the
-    // stored library with an empty one.
+    // Before the start-up has read the data file, writing would replace the stored library with
+    // an empty one.
     if (!StartedUp || State.Closed()) return;
     State.Close(MainWindowGeometry(), mayAsk);
 }

@@ -1,5 +1,4 @@
-// The main window: tool bar, the five screens below it, start-up, screen
-// switching and closing.
+// The main window: tool bar, the five screens below it, start-up, screen switching and closing.
 #pragma once
 
 #include <QFrame>
@@ -28,24 +27,20 @@ class TfrmCreate;
 class TfrmSetup;
 class TfrmAbout;
 
-// What the main window works with; tests give their own files, screen and
-// messages.
+// What the main window works with; tests give their own files, screen and messages.
 struct TMainWindowDeps {
     TDataFilePaths Paths;
     TMessages* Messages = nullptr;  // required
-    // A fixed screen; without it the metrics come from the screen the window is
-    // on.
+    // A fixed screen; without it the metrics come from the screen the window is on.
     std::optional<TScreenMetrics> Screen;
     // Opens the help; the help window when not set.
     std::function<void()> ShowHelp;
-    // Told whenever the fonts follow a new FontSize (the message dialog takes
-    // GeneralFont).
+    // Told whenever the fonts follow a new FontSize (the message dialog takes GeneralFont).
     std::function<void(const TProgramFonts&)> FontsChanged;
 };
 
-// The screen metrics of a Qt screen. The usable height is the screen's
-// available height, which leaves out panels that stay on top, as a task bar
-// would.
+// The screen metrics of a Qt screen. The usable height is the screen's available height, which
+// leaves out panels that stay on top, as a task bar would.
 TScreenMetrics ScreenMetricsOf(const class QScreen& screen);
 
 class TfrmMain : public QWidget, public TOverviewHost, public TSetupHost {
@@ -57,8 +52,7 @@ public:
 
     // The handler of every screen button; other senders keep the current screen.
     void ChangeScreen(TScreenId target);
-    // Runs the current screen's show handler again so that it refreshes its
-    // contents.
+    // Runs the current screen's show handler again so that it refreshes its contents.
     void ShowCurrentScreen();
 
     bool MainReady() const { return State.MainReady; }
@@ -85,8 +79,7 @@ public:
     void LayoutMainWindow() override;
 
     QScrollArea* ScrollForm;
-    QWidget* PanelForm;  // everything the window scrolls when it is smaller than a
-                         // screen
+    QWidget* PanelForm;  // everything the window scrolls when it is smaller than a screen
     QWidget* PanelToolBar;
     QPushButton* bnSolve;
     QPushButton* bnCreate;

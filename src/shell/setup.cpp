@@ -26,8 +26,7 @@ QLabel* MakeLabel(QWidget* parent, const char* text) {
 
 QRadioButton* MakeRadio(QWidget* parent, const char* text) {
     auto* radio = new QRadioButton(QString::fromUtf8(text), parent);
-    // The state decides which button is checked, including none of the screen
-    // sizes.
+    // The state decides which button is checked, including none of the screen sizes.
     radio->setAutoExclusive(false);
     return radio;
 }
@@ -52,8 +51,7 @@ TfrmSetup::TfrmSetup(TSettings& settings, TMessages& messages, TSetupHost& host,
     PanelChangeIt->setObjectName(QStringLiteral("PanelChangeIt"));
     PanelInfo = MakePanel(PanelChangeIt, "PanelInfo");
     PanelText = MakePanel(PanelChangeIt, "PanelText");
-    // The columns only place their panels; a frame of their own would double the
-    // lines.
+    // The columns only place their panels; a frame of their own would double the lines.
     PanelInfo->setFrameShape(QFrame::NoFrame);
     PanelText->setFrameShape(QFrame::NoFrame);
 

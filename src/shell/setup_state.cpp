@@ -21,24 +21,19 @@ const TOptionTexts kNominalConflictOptions{"Set the font size to 'Small fonts'",
                                            "Cancel the request to change the screen size.", "", "",
                                            ""};
 const char* const kSizeTooBigText =
-    "Size selected is bigger than your screen setup parameters.\n\rResetting "
-    "to maximum size "
+    "Size selected is bigger than your screen setup parameters.\n\rResetting to maximum size "
     "allowable.";
 const char* const kNominalNeeds1260Text =
-    "Your current screen size is not big enough for 'Nominal "
-    "fonts.'\n\r\n\rPlease set your "
+    "Your current screen size is not big enough for 'Nominal fonts.'\n\r\n\rPlease set your "
     "screen size to at least 1260 by 960 for 'Nominal Fonts'";
 const char* const kBiggerNeeds1260Text =
-    "Your current screen size is not big enough for 'Bigger "
-    "fonts.'\n\r\n\rPlease set your "
+    "Your current screen size is not big enough for 'Bigger fonts.'\n\r\n\rPlease set your "
     "screen size to at least 1260 by 960 for 'Bigger Fonts'";
 const char* const kNominalNeeds1000Text =
-    "Your current screen size is not big enough for 'Nominal "
-    "fonts.'\n\r\n\rPlease set your "
+    "Your current screen size is not big enough for 'Nominal fonts.'\n\r\n\rPlease set your "
     "screen size to at least 1000 by 720 for 'Nominal Fonts'";
 const char* const kBiggerNeeds1000Text =
-    "Your current screen size is not big enough for 'Bigger "
-    "fonts.'\n\r\n\rPlease set your "
+    "Your current screen size is not big enough for 'Bigger fonts.'\n\r\n\rPlease set your "
     "screen size to at least 1000 by 720 for 'Bigger Fonts'";
 
 namespace {

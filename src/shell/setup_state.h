@@ -1,5 +1,5 @@
-// The setup screen's state and commands: standard window sizes, font sizes, and
-// the rules that tie the two together.
+// The setup screen's state and commands: standard window sizes, font sizes, and the rules that
+// tie the two together.
 #pragma once
 
 #include <array>
@@ -17,26 +17,22 @@ public:
     virtual ~TSetupHost() = default;
     virtual TScreenMetrics ScreenMetrics() const = 0;
     virtual TWindowRect MainWindowGeometry() const = 0;
-    // Gives the main window this size as far as the screen allows; returns the
-    // size it took.
+    // Gives the main window this size as far as the screen allows; returns the size it took.
     virtual TSize ResizeMainWindow(TSize size) = 0;
     virtual void MoveMainWindow(int left, int top) = 0;
     virtual void ShowToolBar() = 0;
-    // The fonts follow the preferences' FontSize again (and so does the minimum
-    // window size).
+    // The fonts follow the preferences' FontSize again (and so does the minimum window size).
     virtual void ApplyFontSize() = 0;
     virtual void LayoutMainWindow() = 0;
 };
 
-// Screen-size buttons TScreenButton::Size800, TScreenButton::Size1000,
-// TScreenButton::Size1260; None when the window has none of their sizes. The
-// values index kStandardSizes.
+// Screen-size buttons TScreenButton::Size800, TScreenButton::Size1000, TScreenButton::Size1260;
+// None when the window has none of their sizes. The values index kStandardSizes.
 enum class TScreenButton : int { None = -1, Size800 = 0, Size1000, Size1260 };
 inline int Index(TScreenButton b) {
     return static_cast<int>(b);
 }
-// Font-size buttons are numbered as FontSize: 1 rbFont1, 2 rbFont2, 3 rbFont3;
-// 0 none.
+// Font-size buttons are numbered as FontSize: 1 rbFont1, 2 rbFont2, 3 rbFont3; 0 none.
 
 extern const std::array<TSize, 3> kStandardSizes;
 extern const char* const kScreenButtonCaptions[3];
@@ -65,8 +61,7 @@ public:
     // Counts every font change applied, so the screen knows to take the new font.
     int FontChanges() const { return FontChanges_; }
 
-    // Showing the screen: the buttons reflect the preferences and the window;
-    // nothing changes.
+    // Showing the screen: the buttons reflect the preferences and the window; nothing changes.
     void Show();
     // The main window took another size: the screen-size buttons follow it.
     void WindowResized();
@@ -95,8 +90,8 @@ private:
     int FontChanges_ = 0;
 };
 
-// Where the setup screen's parts go for a screen area of the given size. Text
-// widths are those of the measuring captions in the screen's font.
+// Where the setup screen's parts go for a screen area of the given size. Text widths are those of
+// the measuring captions in the screen's font.
 struct TSetupLayout {
     TBounds PanelInfo;                    // left column: the two choice panels
     TBounds PanelText;                    // right column: the two instruction panels

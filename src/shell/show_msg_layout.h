@@ -1,5 +1,4 @@
-// Sizes and positions of the message dialog and its button logic, computed
-// without widgets.
+// Sizes and positions of the message dialog and its button logic, computed without widgets.
 #pragma once
 
 #include <array>
@@ -12,16 +11,15 @@
 
 namespace xs {
 
-// "\n\r" is the program's line break; "\r\n" and a lone "\r" are taken as one
-// too.
+// "\n\r" is the program's line break; "\r\n" and a lone "\r" are taken as one too.
 std::string NormalizeLineBreaks(std::string_view text);
 
 // What the layout needs to know about the dialog's font and controls.
 struct TMsgMetrics {
     // Width of one line of text (no line breaks) in the dialog's font.
     std::function<int(std::string_view line)> TextWidth;
-    // Height of a text broken into lines at `width`; when empty, each line is
-    // taken to wrap into as many lines as its width needs.
+    // Height of a text broken into lines at `width`; when empty, each line is taken to wrap
+    // into as many lines as its width needs.
     std::function<int(std::string_view text, int width)> WrappedHeight;
     int LineHeight = 13;
     int TestWidth = 400;  // width of the option list's sample text
@@ -52,8 +50,8 @@ struct TMsgLayout {
 // Height of the option list for 1..5 options.
 int OptionListHeight(int count);
 
-// `text` as given by the caller (line breaks not yet normalized); `main` is the
-// main window's frame in screen coordinates, the dialog is centred over it.
+// `text` as given by the caller (line breaks not yet normalized); `main` is the main window's
+// frame in screen coordinates, the dialog is centred over it.
 TMsgLayout LayoutShowMsg(std::string_view text, bool withCancel, const TMsgMetrics& metrics,
                          const TBounds& main);
 TMsgLayout LayoutShowOptions(std::string_view text, int count, bool withPrint, bool withCancel,
@@ -68,8 +66,7 @@ public:
     void ChooseOption(int index);  // 0-based
     void SetPrintChecked(bool checked) { PrintChecked = checked; }
 
-    // Each returns the dialog's result when it closes, nothing when it stays
-    // open.
+    // Each returns the dialog's result when it closes, nothing when it stays open.
     std::optional<int> PressOk();
     std::optional<int> PressCancel();
     std::optional<int> PressEscape() { return PressCancel(); }

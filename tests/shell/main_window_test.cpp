@@ -1,5 +1,5 @@
-// Tests of the main window: tool-bar numbers, start-up, screen switching, the
-// save prompt and closing.
+// Tests of the main window: tool-bar numbers, start-up, screen switching, the save prompt and
+// closing.
 #include <QFile>
 #include <QGuiApplication>
 #include <QTest>
@@ -74,8 +74,7 @@ private slots:
         for (int b = 0; b < kToolButtonCount; ++b) QCOMPARE(base.Buttons[b].Left, lefts[b]);
         QCOMPARE(base.Tools, (TBounds{339, 0, 462, 38}));
 
-        // Every layout keeps the buttons in order, apart, and the right group on
-        // its block.
+        // Every layout keeps the buttons in order, apart, and the right group on its block.
         for (int width = 792; width <= 2000; width += 37) {
             const TToolBarLayout bar = LayoutToolBar(width, 800);
             for (int b = 1; b < kToolButtonCount; ++b) {
@@ -282,8 +281,7 @@ private slots:
         QCOMPARE(main->CurrentScreen(), TScreenId::Create);
         QCOMPARE(int(AppData().File.Library.Grid(1).Sq[1][1].Entry), storedEntry);
 
-        // Back on the solve screen the puzzle is as last saved, and leaving again
-        // asks nothing.
+        // Back on the solve screen the puzzle is as last saved, and leaving again asks nothing.
         QTest::mouseClick(main->bnSolve, Qt::LeftButton);
         QCOMPARE(int(SampleSquare().Entry), storedEntry);
         QTest::mouseClick(main->bnSetup, Qt::LeftButton);
@@ -314,8 +312,7 @@ private slots:
         QCOMPARE(written->Library.Counts.Total, 1);
         QVERIFY(messages.Shown.empty());
 
-        // A second close (the session ending, the application quitting) writes
-        // nothing more.
+        // A second close (the session ending, the application quitting) writes nothing more.
         QVERIFY(QFile::remove(Paths.DataFile));
         main->close();
         QVERIFY(!QFile::exists(Paths.DataFile));
