@@ -134,13 +134,6 @@ TEST_F(BoardSquare, DownOnlyClueHasTheDiagonalAndItsNumberLowerLeft) {
     }));
 }
 
-TEST_F(BoardSquare, ClueWithoutTotalsHasNoDiagonal) {
-    Sq(0, 0).Kind = Black;
-    TRecordingCanvas canvas;
-    dgGridDrawCell(canvas, View(), 0, 0, SquareAt(0, 0, 30));
-    for (const TCanvasCall& l : canvas.Of(TCanvasOp::Line)) EXPECT_EQ(l.Pen, kBlack);
-}
-
 TEST_F(BoardSquare, SelectedClueShowsItsTriangleInTheHighlightColour) {
     struct TCase {
         std::uint8_t IsDown;
