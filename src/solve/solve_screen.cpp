@@ -401,6 +401,10 @@ void TfrmSolve::sgPuzzlesMouseDown(int x, int y) {
     dgSmall->update();
 }
 
+QRect TfrmSolve::ChooserCellRect(int slot) const {
+    return ToQRect(ListCellRect(slot, ChooserColWidth, ChooserRowHeight));
+}
+
 void TfrmSolve::LayoutChooser() {
     const QFontMetrics metrics(font());
     TChooserMetrics m;

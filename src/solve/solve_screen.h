@@ -112,8 +112,10 @@ public:
     // Board geometry as last laid out, for tests and the benchmarks.
     int SquareSize() const { return BoardSquare; }
     int ZoomLevel() const { return Zoom; }
-    // Where square (row, col) lies on dgGrid.
+    // Where square (row, col) lies on dgGrid, with the grid line after it.
     QRect SquareRect(int row, int col) const;
+    // Where the cell of a slot lies on sgPuzzles.
+    QRect ChooserCellRect(int slot) const;
 
     // The handlers, callable as the controls call them.
     void sgPuzzlesMouseDown(int x, int y);

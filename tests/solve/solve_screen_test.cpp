@@ -1,8 +1,195 @@
-// Placeholder, filled in by the solve screen work.
+// The solve screen's widget on the offscreen platform: a puzzle played from the chooser to a saved,
+// solved board, and what only the widget does (single-square repaints, drags, the strip's place).
+#include <QPaintEvent>
 #include <QTest>
+#include <memory>
+#include <vector>
+
+#include "solve/solve_screen.h"
+#include "solve/solve_widgets.h"
+#include "storage/settings.h"
+#include "support/sample_puzzles.h"
+#include "support/scripted_messages.h"
+
+using xs::TfrmSolve;
+using xs::test::TScriptedMessages;
+
+namespace {
+
+// Records the rectangles a widget is asked to paint.
+class TPaintSpy : public QObject {
+public:
+    std::vector<QRect> Rects;
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            Rects.push_back(static_cast<QPaintEvent*>(event)->rect());
+        }
+        return false;
+    }
+};
+
+// The answers of the sample puzzle's 2 x 2 block, rows 1..2, columns 1..2.
+constexpr int kAnswers[2][2] = {{1, 2}, {3, 5}};
+
+}  // namespace
 
 class SolveScreenTest : public QObject {
     Q_OBJECT
+
+private:
+    TScriptedMessages Messages;
+    xs::TProgramFonts Fonts;
+    std::unique_ptr<TfrmSolve> Screen;
+
+    // A point on the pad cell of `digit` in square (row, col) of the board.
+    QPoint PadPoint(int row, int col, int digit) const {
+        const QRect square = Screen->SquareRect(row, col);
+        const int w = Screen->SquareSize();
+        const int t = w / 3;
+        const int centres[3] = {t / 2, w / 2, w - t / 2 - 1};
+        return square.topLeft() + QPoint(centres[(digit - 1) % 3], centres[(digit - 1) / 3]);
+    }
+
+    void ClickSlot(int slot) {
+        QTest::mouseClick(Screen->sgPuzzles, Qt::LeftButton, {},
+                          Screen->ChooserCellRect(slot).center());
+    }
+
+    xs::TSquare& Square(int row, int col) { return xs::AppData().Work.CurrentPuzzle.Sq[row][col]; }
+
+private slots:
+    void init() {
+        const auto blank = std::make_unique<xs::TAppData>();
+        xs::AppData() = *blank;
+        xs::TAppData& app = xs::AppData();
+        // Slot 1 a Small puzzle, slot 2 the Mini puzzle the tests play.
+        xs::test::AddSamplePuzzle(app.File.Library, app.File.Settings.LastPuzzleId,
+                                  xs::TPuzzleSize::Small, 3);
+        xs::test::AddSamplePuzzle(app.File.Library, app.File.Settings.LastPuzzleId,
+                                  xs::TPuzzleSize::Mini, 2);
+        Messages = TScriptedMessages();
+        Screen = std::make_unique<TfrmSolve>(Fonts, Messages, 20);
+        Screen->resize(900, 560);
+        Screen->show();
+        QVERIFY(QTest::qWaitForWindowExposed(Screen.get()));
+    }
+
+    void cleanup() { Screen.reset(); }
+
+    void PlaysAMiniPuzzleFromTheChooserToASavedSolvedBoard() {
+        ClickSlot(2);
+        QCOMPARE(xs::AppData().Work.CurrentSlot, 2);
+        QCOMPARE(xs::AppData().File.Settings.CurrentPuzzleId, 2);
+        QTest::mouseClick(Screen->bnSolve, Qt::LeftButton);
+        QVERIFY(Screen->PanelSolve->isVisible());
+        QVERIFY(!Screen->PanelMain->isVisible());
+        QVERIFY(!Screen->bnUndo->isEnabled());
+
+        // A wrong digit first, taken back by a second click, then every answer.
+        QTest::mouseClick(Screen->dgGrid, Qt::LeftButton, {}, PadPoint(1, 1, 9));
+        QCOMPARE(int(Square(1, 1).Entry), 9);
+        QTest::mouseClick(Screen->dgGrid, Qt::LeftButton, {}, PadPoint(1, 1, 4));
+        QCOMPARE(int(Square(1, 1).Entry), 0);
+        for (int r = 1; r <= 2; ++r) {
+            for (int c = 1; c <= 2; ++c) {
+                QTest::mouseClick(Screen->dgGrid, Qt::LeftButton, {},
+                                  PadPoint(r, c, kAnswers[r - 1][c - 1]));
+                QCOMPARE(int(Square(r, c).Entry), kAnswers[r - 1][c - 1]);
+            }
+        }
+        // The last entry checked the whole board: every square right.
+        QVERIFY(Screen->State().ChecksShown());
+        for (int r = 1; r <= 2; ++r)
+            for (int c = 1; c <= 2; ++c) QCOMPARE(Screen->State().Checks().EntryCheck[r][c], 2);
+        QVERIFY(!Screen->bnFill->isEnabled());
+        QVERIFY(Screen->IsPuzzleModified());
+
+        Messages.Answers = {xs::kResultOk};
+        QTest::mouseClick(Screen->bnSave, Qt::LeftButton);
+        QCOMPARE(Messages.Shown.size(), std::size_t{1});
+        QVERIFY(!Screen->IsPuzzleModified());
+        QVERIFY(!Screen->bnUndo->isEnabled());
+        const xs::TPuzzleGrid& stored = xs::AppData().File.Library.Grid(2);
+        for (int r = 1; r <= 2; ++r)
+            for (int c = 1; c <= 2; ++c)
+                QCOMPARE(int(stored.Sq[r][c].Entry), kAnswers[r - 1][c - 1]);
+
+        // Back on the chooser without a question; the preview shows the solved puzzle.
+        QTest::mouseClick(Screen->bnReturn, Qt::LeftButton);
+        QCOMPARE(Messages.Shown.size(), std::size_t{1});
+        QVERIFY(Screen->PanelMain->isVisible());
+        QVERIFY(Screen->dgSmall->isVisible());
+    }
+
+    void AChangedSquareRepaintsOnlyItsOwnRectangle() {
+        ClickSlot(2);
+        QTest::mouseClick(Screen->bnSolve, Qt::LeftButton);
+        QVERIFY(QTest::qWaitForWindowExposed(Screen.get()));
+        QCoreApplication::processEvents();
+        TPaintSpy spy;
+        Screen->dgGrid->installEventFilter(&spy);
+        QTest::mouseClick(Screen->dgGrid, Qt::RightButton, {}, PadPoint(2, 1, 6));
+        Screen->dgGrid->removeEventFilter(&spy);
+        QCOMPARE(int(Square(2, 1).Possible[5]), 1);
+        QVERIFY(!spy.Rects.empty());
+        for (const QRect& r : spy.Rects) QCOMPARE(r, Screen->SquareRect(2, 1));
+    }
+
+    void AnEraseDragClearsEverySquarePassedOverAsOneUndoStep() {
+        ClickSlot(2);
+        QTest::mouseClick(Screen->bnSolve, Qt::LeftButton);
+        QTest::mouseClick(Screen->bnFill, Qt::LeftButton);  // answered O.K.
+        QCOMPARE(int(Square(2, 2).Entry), kAnswers[1][1]);
+        QTest::mouseClick(Screen->sbEraser, Qt::LeftButton);
+        QVERIFY(!Screen->bnUndo->isEnabled());
+
+        // Down the first column from the clue above it, then across the bottom row.
+        const QPoint start = Screen->SquareRect(0, 1).center();
+        QTest::mousePress(Screen->dgGrid, Qt::LeftButton, {}, start);
+        for (const QPoint p : {Screen->SquareRect(1, 1).center(), Screen->SquareRect(2, 1).center(),
+                               Screen->SquareRect(2, 2).center()}) {
+            QMouseEvent move(QEvent::MouseMove, p, Screen->dgGrid->mapToGlobal(p), Qt::NoButton,
+                             Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(Screen->dgGrid, &move);
+        }
+        QTest::mouseRelease(Screen->dgGrid, Qt::LeftButton, {}, Screen->SquareRect(2, 2).center());
+        QCOMPARE(int(Square(1, 1).Entry), 0);
+        QCOMPARE(int(Square(2, 1).Entry), 0);
+        QCOMPARE(int(Square(2, 2).Entry), 0);
+        QCOMPARE(int(Square(1, 2).Entry), kAnswers[0][1]);
+
+        QTest::mouseClick(Screen->sbNormal, Qt::LeftButton);
+        QVERIFY(Screen->bnUndo->isEnabled());
+        QTest::mouseClick(Screen->bnUndo, Qt::LeftButton);
+        for (int r = 1; r <= 2; ++r)
+            for (int c = 1; c <= 2; ++c) QCOMPARE(int(Square(r, c).Entry), kAnswers[r - 1][c - 1]);
+    }
+
+    void TheCombinationsStripMovesToTheSideAndBackAndIsRemembered() {
+        ClickSlot(2);
+        QTest::mouseClick(Screen->bnSolve, Qt::LeftButton);
+        // The across clue of row 1 (total 3 in two squares): one combination box.
+        const QRect clue = Screen->SquareRect(1, 0);
+        QTest::mouseClick(Screen->dgGrid, Qt::LeftButton, {},
+                          clue.topLeft() + QPoint(clue.width() - 4, 3));
+        QVERIFY(Screen->PanelPossBoxes[0]->isVisible());
+        QVERIFY(!Screen->PanelPossBoxes[1]->isVisible());
+
+        QTest::mouseClick(Screen->bnMoveToSide, Qt::LeftButton);
+        QCOMPARE(int(xs::AppData().File.Settings.CombosAtSide), 1);
+        QVERIFY(Screen->bnMoveToTop->isVisible());
+        QVERIFY(!Screen->bnMoveToSide->isVisible());
+        const QRect strip = Screen->PanelPoss->geometry();
+        QVERIFY(strip.right() < Screen->PanelGrid->geometry().left());
+        QVERIFY(strip.height() > strip.width());
+        // The box stays inside the strip, in its middle.
+        const QRect box = Screen->PanelPossBoxes[0]->geometry();
+        QVERIFY(QRect(QPoint(0, 0), strip.size()).contains(box));
+
+        QTest::mouseClick(Screen->bnMoveToTop, Qt::LeftButton);
+        QCOMPARE(int(xs::AppData().File.Settings.CombosAtSide), 0);
+        QVERIFY(Screen->PanelPoss->geometry().bottom() < Screen->PanelGrid->geometry().top());
+    }
 };
 
 QTEST_MAIN(SolveScreenTest)
