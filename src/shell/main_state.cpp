@@ -166,13 +166,41 @@ TMainState::TMainState(TDataFileRecord& file, TDataFilePaths paths, TMessages& m
                        TSolveHooks hooks)
     : File_(file), Paths_(std::move(paths)), Messages_(messages), Hooks_(std::move(hooks)) {}
 
+std::string OpenElsewhereText(const QString& path) {
+    return "These Cross Sums puzzles are open in another window:\n\r" + path.toStdString() +
+           "\n\r\n\rThis window closes and leaves them as they are.";
+}
+
+std::string UnreadableFileText(const QString& path, const QString& aside) {
+    std::string text = "The Cross Sums puzzles could not be read from\n\r" + path.toStdString();
+    if (aside.isEmpty())
+        return text +
+               "\n\r\n\rThe file could not be moved aside either, so it is left as it "
+               "is and nothing of this session will be saved.";
+    return text + "\n\r\n\rThe file has been kept as\n\r" + aside.toStdString() +
+           "\n\rand the game starts with no puzzles.";
+}
+
 TStartUpResult TMainState::StartUp(const TScreenMetrics& screen, TProgramFonts& fonts) {
+    TStartUpResult result;
+    Lock_ = std::make_unique<TDataFileLock>(Paths_.DataFile);
+    // A lock that cannot be made (a read-only folder) does not stop the game: its write at the
+    // close would fail with its own message anyway.
+    if (Lock_->TryLock().Status == TLockStatus::HeldByOther) {
+        Closed_ = true;
+        Messages_.ShowMsg(OpenElsewhereText(Paths_.DataFile), TButtons::OkOnly);
+        result.OpenElsewhere = true;
+        return result;
+    }
     if (screen.FontClass == TFontClass::ExtraLarge) {
         Messages_.ShowMsg(kExtraLargeFontsText, TButtons::OkOnly);
     }
-    ReadDataFile(File_, Paths_);
+    if (!ReadDataFile(File_, Paths_) && IsUnreadableDataFile(Paths_.DataFile)) {
+        // Kept now rather than at the close, so that it is safe however this run ends.
+        const QString aside = SetAsideUnreadable(Paths_.DataFile);
+        Messages_.ShowMsg(UnreadableFileText(Paths_.DataFile, aside), TButtons::OkOnly);
+    }
 
-    TStartUpResult result;
     TSettings& settings = File_.Settings;
     result.Window =
         settings.Valid == 1 ? RestoreWindow(settings, screen) : DefaultWindow(settings, screen);
@@ -206,7 +234,8 @@ bool TMainState::Close(const TWindowRect& window, bool mayAsk) {
     settings.WindowWidth = window.Width;
     settings.WindowTop = window.Top;
     settings.WindowLeft = window.Left;
-    WriteDataFile(File_, Paths_, Messages_);
+    WriteDataFile(File_, Paths_, Messages_, TValidMark::Set, Lock_.get());
+    if (Lock_) Lock_->Unlock();
     return true;
 }
 

@@ -4,10 +4,12 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "shell/bounds.h"
 #include "storage/data_file.h"
+#include "storage/data_file_lock.h"
 #include "storage/messages.h"
 #include "storage/preferences.h"
 #include "storage/settings.h"
@@ -98,7 +100,16 @@ struct TSolveHooks {
 struct TStartUpResult {
     TWindowRect Window;
     bool FirstRun = false;  // no valid preferences: walk the player through the hints
+    // Another window holds the data file: the player was told, and this window closes at once
+    // without writing anything.
+    bool OpenElsewhere = false;
 };
+
+// Told when another running game holds the data file at `path`.
+std::string OpenElsewhereText(const QString& path);
+// Told once at start when the data file at `path` could not be read; `aside` is where it was
+// kept, empty when it could not be moved.
+std::string UnreadableFileText(const QString& path, const QString& aside);
 
 class TMainState {
 public:
@@ -109,8 +120,10 @@ public:
 
     TScreenId CurrentScreen() const { return Current_; }
 
-    // Extra-large-fonts notice, data file, window geometry and fonts; the solve screen becomes
-    // current. The caller shows the window there and, on a first run, starts the overview.
+    // Takes the data file's lock (when another game holds it: says so, and nothing more happens,
+    // nothing is written), extra-large-fonts notice, data file (one that cannot be read is set
+    // aside and the player told), window geometry and fonts; the solve screen becomes current.
+    // The caller shows the window there and, on a first run, starts the overview.
     TStartUpResult StartUp(const TScreenMetrics& screen, TProgramFonts& fonts);
 
     // Leaves the current screen for `target` (None keeps the current one), offering to save
@@ -118,8 +131,9 @@ public:
     TScreenId ChangeScreen(TScreenId target);
 
     // Offers to save unsaved progress, stores the window geometry and writes the data file.
-    // Runs once per run; later calls do nothing and return false. Without `mayAsk` (the desktop
-    // session is ending and allows no dialog) unsaved progress is left unsaved.
+    // Runs once per run; later calls do nothing and return false. Releases the data file's lock.
+    // Without `mayAsk` (the desktop session is ending and allows no dialog) unsaved progress is
+    // left unsaved.
     bool Close(const TWindowRect& window, bool mayAsk = true);
     bool Closed() const { return Closed_; }
 
@@ -132,6 +146,7 @@ private:
     TSolveHooks Hooks_;
     TScreenId Current_ = TScreenId::None;
     bool Closed_ = false;
+    std::unique_ptr<TDataFileLock> Lock_;  // held from the start-up's read to the close's write
 };
 
 }  // namespace xs

@@ -181,6 +181,11 @@ void TfrmMain::TimerStartTimer() {
     PanelToolBar->show();
 
     const TStartUpResult result = State.StartUp(Metrics(), ProgramFonts);
+    if (result.OpenElsewhere) {
+        // The state is closed already, so closing the window writes nothing.
+        close();
+        return;
+    }
     ApplyWindowRect(result.Window);
     ApplyFontSize();
 
