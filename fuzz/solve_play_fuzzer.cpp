@@ -111,6 +111,7 @@ struct TPlay {
     // What the working copy looked like when solving started, for the squares no command touches.
     TPuzzleGrid& Loaded;
     TPuzzleLibrary& SavedLib;
+    int SquareSize = 22;
 
     bool InRegion(int r, int c) const {
         return r >= 1 && c >= 1 && r <= Work.PuzzleDims.LastRow && c <= Work.PuzzleDims.LastCol;
@@ -181,38 +182,40 @@ struct TPlay {
     }
 
     void Step(TInput& in) {
+        // The low four bits pick the action, the high four its button, mode or answers.
         const std::uint8_t op = in.Byte();
+        const int action = op % 16;
+        const int arg = op >> 4;
         const std::int32_t posBefore = State.UndoPos();
         const bool solving = State.Solving();
         const bool commands = State.Buttons().Commands;
         static TPuzzleGrid before;
         before = Work.CurrentPuzzle;
-        const int answer = in.Byte() % 2 == 0 ? kResultOk : kResultCancel;
+        const int answer = arg % 2 == 0 ? kResultOk : kResultCancel;
         bool expectSave = false;
         bool expectReload = false;
         bool expectUnchanged = false;
         bool restart = false;
 
-        switch (op % 14) {
+        switch (action) {
             case 0:
             case 1:
             case 2: {
-                const int x = static_cast<std::int8_t>(in.Byte()) * 8 + in.Byte() % 8;
-                const int y = static_cast<std::int8_t>(in.Byte()) * 8 + in.Byte() % 8;
-                const std::uint8_t z = in.Byte();
-                const int w = z == 255 ? -3 : z % 48;  // zoom: any square size, also none
-                const auto button = static_cast<TMouseButton>(op % 3);
-                if (op % 14 == 2)
-                    State.dgGridDragOver(x, y, w);
+                // From just left of and above the board to past a Large board's far edge.
+                const int x = in.Byte() * 5 - 40 + arg % 4;
+                const int y = in.Byte() * 5 - 40 + arg / 4;
+                if (action == 2)
+                    State.dgGridDragOver(x, y, SquareSize);
                 else
-                    State.dgGridMouseDown(x, y, button, w);
+                    State.dgGridMouseDown(x, y, static_cast<TMouseButton>((action + arg) % 3),
+                                          SquareSize);
                 break;
             }
             case 3:
                 State.dgGridEndDrag();
                 break;
             case 4:
-                State.rbModeClick(static_cast<TSolveMode>(in.Byte() % 3));
+                State.rbModeClick(static_cast<TSolveMode>(arg % 3));
                 break;
             case 5: {
                 const std::int32_t low = State.UndoLow();
@@ -231,15 +234,15 @@ struct TPlay {
             case 7:
             case 8:
                 Msgs.Answers = {answer};
-                op % 14 == 7 ? State.bnFillClick() : State.bnClearClick();
+                action == 7 ? State.bnFillClick() : State.bnClearClick();
                 expectUnchanged = answer == kResultCancel;
                 break;
             case 9:
             case 10: {
-                const bool ask = in.Byte() % 2 == 0;
+                const bool ask = arg / 2 % 2 == 0;
                 Msgs.Answers = {answer};
                 const bool runs = solving && (!ask || (commands && answer == kResultOk));
-                if (op % 14 == 9) {
+                if (action == 9) {
                     State.bnSaveClick(ask);
                     expectSave = runs;
                 } else {
@@ -252,7 +255,7 @@ struct TPlay {
             }
             case 11: {
                 const bool modified = State.PuzzleModified();
-                const int option = in.Byte() % 2;
+                const int option = arg % 2;
                 Msgs.Answers = {OptionResult(option)};
                 State.bnReturnClick();
                 if (solving && modified) {
@@ -264,8 +267,7 @@ struct TPlay {
                 break;
             }
             case 12: {
-                const std::uint8_t pick = in.Byte();
-                if (!State.Solving()) Work.CurrentSlot = pick == 255 ? 101 : pick % 8;
+                if (!State.Solving()) Work.CurrentSlot = arg == 15 ? 101 : arg % 8;
                 const bool valid = ClassifySlot(Lib, Work.CurrentSlot) == TSlotState::Valid;
                 if (State.bnSolveClick() != valid) Fail("a slot was loaded against its state");
                 if (valid) {
@@ -275,8 +277,12 @@ struct TPlay {
                 }
                 break;
             }
+            case 13:
+                // Zooming: any square size, also none.
+                SquareSize = arg == 15 ? -3 : 4 + 3 * arg;
+                break;
             default:
-                switch (in.Byte() % 4) {
+                switch (arg % 4) {
                     case 0:
                         State.PushUndo();
                         break;
@@ -316,7 +322,7 @@ struct TPlay {
             Snapshot(1);
         } else if (pos == posBefore + 1) {
             Snapshot(pos);
-        } else if (pos != posBefore && !(op % 14 == 5 && pos == posBefore - 1)) {
+        } else if (pos != posBefore && !(action == 5 && pos == posBefore - 1)) {
             Fail("history moved by more than one step");
         }
         // In Solve mode every change is recorded at once: the board is the newest state.
@@ -345,6 +351,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     TPlay play{*lib, *work, msgs, *state, history, *loaded, *saved};
 
     int steps = 0;
-    while (in.More() && steps++ < 400) play.Step(in);
+    while (in.More() && steps++ < 1000) play.Step(in);
     return 0;
 }
