@@ -172,6 +172,7 @@ TEST_F(Chooser, PressingPicksFilledSlotsAndNeverLoadsADamagedOne) {
     const int medium = Add(TPuzzleSize::Medium, 3);
     const int damaged = Add(TPuzzleSize::Small, 1);
     Lib->Info(damaged).Difficulty = 9;
+    Lib->Info(damaged + 1) = Lib->Info(medium);  // a stray index record beyond the count
     auto work = std::make_unique<TWorkingCopy>();
     std::int32_t currentId = 0;
 
