@@ -310,7 +310,12 @@ void TSolveState::bnReturnClick() {
         else
             bnResetClick(false);
     }
+    EndSolving();
+}
+
+void TSolveState::EndSolving() {
     IsSolving = false;
+    IsDragging = false;
 }
 
 void TSolveState::rbModeClick(TSolveMode mode) {

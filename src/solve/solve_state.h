@@ -101,6 +101,9 @@ public:
     // Leaves the page: asks to save or drop changes when there are any. Afterwards the working
     // copy equals the slot and Solving() is false.
     void bnReturnClick();
+    // The page is left another way (the main window switched screens after its own prompt):
+    // Solving() becomes false; the board stays as it is.
+    void EndSolving();
     // Entry or marks of the working copy differ from the slot.
     bool PuzzleModified() const;
 
