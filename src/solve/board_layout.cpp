@@ -75,7 +75,8 @@ TBoardLayout LayoutBoard(const TBoardLayoutInput& in) {
     TBoardLayout out;
     const int rows = RowCount(in.Dims);
     const int cols = ColCount(in.Dims);
-    const int zoom = std::max(0, in.ZoomLevel);
+    // Far beyond the last zoom step bnZoomIn allows; keeps the arithmetic inside int.
+    const int zoom = std::clamp(in.ZoomLevel, 0, 1000);
     out.FittedSquare = FittedSquareSize(in.GridWidth, in.GridHeight, in.Dims);
     out.Square = out.FittedSquare + kZoomStep * zoom;
     out.ZoomInEnabled = out.Square < kZoomLimitSquare;

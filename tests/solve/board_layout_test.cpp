@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <climits>
 #include <cstdlib>
 #include <optional>
 
@@ -150,6 +151,7 @@ TEST(BoardLayout, ZoomInTurnsOffFromOneHundredAndOnePixels) {
         EXPECT_FALSE(over.ZoomInEnabled) << over.Square;
         EXPECT_TRUE(over.Square == 101 || over.Square == 102);
     }
+    EXPECT_FALSE(LayoutBoard(Input(600, 400, kMini, INT_MAX, INT_MAX, INT_MAX)).ZoomInEnabled);
 }
 
 TEST(BoardLayout, PointsMapToSquaresWithTheGridLineAfterEachSquare) {
