@@ -129,6 +129,21 @@ TEST_F(DriverTest, LevelsRunLowestFirstWithConsecutiveIds) {
     for (int v : batch->CreateCounts) EXPECT_EQ(v, 0);
 }
 
+// After a deletion the slots no longer follow the Ids: new puzzles continue from the last Id
+// given out, which lies above both the slot count and every Id still stored.
+TEST_F(DriverTest, IdsContinueFromTheLastIdAfterADeletion) {
+    StoreExisting(6);
+    bool remove[MaxPuzzles] = {};
+    remove[1] = remove[5] = true;  // slots 2 and 6
+    CompactLibrary(*lib, remove);
+    ASSERT_EQ(lib->Counts.Total, 4);
+    Request(2, 2);
+    ASSERT_EQ(batch->Run(*lib, lastId, control), TBatchResult::Done);
+    EXPECT_EQ(lib->Info(5).Id, 7);
+    EXPECT_EQ(lib->Info(6).Id, 8);
+    EXPECT_EQ(lastId, 8);
+}
+
 TEST_F(DriverTest, StopDuringSecondOfThreeKeepsTheFirstOnly) {
     Request(2, 3);
     int stored = 0;

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "generate/canned_layouts.h"
 #include "generate/layout.h"
@@ -251,6 +252,7 @@ TEST(CheckBlocks, WhiteAreasAgainstTheLevelsLimits) {
         {5, 4, 5, 1, 7, true},    // seven across
         {5, 4, 5, 1, 8, false},   // eight across
         {5, 1, 5, 9, 1, false},   // a down run past the longest
+        {5, 8, 5, 8, 1, false},   // ... down to the last row
         {1, 8, 5, 1, 5, false},   // the last row of the upper half is still checked
         {1, 9, 5, 1, 5, true},    // the lower half is the mirror's business
         {3, 2, 20, 2, 3, true},   // three wide, two tall at three stars
@@ -262,6 +264,45 @@ TEST(CheckBlocks, WhiteAreasAgainstTheLevelsLimits) {
         EXPECT_EQ(layout::CheckBlocks(L), k.Accepted)
             << "level " << k.Level << " at " << k.Top << "," << k.Left << " " << k.Width << " wide "
             << k.Height << " tall";
+    }
+}
+
+// White areas made of runs of different lengths that start in different columns, so that the
+// rectangle breaking a limit begins inside a run rather than at its first square. Verdicts for
+// levels 1..5: A accepted, R rejected.
+TEST(CheckBlocks, StaggeredRunsAgainstTheLimitsOfEachLevel) {
+    struct Case {
+        std::vector<std::string> Rows;  // from row 2, column 4; W white
+        const char* Verdicts;
+    };
+    const Case cases[] = {
+        {{"WWW...", "..WWWW", "WWW...", "..WWWW", "WWW..."}, "RRAAA"},  // one column 5 tall
+        {{"WWW...", "..WWWW", "WWW...", "..WWWW", "WWW...", "..WWWW"}, "RRRAA"},
+        {{"WWW...", "..WWWW", "WWW...", "..WWWW", "WWW...", "..WWWW", "WWW..."}, "RRRRA"},
+        {{"WWWW..", "..WW..", ".WWW.."}, "RAAAA"},            // 2 wide, 3 tall
+        {{"WWWW..", "..WW..", ".WWW..", "..WWWW"}, "RRRAA"},  // 2 wide, 4 tall
+        {{"WWWW..", "..WW..", ".WWW..", "..WWWW", "..WW..", ".WWW.."}, "RRRRR"},
+        {{".WWWW", "WWWW."}, "RAAAA"},           // 3 wide, 2 tall
+        {{".WWWW", "WWWW.", ".WWW."}, "RRRAA"},  // 3 wide, 3 tall
+        {{"WWWWW.", ".WWWWW"}, "RRRAA"},         // 4 wide, 2 tall
+        {{"WWWWWWW..", "...WWWWW."}, "RRRRA"},   // 7 across over 5
+    };
+    for (const Case& k : cases) {
+        for (int level = 1; level <= 5; ++level) {
+            // Row by row with a check after each, as the generator grows a layout: the row
+            // that breaks a limit may lie well below the rectangle's top.
+            TLayout L = AllBlack(level);
+            bool accepted = true;
+            for (std::size_t i = 0; i < k.Rows.size(); ++i) {
+                for (std::size_t j = 0; j < k.Rows[i].size(); ++j) {
+                    if (k.Rows[i][j] == 'W')
+                        L.Set(2 + static_cast<int>(i), 4 + static_cast<int>(j), kWhite);
+                }
+                accepted = layout::CheckBlocks(L);
+            }
+            EXPECT_EQ(accepted, k.Verdicts[level - 1] == 'A')
+                << "case " << &k - cases << ", level " << level;
+        }
     }
 }
 
