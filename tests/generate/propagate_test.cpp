@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <functional>
 #include <random>
 #include <string>
@@ -203,6 +204,34 @@ TEST(FeasibleDigits, AgreesWithAPlainSearch) {
                 expected = static_cast<TDigitMask>(expected | 1u << e);
         ASSERT_EQ(FeasibleDigits(own, masks, others, remainder), expected) << "round " << round;
     }
+}
+
+// The sum test needs no separate subset step: whenever some of the other squares have exactly as
+// many candidates between them as there are of them, none of those digits stays feasible.
+TEST(FeasibleDigits, LeavesNoDigitOfANakedSubsetOfTheOtherSquares) {
+    std::mt19937 rng(11);
+    int subsetsSeen = 0;
+    for (int round = 0; round < 2000; ++round) {
+        const int others = 2 + static_cast<int>(rng() % 5);
+        TDigitMask masks[8];
+        for (int k = 0; k < others; ++k) {
+            // One to three of the digits 1..6, so that subsets are common.
+            masks[k] = 0;
+            for (int n = 1 + static_cast<int>(rng() % 3); n > 0; --n)
+                masks[k] = static_cast<TDigitMask>(masks[k] | 1u << (1 + rng() % 6));
+        }
+        const int remainder = static_cast<int>(rng() % 40) + 3;
+        const TDigitMask feasible = FeasibleDigits(0x3FE, masks, others, remainder);
+        for (unsigned subset = 1; subset < 1u << others; ++subset) {
+            unsigned digits = 0;
+            for (int k = 0; k < others; ++k)
+                if (subset >> k & 1) digits |= masks[k];
+            if (std::popcount(digits) != std::popcount(subset)) continue;
+            if (feasible != 0) ++subsetsSeen;
+            ASSERT_EQ(feasible & digits, 0u) << "round " << round << ", subset " << subset;
+        }
+    }
+    EXPECT_GT(subsetsSeen, 100);
 }
 
 }  // namespace
