@@ -62,7 +62,9 @@ TCreateLayout LayoutCreate(int width, int height, const TCreateMetrics& m) {
     {
         const int w = panelsWidth;
         const int h = createHeight;
-        const std::vector<int> top = Spread(h, {line, line, starRow, line, line, line, button});
+        // The title and its instruction stand together, as one paragraph.
+        const std::vector<int> t = Spread(h, {2 * line, starRow, line, line, line, button});
+        const int top[7] = {t[0], t[0] + line, t[1], t[2], t[3], t[4], t[5]};
         l.CreateTitle = At(kPad, top[0], w - 2 * kPad, line);
         l.CreateInstruct = At(kPad, top[1], w - 2 * kPad, line);
         const int captionWidth = m.LabelWidth + kPad;
@@ -106,7 +108,8 @@ TCreateLayout LayoutCreate(int width, int height, const TCreateMetrics& m) {
     {
         const int w = panelsWidth;
         const int h = l.PanelDelete.Height();
-        const std::vector<int> top = Spread(h, {line, line, line, line, starRow, button});
+        const std::vector<int> t = Spread(h, {line, 3 * line, starRow, button});
+        const int top[6] = {t[0], t[1], t[1] + line, t[1] + 2 * line, t[2], t[3]};
         l.DeleteTitle = At(kPad, top[0], w - 2 * kPad, line);
         for (int i = 0; i < 3; ++i) l.DeleteLines[i] = At(kPad, top[1 + i], w - 2 * kPad, line);
         const int column = std::max(0, (w - 2 * kPad) / 6);

@@ -172,8 +172,7 @@ TfrmCreate::TfrmCreate(const TProgramFonts& fonts, TMessages& messages, int radi
     lblCreateInstruct1 =
         MakeLabel(PanelCreate, "lblCreateInstruct1", "To create Cross Sums puzzles");
     lblCreateInstruct2 = MakeLabel(PanelCreate, "lblCreateInstruct2",
-                                   "Set how many puzzles of each star level to make, pick a size, "
-                                   "then press 'Create puzzles'.");
+                                   "Choose how many puzzles to create and their size.");
     for (int level = 1; level <= 5; ++level) {
         QFrame* panel = MakePanel(PanelCreate, QStringLiteral("Panel%1Create").arg(level));
         PaintStar(panel, level);
