@@ -149,16 +149,15 @@ void ExercisePreferences(const TSettings& stored, const TControl& c) {
     (void)CheckedPrintColors(settings);
 }
 
-// A scratch folder in memory where there is one: every input writes two whole files.
+// A scratch folder in memory where there is one: every input writes two whole files. It is
+// removed when the run ends normally; a crash leaves it for a look at the files.
 const QString& ScratchFolder() {
-    static QTemporaryDir* dir = [] {
-        const QString shm = QStringLiteral("/dev/shm");
-        auto* made = QDir(shm).exists() ? new QTemporaryDir(shm + QStringLiteral("/xs-fuzz-XXXXXX"))
-                                        : new QTemporaryDir();
-        if (!made->isValid()) Fail("no scratch folder");
-        return made;
-    }();
-    static const QString path = dir->path();
+    static const QString shm = QStringLiteral("/dev/shm");
+    static QTemporaryDir dir(QDir(shm).exists()
+                                 ? shm + QStringLiteral("/xs-fuzz-XXXXXX")
+                                 : QDir::tempPath() + QStringLiteral("/xs-fuzz-XXXXXX"));
+    static const QString path = dir.isValid() ? dir.path() : QString();
+    if (path.isEmpty()) Fail("no scratch folder");
     return path;
 }
 
