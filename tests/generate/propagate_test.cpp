@@ -90,6 +90,12 @@ TEST(Propagation, ContradictionsFail) {
              g.SetCandidates(1, 2, "1");
              PropagateSquare(p, 1, 2);
          }},
+        {"placed digit reaches the total with a square still empty",
+         [](TTestGrid& g, TPropagation& p) {
+             g.At(1, 0).AcrossTotal = 6;
+             g.SetCandidates(1, 1, "6");
+             PropagateSquare(p, 1, 1);
+         }},
         {"feasibility leaves nothing",
          [](TTestGrid& g, TPropagation& p) {
              Fix(p, kRow1, 10);
