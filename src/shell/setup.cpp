@@ -24,8 +24,9 @@ QLabel* MakeLabel(QWidget* parent, const char* text) {
     return label;
 }
 
-QRadioButton* MakeRadio(QWidget* parent, const char* text) {
+QRadioButton* MakeRadio(QWidget* parent, const char* name, const char* text) {
     auto* radio = new QRadioButton(QString::fromUtf8(text), parent);
+    radio->setObjectName(QLatin1String(name));
     // The state decides which button is checked, including none of the screen sizes.
     radio->setAutoExclusive(false);
     return radio;
@@ -57,18 +58,18 @@ TfrmSetup::TfrmSetup(TSettings& settings, TMessages& messages, TSetupHost& host,
 
     PanelScreenSize = MakePanel(PanelInfo, "PanelScreenSize");
     lblScreen1 = MakeLabel(PanelScreenSize, "Select a standard screen size.");
-    rbScreen800 = MakeRadio(PanelScreenSize, kScreenButtonCaptions[0]);
-    rbScreen1000 = MakeRadio(PanelScreenSize, kScreenButtonCaptions[1]);
-    rbScreen1260 = MakeRadio(PanelScreenSize, kScreenButtonCaptions[2]);
+    rbScreen800 = MakeRadio(PanelScreenSize, "rbScreen800", kScreenButtonCaptions[0]);
+    rbScreen1000 = MakeRadio(PanelScreenSize, "rbScreen1000", kScreenButtonCaptions[1]);
+    rbScreen1260 = MakeRadio(PanelScreenSize, "rbScreen1260", kScreenButtonCaptions[2]);
     lblTest1 = MakeLabel(PanelScreenSize, kScreenButtonCaptions[2]);
     lblTest1->hide();
     ScreenButtons = {rbScreen800, rbScreen1000, rbScreen1260};
 
     PanelFontSize = MakePanel(PanelInfo, "PanelFontSize");
     lblFont1 = MakeLabel(PanelFontSize, "Select a font size.");
-    rbFont1 = MakeRadio(PanelFontSize, kFontButtonCaptions[0]);
-    rbFont2 = MakeRadio(PanelFontSize, kFontButtonCaptions[1]);
-    rbFont3 = MakeRadio(PanelFontSize, kFontButtonCaptions[2]);
+    rbFont1 = MakeRadio(PanelFontSize, "rbFont1", kFontButtonCaptions[0]);
+    rbFont2 = MakeRadio(PanelFontSize, "rbFont2", kFontButtonCaptions[1]);
+    rbFont3 = MakeRadio(PanelFontSize, "rbFont3", kFontButtonCaptions[2]);
     lblTest2 = MakeLabel(PanelFontSize, kFontButtonCaptions[1]);
     lblTest2->hide();
     FontButtons = {rbFont1, rbFont2, rbFont3};
@@ -80,6 +81,7 @@ TfrmSetup::TfrmSetup(TSettings& settings, TMessages& messages, TSetupHost& host,
         lblFontInstruct[i] = MakeLabel(PanelFontInstruct, kFontInstructions[i]);
     }
 
+    SetupState.ShowChoices = [this] { Sync(); };
     for (int b = 0; b < 3; ++b) {
         connect(ScreenButtons[b], &QRadioButton::clicked, this,
                 [this, b] { ScreenButtonClick(static_cast<TScreenButton>(b)); });

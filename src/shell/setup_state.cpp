@@ -73,6 +73,10 @@ void TSetupState::Show() {
     PanelChangeItVisible_ = true;
 }
 
+void TSetupState::Showing() {
+    if (ShowChoices) ShowChoices();
+}
+
 void TSetupState::WindowResized() {
     ScreenButton_ = ButtonForSize(SizeOf(Host_.MainWindowGeometry()));
 }
@@ -100,6 +104,7 @@ void TSetupState::FontSizeChange() {
     const bool extraLarge = fontClass == TFontClass::ExtraLarge;
     const int previous = Settings_.FontSize == 2 || Settings_.FontSize == 3 ? 2 : 1;
     const int chosen = FontButton_;
+    Showing();
 
     if (extraLarge && chosen == 2 && Below(kSize1260)) {
         Messages_.ShowMsg(kNominalNeeds1260Text, TButtons::OkOnly);
@@ -150,6 +155,7 @@ void TSetupState::ScreenButtonClick(TScreenButton b) {
 
     if (conflict != None) {
         const bool bigger = conflict == Bigger;
+        Showing();
         const int answer = Messages_.ShowOptions(
             bigger ? kBiggerConflictText : kNominalConflictText, 2,
             bigger ? kBiggerConflictOptions : kNominalConflictOptions, false, true);
@@ -168,13 +174,15 @@ void TSetupState::ApplyScreenSize() {
     const TSize wanted = kStandardSizes[Index(ScreenButton_)];
     Settings_.WindowWidth = wanted.Width;
     Settings_.WindowHeight = wanted.Height;
+    Showing();
     const TSize taken = Host_.ResizeMainWindow(wanted);
     Host_.ShowToolBar();
     if (taken != wanted) {
         Settings_.WindowWidth = taken.Width;
         Settings_.WindowHeight = taken.Height;
-        Messages_.ShowMsg(kSizeTooBigText, TButtons::OkOnly);
         ScreenButton_ = ButtonForSize(taken);
+        Showing();
+        Messages_.ShowMsg(kSizeTooBigText, TButtons::OkOnly);
     }
 
     const TScreenMetrics screen = Host_.ScreenMetrics();

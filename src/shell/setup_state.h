@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 
 #include "shell/main_state.h"
 #include "storage/messages.h"
@@ -73,7 +74,13 @@ public:
     // The screen-size button matching a window size.
     static TScreenButton ButtonForSize(TSize size);
 
+    // Called before every message this screen shows and before it resizes the main window, whose
+    // messages come too: the widgets then show the choice the message is about, not the one
+    // before it.
+    std::function<void()> ShowChoices;
+
 private:
+    void Showing();
     void SelectFont(int fontSize);
     void FontSizeChange();
     void ApplyScreenSize();

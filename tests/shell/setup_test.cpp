@@ -39,6 +39,36 @@ public:
     void LayoutMainWindow() override {}
 };
 
+// Answers as scripted, noting what the setup screen shows at that moment: the screen buttons and
+// the font buttons as 1 checked, 0 not, and + or - for PanelChangeIt shown or hidden.
+class TWatchedMessages : public TScriptedMessages {
+public:
+    TfrmSetup* Setup = nullptr;
+    QStringList Seen;
+
+    int ShowMsg(const std::string& text, TButtons buttons) override {
+        Note();
+        return TScriptedMessages::ShowMsg(text, buttons);
+    }
+    int ShowOptions(const std::string& text, int count, const TOptionTexts& options, bool print,
+                    bool cancel) override {
+        Note();
+        return TScriptedMessages::ShowOptions(text, count, options, print, cancel);
+    }
+
+private:
+    void Note() {
+        QString s;
+        for (const QRadioButton* b : {Setup->rbScreen800, Setup->rbScreen1000, Setup->rbScreen1260})
+            s += b->isChecked() ? '1' : '0';
+        s += ' ';
+        for (const QRadioButton* b : {Setup->rbFont1, Setup->rbFont2, Setup->rbFont3})
+            s += b->isChecked() ? '1' : '0';
+        s += Setup->PanelChangeIt->isVisible() ? " +" : " -";
+        Seen << s;
+    }
+};
+
 struct TSetupFixture {
     TSettings Settings{};
     TScriptedMessages Messages;
@@ -86,7 +116,8 @@ private slots:
         QCOMPARE(QSize(m.Width, m.Height), minimum);
     }
 
-    void DraggingStopsAtTheMinimum_data() {
+    // The programmatic path, taken by the screen-size buttons: a refusal is reported.
+    void ResizeBelowTheMinimumIsRefused_data() {
         QTest::addColumn<QSize>("current");
         QTest::addColumn<QSize>("requested");
         QTest::addColumn<QSize>("taken");
@@ -106,7 +137,7 @@ private slots:
         QTest::newRow("already lower may shrink")
             << QSize(1100, 700) << QSize(1100, 650) << QSize(1100, 650) << false << false;
     }
-    void DraggingStopsAtTheMinimum() {
+    void ResizeBelowTheMinimumIsRefused() {
         QFETCH(QSize, current);
         QFETCH(QSize, requested);
         QFETCH(QSize, taken);
@@ -118,6 +149,72 @@ private slots:
         QCOMPARE(QSize(check.Size.Width, check.Size.Height), taken);
         QCOMPARE(check.WidthRefused, widthRefused);
         QCOMPARE(check.HeightRefused, heightRefused);
+    }
+
+    // A drag goes through the window system, which holds the window's minimum size; nothing is
+    // said. Large class, nominal font: the minimum is 1000 x 720 once the window has reached it.
+    void DraggingStopsAtTheMinimum_data() {
+        QTest::addColumn<QSize>("stored");
+        QTest::addColumn<QSize>("dragged");
+        QTest::addColumn<QSize>("taken");
+        QTest::newRow("one narrower") << QSize(1000, 800) << QSize(999, 800) << QSize(1000, 800);
+        QTest::newRow("one lower") << QSize(1100, 720) << QSize(1100, 719) << QSize(1100, 720);
+        QTest::newRow("both") << QSize(1100, 800) << QSize(900, 600) << QSize(1000, 720);
+        QTest::newRow("to the minimum") << QSize(1100, 800) << QSize(1000, 720) << QSize(1000, 720);
+        QTest::newRow("stored lower may shrink")
+            << QSize(1100, 700) << QSize(1100, 650) << QSize(1100, 650);
+    }
+    void DraggingStopsAtTheMinimum() {
+        QFETCH(QSize, stored);
+        QFETCH(QSize, dragged);
+        QFETCH(QSize, taken);
+        QTemporaryDir dir;
+        const TDataFilePaths paths = xs::test::PathsIn(dir);
+        xs::test::WriteValidFile(paths, {0, 0, stored.width(), stored.height()}, 2);
+        TScriptedMessages messages;
+        auto main = xs::test::StartMain(paths, messages,
+                                        xs::test::Screen(1280, 1024, 994, TFontClass::Large));
+        QVERIFY(main);
+        main->resize(dragged);
+        QTRY_COMPARE(main->size(), taken);
+        QVERIFY(messages.Shown.empty());
+    }
+
+    // While a message is up, each group shows the one choice it is about, and the panel is hidden
+    // while a font change is pending.
+    void MessagesSeeTheButtonsAlreadyChanged_data() {
+        QTest::addColumn<QSize>("screen");
+        QTest::addColumn<QSize>("window");
+        QTest::addColumn<QString>("clicked");
+        QTest::addColumn<QString>("seen");  // screen buttons, font buttons, panel shown
+        QTest::newRow("bigger font refused") << QSize(1280, 1024) << QSize(1000, 720) << "rbFont3"
+                                             << "010 001 -";
+        QTest::newRow("screen size that needs a smaller font")
+            << QSize(1280, 1024) << QSize(1000, 720) << "rbScreen800"
+            << "100 010 +";
+        QTest::newRow("screen size cut back to the screen")
+            << QSize(1280, 740) << QSize(800, 600) << "rbScreen1000"
+            << "000 010 +";
+    }
+    void MessagesSeeTheButtonsAlreadyChanged() {
+        QFETCH(QSize, screen);
+        QFETCH(QSize, window);
+        QFETCH(QString, clicked);
+        QFETCH(QString, seen);
+        TSettings settings{};
+        settings.FontSize = 2;
+        TFakeHost host;
+        host.Screen = xs::test::Screen(screen.width(), screen.height(), screen.height() - 30,
+                                       TFontClass::Large);
+        host.Window = {0, 0, window.width(), window.height()};
+        TWatchedMessages messages;
+        const TProgramFonts fonts;
+        TfrmSetup setup(settings, messages, host, fonts, 20);
+        messages.Setup = &setup;
+        setup.resize(792, 513);
+        setup.show();
+        setup.findChild<QRadioButton*>(clicked)->click();
+        QCOMPARE(messages.Seen, QStringList{seen});
     }
 
     void ShowReflectsPreferencesAndScreen() {
