@@ -68,6 +68,7 @@ int main(int argc, char** argv) {
     deps.FontsChanged = [&messages](const xs::TProgramFonts& fonts) {
         messages.SetGeneralFont(fonts.General);
     };
+    deps.MainReadyChanged = [&messages](bool ready) { messages.SetMainReady(ready); };
     xs::TfrmMain main(deps);
     messages.SetMainWindow(&main);
     main.show();

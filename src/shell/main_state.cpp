@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <utility>
 
 namespace xs {
@@ -126,6 +127,21 @@ TBounds HighlightFor(const TBounds& button) {
 TWindowRect CentreWindow(int width, int height, const TScreenMetrics& screen) {
     return {std::max(0, (screen.Width - width) / 2), std::max(0, (screen.Height - height) / 2),
             width, height};
+}
+
+bool TopEdgeOnScreen(const TWindowRect& window, const std::vector<TBounds>& screens) {
+    // Stored values may be anything, so the right end is formed in 64 bits.
+    const std::int64_t left = window.Left;
+    const std::int64_t right = left + window.Width;
+    return std::any_of(screens.begin(), screens.end(), [&](const TBounds& s) {
+        return window.Top >= s.Top && window.Top < s.Bottom() && left < s.Right() && right > s.Left;
+    });
+}
+
+TWindowRect PlaceWhereSeen(const TWindowRect& window, const std::vector<TBounds>& screens,
+                           const TScreenMetrics& screen) {
+    if (TopEdgeOnScreen(window, screens)) return window;
+    return CentreWindow(window.Width, window.Height, screen);
 }
 
 TSize MinimumWindowSize(TFontClass fontClass, int fontSize) {

@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "shell/bounds.h"
 #include "storage/data_file.h"
@@ -69,6 +70,14 @@ TBounds HighlightFor(const TBounds& button);
 
 // A window of the given size centred on the screen, never above or left of its corner.
 TWindowRect CentreWindow(int width, int height, const TScreenMetrics& screen);
+
+// Whether some of the window's top edge lies on one of the screens (desktop coordinates).
+bool TopEdgeOnScreen(const TWindowRect& window, const std::vector<TBounds>& screens);
+// A restored window stays where it was stored while some of its top edge, where it is dragged
+// from, shows on a screen (one left of or above the main screen too). Otherwise (a monitor since
+// removed, a stray value in the file) it would open out of reach, so it is centred on `screen`.
+TWindowRect PlaceWhereSeen(const TWindowRect& window, const std::vector<TBounds>& screens,
+                           const TScreenMetrics& screen);
 
 // Minimum window size for the font class and FontSize; {0, 0} when there is none.
 TSize MinimumWindowSize(TFontClass fontClass, int fontSize);

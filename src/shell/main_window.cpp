@@ -40,6 +40,10 @@ QFrame* MakeShape(QWidget* parent, const char* name, const char* colour) {
 
 }  // namespace
 
+// The font class comes from the logical dpi. Qt scales a high-resolution screen as a whole (its
+// device pixel ratio) and then reports 96 dpi, so such a screen counts as regular: Qt's scaling
+// takes the place of the large and extra-large classes, and scaling by the class as well would
+// enlarge everything twice. A desktop that sets a font dpi without scaling still reaches them.
 TScreenMetrics ScreenMetricsOf(const QScreen& screen) {
     const QRect full = screen.geometry();
     const QRect available = screen.availableGeometry();
@@ -55,7 +59,7 @@ TfrmMain::TfrmMain(TMainWindowDeps deps, QWidget* parent)
                         [this] { frmSolve->SavePuzzle(); }}) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Cross Sums Puzzles"));
-    State.MainReady = false;
+    SetMainReady(false);
 
     const TScreenMetrics screen = Metrics();
     Indent = RadioIndentFor(screen.FontClass);
@@ -134,17 +138,32 @@ TfrmMain::TfrmMain(TMainWindowDeps deps, QWidget* parent)
     }
 
     PanelToolBar->hide();
-    State.MainReady = true;
+    SetMainReady(true);
     LayoutMainWindow();
 }
 
 TfrmMain::~TfrmMain() = default;
+
+void TfrmMain::SetMainReady(bool ready) {
+    State.MainReady = ready;
+    if (Deps.MainReadyChanged) Deps.MainReadyChanged(ready);
+}
 
 TScreenMetrics TfrmMain::Metrics() const {
     if (Deps.Screen) return *Deps.Screen;
     if (ShownMetrics) return *ShownMetrics;
     const QScreen* s = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
     return s != nullptr ? ScreenMetricsOf(*s) : TScreenMetrics{800, 600, 600, TFontClass::Regular};
+}
+
+std::vector<TBounds> TfrmMain::ScreenAreas() const {
+    if (Deps.Screen) return {{0, 0, Deps.Screen->Width, Deps.Screen->Height}};
+    std::vector<TBounds> areas;
+    for (const QScreen* s : QGuiApplication::screens()) {
+        const QRect g = s->geometry();
+        areas.push_back({g.x(), g.y(), g.width(), g.height()});
+    }
+    return areas;
 }
 
 QWidget* TfrmMain::ScreenWidget(TScreenId screenId) const {
@@ -186,7 +205,7 @@ void TfrmMain::TimerStartTimer() {
         close();
         return;
     }
-    ApplyWindowRect(result.Window);
+    ApplyWindowRect(PlaceWhereSeen(result.Window, ScreenAreas(), Metrics()));
     ApplyFontSize();
 
     frmSolve->setGeometry(Area.Left, Area.Top, Area.Width, Area.Height);

@@ -10,6 +10,7 @@
 #include <array>
 #include <functional>
 #include <optional>
+#include <vector>
 
 #include "hints/hints.h"
 #include "shell/main_state.h"
@@ -37,6 +38,9 @@ struct TMainWindowDeps {
     std::function<void()> ShowHelp;
     // Told whenever the fonts follow a new FontSize (the message dialog takes GeneralFont).
     std::function<void(const TProgramFonts&)> FontsChanged;
+    // Told false when the window starts building itself and true when it is done; the message
+    // dialog shows nothing in between.
+    std::function<void(bool ready)> MainReadyChanged;
 };
 
 // The screen metrics of a Qt screen. The usable height is the screen's available height, which
@@ -113,11 +117,14 @@ private:
     void F2Pressed();
     void PlaceHighlight();
     void UpdateMinimumSize();
+    void SetMainReady(bool ready);
     void ApplyWindowRect(const TWindowRect& rect);
     // Offers to save, stores the geometry and writes the data file, once per run.
     void SaveAtClose(bool mayAsk);
     void CommitData(QSessionManager& manager);
     TScreenMetrics Metrics() const;
+    // Every screen of the desktop, in desktop coordinates.
+    std::vector<TBounds> ScreenAreas() const;
 
     TMainWindowDeps Deps;
     TMainState State;

@@ -166,6 +166,55 @@ private slots:
         QCOMPARE(main->Fonts().General.Points, 10);
     }
 
+    void StoredWindowOpensWhereItsTopEdgeShows_data() {
+        QTest::addColumn<QPoint>("stored");
+        QTest::addColumn<bool>("leftMonitor");  // a 1920 x 1080 screen left of the main one
+        QTest::addColumn<QPoint>("opened");
+        const QPoint centred(140, 152);  // 1000 x 720 on 1280 x 1024
+        QTest::newRow("on the screen") << QPoint(40, 30) << false << QPoint(40, 30);
+        QTest::newRow("one pixel of the edge left of the screen")
+            << QPoint(-999, 30) << false << QPoint(-999, 30);
+        QTest::newRow("edge ends at the screen's left") << QPoint(-1000, 30) << false << centred;
+        QTest::newRow("top on the last row") << QPoint(40, 1023) << false << QPoint(40, 1023);
+        QTest::newRow("top just below the screen") << QPoint(40, 1024) << false << centred;
+        QTest::newRow("top just above the screen") << QPoint(40, -1) << false << centred;
+        QTest::newRow("far off") << QPoint(-3000, -3000) << false << centred;
+        QTest::newRow("on the left monitor") << QPoint(-1500, 100) << true << QPoint(-1500, 100);
+        QTest::newRow("left monitor gone") << QPoint(-1500, 100) << false << centred;
+        QTest::newRow("beyond the left monitor") << QPoint(-2920, 100) << true << centred;
+    }
+    void StoredWindowOpensWhereItsTopEdgeShows() {
+        QFETCH(QPoint, stored);
+        QFETCH(bool, leftMonitor);
+        QFETCH(QPoint, opened);
+        std::vector<TBounds> screens{{0, 0, 1280, 1024}};
+        if (leftMonitor) screens.push_back({-1920, 0, 1920, 1080});
+        const TWindowRect w = PlaceWhereSeen({stored.x(), stored.y(), 1000, 720}, screens, kScreen);
+        QCOMPARE(QPoint(w.Left, w.Top), opened);
+        QCOMPARE(QSize(w.Width, w.Height), QSize(1000, 720));
+    }
+
+    void MessagesWaitWhileTheWindowBuildsItself() {
+        TScriptedMessages messages;
+        std::vector<bool> told;
+        TMainWindowDeps deps;
+        deps.Paths = Paths;
+        deps.Messages = &messages;
+        deps.Screen = kScreen;
+        deps.MainReadyChanged = [&](bool ready) { told.push_back(ready); };
+        TfrmMain main(deps);
+        QCOMPARE(told, (std::vector<bool>{false, true}));
+    }
+
+    void WindowStoredOutOfReachOpensCentred() {
+        xs::test::WriteValidFile(Paths, {-3000, -3000, 1000, 720}, 2);
+        TScriptedMessages messages;
+        auto main = xs::test::StartMain(Paths, messages, kScreen);
+        QVERIFY(main);
+        QCOMPARE(main->geometry().size(), QSize(1000, 720));
+        QCOMPARE(main->pos(), QPoint(140, 152));
+    }
+
     void UnreadableFileTakesTheFirstRunPath() {
         QFile shortFile(Paths.DataFile);
         QVERIFY(shortFile.open(QIODevice::WriteOnly));
