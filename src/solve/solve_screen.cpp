@@ -318,9 +318,8 @@ void TfrmSolve::FormShow() {
     ShowPage(PanelMain);
 
     const TPuzzleLibrary& lib = App.File.Library;
-    const int slot = ChooserStartSlot(lib, App.File.Settings.CurrentPuzzleId);
-    const QRect cell = ToQRect(ListCellRect(slot, ChooserColWidth, ChooserRowHeight));
-    sgPuzzlesMouseDown(cell.x(), cell.y());
+    PreviewShown = false;
+    SelectSlot(ChooserStartSlot(lib, App.File.Settings.CurrentPuzzleId));
     if (lib.Counts.Total <= 0) {
         PanelDetails->setText(QString::fromUtf8(kNoPuzzlesText));
         SetColours(PanelDetails, palette().color(QPalette::Window),
@@ -386,7 +385,10 @@ void TfrmSolve::SavePuzzle() {
 
 void TfrmSolve::sgPuzzlesMouseDown(int x, int y) {
     const int slot = ListSlotAt(x, y, ChooserColWidth, ChooserRowHeight);
-    if (slot < 1) return;
+    if (slot >= 1) SelectSlot(slot);
+}
+
+void TfrmSolve::SelectSlot(int slot) {
     TPuzzleLibrary& lib = App.File.Library;
     const TChooserPick pick = PickSlot(lib, slot, App.Work, App.File.Settings.CurrentPuzzleId);
     if (pick == TChooserPick::Ignored) return;
@@ -476,7 +478,8 @@ void TfrmSolve::PaintPreview(TCanvas& canvas, const QRect&) {
 // ---- Starting and leaving the solving page --------------------------------------------------
 
 void TfrmSolve::bnSolveClick() {
-    if (!Solve->bnSolveClick()) return;
+    // Only the puzzle the chooser shows: none in an empty library or on a damaged slot.
+    if (!PreviewShown || !Solve->bnSolveClick()) return;
     PanelDetails1->setText(PanelDetails->text());
     PanelDetails1->setPalette(PanelDetails->palette());
     PanelDetails1->setAutoFillBackground(true);

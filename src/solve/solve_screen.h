@@ -151,6 +151,8 @@ private:
 
     void BuildChooserPage();
     void ShowChooserControls();
+    // A press on the slot's cell.
+    void SelectSlot(int slot);
     QCursor ModeCursor() const;
     void BuildSolvePage();
     void FormResize();

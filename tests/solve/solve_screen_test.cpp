@@ -165,6 +165,29 @@ private slots:
             for (int c = 1; c <= 2; ++c) QCOMPARE(int(Square(r, c).Entry), kAnswers[r - 1][c - 1]);
     }
 
+    void AnEmptyLibraryOrADamagedSlotOffersNothingToSolve_data() {
+        QTest::addColumn<bool>("empty");
+        QTest::newRow("empty library") << true;
+        QTest::newRow("damaged slot") << false;
+    }
+    void AnEmptyLibraryOrADamagedSlotOffersNothingToSolve() {
+        QFETCH(bool, empty);
+        xs::TPuzzleLibrary& lib = xs::AppData().File.Library;
+        if (empty) {
+            lib.Counts = {};
+        } else {
+            lib.Info(1).Size = 9;
+        }
+        xs::AppData().File.Settings.CurrentPuzzleId = 1;
+        Screen->FormShow();
+        QVERIFY(!Screen->dgSmall->isVisible());
+        QVERIFY(!Screen->bnSolve->isVisible() || !Screen->bnSolve->isEnabled());
+        QVERIFY(!Screen->PanelDetails->text().isEmpty());
+        Screen->bnSolveClick();
+        QVERIFY(Screen->PanelMain->isVisible());
+        QVERIFY(!Screen->PanelSolve->isVisible());
+    }
+
     void TheCombinationsStripMovesToTheSideAndBackAndIsRemembered() {
         ClickSlot(2);
         QTest::mouseClick(Screen->bnSolve, Qt::LeftButton);
