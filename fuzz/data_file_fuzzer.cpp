@@ -18,6 +18,7 @@
 #include "cli/cli_format.h"
 #include "model/slot_check.h"
 #include "storage/data_file.h"
+#include "storage/data_file_lock.h"
 #include "storage/preferences.h"
 #include "support/sample_puzzles.h"
 #include "support/scripted_messages.h"
@@ -303,8 +304,22 @@ void RoundTrip(const char* image, const TControl& c) {
             if (lib.Info(slot).Id != 0) Fail("a slot above the total kept its Id");
     }
 
+    // A save killed before its rename left a temporary file; the lock's holder tidies it away
+    // and nothing else.
+    const bool tidy = (c[0] & 4) != 0;
+    const QString leftover = paths.DataFile + QStringLiteral(".xYzAbC");
+    const QString unrelated = paths.DataFile + QStringLiteral(".backup");
+    TDataFileLock lock(paths.DataFile);
+    if (tidy) {
+        WriteRaw(leftover, image, c[14] * 64u);
+        WriteRaw(unrelated, image, 16);
+        if (lock.TryLock().Status != TLockStatus::Locked) Fail("the scratch lock is taken");
+    }
     test::TScriptedMessages messages;
-    if (!WriteDataFile(*record, paths, messages)) Fail("a whole library was not written");
+    if (!WriteDataFile(*record, paths, messages, TValidMark::Set, tidy ? &lock : nullptr))
+        Fail("a whole library was not written");
+    if (tidy && (QFile::exists(leftover) || !QFile::exists(unrelated)))
+        Fail("the leftovers of a killed save were not told from other files");
     if (import && ReadRaw(paths.OldDataFile) !=
                       QByteArray::fromRawData(image, static_cast<qsizetype>(kDataFileSize)))
         Fail("the earlier edition's file was changed");

@@ -197,7 +197,7 @@ int RunGenerate(const TParsedArgs& args, const std::function<void()>& beforeSave
     if (result == TBatchResult::Refused) return Failure(kCommand, "refused; nothing created");
 
     if (beforeSave) beforeSave();
-    if (made > 0 && !SaveLibrary(kCommand, record, paths)) return kExitFailure;
+    if (made > 0 && !SaveLibrary(kCommand, record, paths, &lock)) return kExitFailure;
     if (const int signal = stopSignal; signal != 0) {
         std::cerr << "Stopped by " << SignalName(signal) << ": " << made << " of " << *count
                   << " made and kept\n";

@@ -87,9 +87,10 @@ std::string WriteProblem(const QString& dataFile) {
     return {};
 }
 
-bool SaveLibrary(const std::string& command, TDataFileRecord& record, const TDataFilePaths& paths) {
+bool SaveLibrary(const std::string& command, TDataFileRecord& record, const TDataFilePaths& paths,
+                 const TDataFileLock* lock) {
     TQuietMessages messages;
-    if (WriteDataFile(record, paths, messages, TValidMark::Keep)) return true;
+    if (WriteDataFile(record, paths, messages, TValidMark::Keep, lock)) return true;
     // The write does not say why it failed; what can be found out afterwards is said instead.
     std::string reason = WriteProblem(paths.DataFile);
     if (reason.empty()) {

@@ -6,13 +6,21 @@
 #include <QCoreApplication>
 
 #include "cli/commands.h"
+#ifdef XS_CLI_PRINT
+#include "cli/print_command.h"
+#endif
 
 namespace {
 
 using namespace xs::cli;
 
 const TCommandSpec* const kCommands[] = {&kListCommand, &kShowCommand, &kCombosCommand,
-                                         &kGenerateCommand};
+                                         &kGenerateCommand
+#ifdef XS_CLI_PRINT
+                                         ,
+                                         &kPrintCommand
+#endif
+};
 
 void PrintUsage(std::ostream& out) {
     out << "Usage: " << kProgramName << " COMMAND [ARGUMENTS]\n       " << kProgramName
@@ -27,7 +35,11 @@ void PrintUsage(std::ostream& out) {
 
 int main(int argc, char** argv) {
     // The application object names this program in the data file's lock, for the other side.
+#ifdef XS_CLI_PRINT
+    const std::unique_ptr<QCoreApplication> app = MakeCliApplication(argc, argv);
+#else
     QCoreApplication app(argc, argv);
+#endif
     QCoreApplication::setApplicationName(QString::fromLatin1(kProgramName));
     QCoreApplication::setApplicationVersion(QStringLiteral(XS_VERSION));
 

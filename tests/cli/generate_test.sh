@@ -33,8 +33,10 @@ cp "$data" "$work/first.dat"
 "$cli" generate --size mini --stars 2 --count 2 --seed 11 --data "$work/again.dat" 2>/dev/null
 cmp -s "$work/first.dat" "$work/again.dat" || fail "same seed, different puzzles"
 
-# Appending continues the Ids and the counters.
+# Appending continues the Ids and the counters, and tidies away what a killed save left.
+echo leftover >"$data.QwErTy"
 "$cli" generate --size small --stars 1 --count 1 --seed 12 --data "$data" 2>/dev/null
+[ ! -e "$data.QwErTy" ] || fail "a killed save's temporary file was left"
 "$cli" list --data "$data" >"$work/list2"
 expect_line "$work/list2" "Puzzles stored: 3"
 expect_line "$work/list2" "Last puzzle Id: 3"
