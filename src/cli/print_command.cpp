@@ -71,7 +71,7 @@ int RunPrint(const TParsedArgs& args) {
     if (puzzles < 0 || answers < 0) {
         return UsageError("print", "--puzzles and --answers take large, small or none");
     }
-    if (!args.Has("puzzles") && !args.Has("answers") && puzzles == 0 && answers == 0) {
+    if (!args.Has("puzzles") && puzzles == 0 && answers == 0) {
         puzzles = kPrintLarge;
     }
     const int scheme = colors.value_or(CheckedPrintColors(settings));

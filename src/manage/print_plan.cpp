@@ -100,6 +100,19 @@ TPrintPlan PrintPlan(const TSelection& selected, const TPuzzleLibrary& library, 
     return plan;
 }
 
+std::vector<TPrintRun> PrintRuns(const TPrintPlan& plan) {
+    std::vector<TPrintRun> runs;
+    for (int page = 1; page <= plan.PageCount && page <= kMaxPrintPages; ++page) {
+        const bool landscape = PageLandscape(plan.CapacityOf(page));
+        if (runs.empty() || runs.back().Landscape != landscape) {
+            runs.push_back({landscape, page, page});
+        } else {
+            runs.back().LastPage = page;
+        }
+    }
+    return runs;
+}
+
 TPrintPlan SinglePuzzlePlan(TSinglePrint how) {
     TPrintPlan plan;
     switch (how) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <vector>
 
 #include "model/records.h"
 
@@ -53,6 +54,16 @@ constexpr bool PageLandscape(int capacity) {
 // kPrintSmall; any other value counts as none.
 TPrintPlan PrintPlan(const TSelection& selected, const TPuzzleLibrary& library, int puzzleSize,
                      int answerSize);
+
+// A run of pages 1.. printed in one orientation. A printer gets a new job wherever the
+// orientation changes from one page to the next.
+struct TPrintRun {
+    bool Landscape = false;
+    int FirstPage = 0;
+    int LastPage = 0;
+    friend bool operator==(const TPrintRun&, const TPrintRun&) = default;
+};
+std::vector<TPrintRun> PrintRuns(const TPrintPlan& plan);
 
 // The three ways of printing the puzzle of the solve screen.
 enum class TSinglePrint {

@@ -253,6 +253,21 @@ TEST(PrintPlan, HundredLargePuzzlesWithAnswersStayWithinThePages) {
     EXPECT_EQ(plan.PageCount, 150);
 }
 
+TEST(PrintPlan, OrientationChangesStartNewRuns) {
+    auto lib = std::make_unique<TPuzzleLibrary>();
+    std::int32_t lastId = 0;
+    TSelection selected{};
+    for (TPuzzleSize size : {Mini, Medium, Medium, Medium}) {
+        selected[test::AddSamplePuzzle(*lib, lastId, size, 1) - 1] = true;
+    }
+    // Small puzzle pages: Mini 4 across, Medium 2 upright, 2 upright; large answers: Mini 4
+    // across, Medium 2 upright, 2 upright.
+    const TPrintPlan plan = PrintPlan(selected, *lib, kPrintSmall, kPrintLarge);
+    const std::vector<TPrintRun> want = {{true, 1, 1}, {false, 2, 3}, {true, 4, 4}, {false, 5, 6}};
+    EXPECT_EQ(PrintRuns(plan), want);
+    EXPECT_TRUE(PrintRuns(TPrintPlan{}).empty());
+}
+
 TEST(PrintPlan, SolveScreenChoices) {
     struct Case {
         TSinglePrint How;

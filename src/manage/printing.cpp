@@ -1,0 +1,87 @@
+// Sending printed pages to a printer or a PDF file.
+#include "manage/printing.h"
+
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSaveFile>
+#include <algorithm>
+
+#include "platform/qt_canvas.h"
+
+namespace xs {
+
+const char* const kPrintJobTitle = "Velmor Cross Sums Puzzles";
+
+int PrintScale(int pageWidth) {
+    return std::max(1, pageWidth / 550);
+}
+
+bool SendPages(QPagedPaintDevice& device, const TPageSource& source, bool oneDocument) {
+    if (source.Plan == nullptr) return true;
+    QPainter painter;
+    for (const TPrintRun& run : PrintRuns(*source.Plan)) {
+        const QPageLayout::Orientation orientation =
+            run.Landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+        if (painter.isActive() && oneDocument) {
+            device.setPageOrientation(orientation);
+            if (!device.newPage()) return false;
+        } else {
+            if (painter.isActive()) painter.end();
+            device.setPageOrientation(orientation);
+            if (!painter.begin(&device)) return false;
+        }
+        TQtCanvas canvas(painter);
+        for (int page = run.FirstPage; page <= run.LastPage; ++page) {
+            if (page > run.FirstPage && !device.newPage()) return false;
+            const int width = device.width();
+            RenderPage(canvas, {width, device.height(), PrintScale(width), page}, source);
+        }
+    }
+    if (painter.isActive()) return painter.end();
+    return true;
+}
+
+bool WritePdf(const QString& fileName, const TPageSource& source, int dpi, QString& error) {
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly)) {
+        error = file.errorString();
+        return false;
+    }
+    {
+        QPdfWriter writer(&file);
+        writer.setTitle(QString::fromLatin1(kPrintJobTitle));
+        writer.setCreator(QString::fromLatin1(kPrintJobTitle));
+        writer.setResolution(dpi);
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        if (!SendPages(writer, source, true)) {
+            file.cancelWriting();
+            error = QStringLiteral("the PDF pages could not be drawn");
+            return false;
+        }
+    }
+    if (!file.commit()) {
+        error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+bool PrintWithDialog(QWidget* parent, const TPageSource& source, bool& printing) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QString::fromLatin1(kPrintJobTitle));
+    QPrintDialog dialog(&printer, parent);
+    dialog.setWindowTitle(QString::fromLatin1(kPrintJobTitle));
+    if (dialog.exec() != QDialog::Accepted) return false;
+    printing = true;
+    // A file holds every page in one document; a new job would write over the earlier pages.
+    SendPages(printer, source, printer.outputFormat() == QPrinter::PdfFormat);
+    printing = false;
+    return true;
+}
+
+}  // namespace xs

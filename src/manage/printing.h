@@ -1,0 +1,34 @@
+// Sending printed pages to a printer or a PDF file: orientation per page, the scale from the page
+// width, and Qt's print dialog.
+#pragma once
+
+#include <QString>
+
+#include "manage/print_render.h"
+
+class QPagedPaintDevice;
+class QWidget;
+
+namespace xs {
+
+extern const char* const kPrintJobTitle;
+
+// The scale of lines and margins on a page of that many device pixels across; at least 1.
+int PrintScale(int pageWidth);
+
+// Draws pages 1..Plan->PageCount of the source onto the device, each in the orientation its
+// capacity asks for. With oneDocument every page goes into the one document (a PDF file keeps
+// them all); otherwise a new job begins wherever the orientation changes, as printers need.
+// False when the device cannot be painted on.
+bool SendPages(QPagedPaintDevice& device, const TPageSource& source, bool oneDocument);
+
+// The pages as a PDF file at `dpi` on A4, written whole or not at all. On failure `error` says
+// why.
+bool WritePdf(const QString& fileName, const TPageSource& source, int dpi, QString& error);
+
+// Qt's print dialog (printers, or a PDF file), then the pages. `printing` is true while pages
+// are being sent. Returns false when the dialog was cancelled. A plan with no pages prints
+// nothing.
+bool PrintWithDialog(QWidget* parent, const TPageSource& source, bool& printing);
+
+}  // namespace xs

@@ -1,0 +1,158 @@
+// Printed pages as PDF files: every page kept, each in the orientation of its capacity, from the
+// program's own output and from the command-line companion.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "manage/printing.h"
+#include "storage/data_file.h"
+#include "support/sample_puzzles.h"
+#include "support/scripted_messages.h"
+
+namespace xs {
+namespace {
+
+using enum TPuzzleSize;
+
+// 'L' or 'P' for each page of a PDF file, in page order.
+std::string Orientations(const QString& file) {
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly)) return "unreadable";
+    const QString text = QString::fromLatin1(f.readAll());
+    static const QRegularExpression box(QStringLiteral(R"(/MediaBox \[0 0 ([0-9.]+) ([0-9.]+)\])"));
+    std::string out;
+    for (const QRegularExpressionMatch& m : box.globalMatch(text)) {
+        out += m.captured(1).toDouble() > m.captured(2).toDouble() ? 'L' : 'P';
+    }
+    return out;
+}
+
+struct PrintOutput : ::testing::Test {
+    QTemporaryDir dir;
+    std::unique_ptr<TPuzzleLibrary> lib = std::make_unique<TPuzzleLibrary>();
+    std::int32_t lastId = 0;
+    TSelection selected{};
+
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        for (TPuzzleSize size : {Medium, Mini, Large}) {
+            selected[test::AddSamplePuzzle(*lib, lastId, size, 2) - 1] = true;
+        }
+    }
+};
+
+TEST_F(PrintOutput, PdfKeepsEveryPageInItsOrientation) {
+    struct Case {
+        const char* Name;
+        TPrintPlan Plan;
+        int Slot;
+        std::string Want;
+    };
+    const Case cases[] = {
+        // Mini 4 across; Medium and Large 2 upright; answers the same in large print.
+        {"plan", PrintPlan(selected, *lib, kPrintSmall, kPrintLarge), -1, "LPLP"},
+        {"large puzzles only", PrintPlan(selected, *lib, kPrintLarge, kPrintNone), -1, "PLL"},
+        {"puzzle only", SinglePuzzlePlan(TSinglePrint::PuzzleOnly), 1, "L"},
+        {"puzzle and answer", SinglePuzzlePlan(TSinglePrint::PuzzleAndAnswer), 1, "P"},
+        {"separate pages", SinglePuzzlePlan(TSinglePrint::SeparatePages), 1, "LL"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const QString file = dir.filePath(QString::fromLatin1(c.Name) + ".pdf");
+        QString error;
+        ASSERT_TRUE(WritePdf(file, {&c.Plan, lib.get(), c.Slot, nullptr, 1}, 72, error))
+            << error.toStdString();
+        EXPECT_EQ(Orientations(file), c.Want);
+    }
+}
+
+TEST_F(PrintOutput, PrinterWritingAFileKeepsEveryJobsPages) {
+    const TPrintPlan plan = PrintPlan(selected, *lib, kPrintSmall, kPrintLarge);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath(QStringLiteral("printer.pdf")));
+    ASSERT_TRUE(SendPages(printer, {&plan, lib.get(), -1, nullptr, 2}, true));
+    EXPECT_EQ(Orientations(printer.outputFileName()), "LPLP");
+}
+
+TEST_F(PrintOutput, PdfIntoAFolderThatDoesNotExistFailsAndSaysWhy) {
+    const TPrintPlan plan = PrintPlan(selected, *lib, kPrintLarge, kPrintNone);
+    QString error;
+    EXPECT_FALSE(WritePdf(dir.filePath(QStringLiteral("no/such/folder.pdf")), {&plan, lib.get()},
+                          72, error));
+    EXPECT_FALSE(error.isEmpty());
+}
+
+struct TRun {
+    int Exit = -1;
+    std::string Out;
+};
+
+TRun RunCli(const QStringList& args) {
+    QProcess process;
+    process.start(QStringLiteral(XS_CLI_PATH), args);
+    TRun run;
+    if (!process.waitForFinished(60000)) return run;
+    run.Exit = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.Out = process.readAllStandardOutput().toStdString();
+    return run;
+}
+
+TEST_F(PrintOutput, CompanionPrintsTheSelectedSlots) {
+    auto record = std::make_unique<TDataFileRecord>();
+    record->Library = *lib;
+    record->Settings.PrintColors = 3;
+    record->Library.Info(3).Size = 9;  // damaged: left out with a note
+    TDataFilePaths paths;
+    paths.DataFile = dir.filePath(QStringLiteral("puzzles.dat"));
+    test::TScriptedMessages messages;
+    ASSERT_TRUE(WriteDataFile(*record, paths, messages));
+    const QString pdf = dir.filePath(QStringLiteral("out.pdf"));
+    const QStringList base = {QStringLiteral("print"), QStringLiteral("--data"), paths.DataFile,
+                              QStringLiteral("--pdf"), pdf};
+
+    struct Case {
+        QStringList Args;
+        int Exit;
+        std::string Pages;  // orientations, when written
+    };
+    const Case cases[] = {
+        {{"--all", "--puzzles", "small", "--answers", "large"}, 0, "LPLP"},
+        {{"--slots", "2", "--puzzles", "large", "--answers", "large"}, 0, "P"},
+        {{"--slots", "2,1", "--answers", "none"}, 0, "PL"},
+        {{"--slots", "1", "--all"}, 2, ""},
+        {{"--slots", "1,,2"}, 2, ""},
+        {{"--slots", "101"}, 2, ""},
+        {{"--all", "--colors", "5"}, 2, ""},
+        {{"--all", "--puzzles", "medium"}, 2, ""},
+        {{"--slots", "4"}, 1, ""},  // beyond the stored puzzles
+        {{"--slots", "3"}, 1, ""},  // only a damaged puzzle: nothing to print
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Args.join(QLatin1Char(' ')).toStdString());
+        QFile::remove(pdf);
+        const TRun run = RunCli(base + c.Args);
+        EXPECT_EQ(run.Exit, c.Exit);
+        EXPECT_EQ(QFile::exists(pdf), !c.Pages.empty());
+        if (!c.Pages.empty()) {
+            EXPECT_EQ(Orientations(pdf), c.Pages);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace xs
+
+int main(int argc, char** argv) {
+    QGuiApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
