@@ -43,7 +43,8 @@ QFrame* MakeShape(QWidget* parent, const char* name, const char* colour) {
 // The font class comes from the logical dpi. Qt scales a high-resolution screen as a whole (its
 // device pixel ratio) and then reports 96 dpi, so such a screen counts as regular: Qt's scaling
 // takes the place of the large and extra-large classes, and scaling by the class as well would
-// enlarge everything twice. A desktop that sets a font dpi without scaling still reaches them.
+// enlarge everything twice. A high font dpi (Xft.dpi, QT_FONT_DPI) becomes scaling as well; only
+// with QT_ENABLE_HIGHDPI_SCALING=0 does it reach the classes.
 TScreenMetrics ScreenMetricsOf(const QScreen& screen) {
     const QRect full = screen.geometry();
     const QRect available = screen.availableGeometry();

@@ -1,6 +1,8 @@
 // The message dialog widget: applies the computed layout and runs the dialog modally.
 #include "shell/show_msg.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QFontMetrics>
 #include <QPalette>
@@ -129,7 +131,12 @@ TMsgMetrics TfrmShowMsg::Metrics() {
         lblMessage->setWordWrap(true);
         return lblMessage->heightForWidth(width);
     };
-    m.LineHeight = fm.height();
+    // Measured as the label lays out its lines: the text layout rounds each line up, so counting
+    // the font's height per line cut off the last line's descenders.
+    const int fourLines = fm.boundingRect(QRect(0, 0, 10000, 10000), Qt::AlignLeft | Qt::AlignTop,
+                                          QStringLiteral("X\nX\nX\nX"))
+                              .height();
+    m.LineHeight = std::max(fm.height(), (fourLines + 3) / 4);
     m.TestWidth = fm.horizontalAdvance(lblTest->text());
     const int buttonWidth = std::max(
         {75, fm.horizontalAdvance(bnOK->text()) + 24, fm.horizontalAdvance(bnCancel->text()) + 24});

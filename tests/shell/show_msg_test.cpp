@@ -306,6 +306,28 @@ private slots:
         QVERIFY(dialog.PrintCurrentState());
     }
 
+    // With the program's fonts: the label is as high as its lines need, descenders included.
+    void EveryLineOfTheMessageShowsWhole_data() {
+        QTest::addColumn<int>("points");
+        QTest::newRow("smaller") << 8;
+        QTest::newRow("nominal") << 10;
+        QTest::newRow("bigger") << 12;
+    }
+    void EveryLineOfTheMessageShowsWhole() {
+        QFETCH(int, points);
+        TfrmShowMsg dialog;
+        dialog.SetGeneralFont(TFontSpec{"MS Sans Serif", points, false});
+        WhileShown(
+            dialog,
+            [&] {
+                return dialog.ShowMsg("Jumpy line\n\r\n\rgauge, query, typify", TButtons::OkOnly);
+            },
+            [&] {
+                QVERIFY(dialog.lblMessage->height() >= dialog.lblMessage->sizeHint().height());
+                dialog.bnOK->click();
+            });
+    }
+
     void NothingIsShownBeforeTheMainWindowIsReady() {
         TfrmShowMsg dialog;
         dialog.SetMainReady(false);
