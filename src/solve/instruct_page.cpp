@@ -152,7 +152,7 @@ TInstructPage::TInstructPage(QWidget* parent) : QWidget(parent) {
 
 int TInstructPage::PictureSquare() const {
     // Large enough for the pad's digits to be read, growing with the page's font.
-    return std::clamp(QFontMetrics(font()).height() * 3, 42, 64);
+    return std::clamp(QFontMetrics(font()).height() * 3, 42, 72);
 }
 
 void TInstructPage::Layout() {

@@ -314,7 +314,7 @@ void TfrmSolve::FormShow() {
         w->setFont(general);
     }
     PanelSolve->setFont(FontFor(Fonts.Small));
-    PanelInstruct->setFont(FontFor(Fonts.Small));
+    PanelInstruct->setFont(general);
     ShowPage(PanelMain);
 
     const TPuzzleLibrary& lib = App.File.Library;
