@@ -54,6 +54,8 @@ public:
         stopSignal = 0;
         struct sigaction action = {};
         action.sa_handler = OnStopSignal;
+        // The save's system calls carry on rather than fail with EINTR.
+        action.sa_flags = SA_RESTART;
         sigemptyset(&action.sa_mask);
         for (int k = 0; k < kCount; ++k) {
             sigaction(kStopSignals[k], nullptr, &previous_[k]);
