@@ -83,7 +83,6 @@ void SetColours(QWidget* widget, const QColor& background, const QColor& text) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, background);
     palette.setColor(QPalette::WindowText, text);
-    palette.setColor(QPalette::Button, background);
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }
