@@ -569,8 +569,8 @@ void TfrmSolve::LayoutBoard() {
     in.ZoomLevel = Zoom;
     in.PanRow = PanRow;
     in.PanCol = PanCol;
-    in.PanThickness = std::max(16, metrics.height() + 2);
-    in.PanLength = 2 * in.PanThickness + 8;
+    in.PanThickness = std::max(20, metrics.height() + 6);
+    in.PanLength = 3 * in.PanThickness;
     const TBoardLayout board = xs::LayoutBoard(in);
     PanRow = board.PanRow;
     PanCol = board.PanCol;
