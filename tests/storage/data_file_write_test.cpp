@@ -28,6 +28,7 @@ protected:
         paths.DataFile = dir.filePath(kDataFileName);
     }
     void Put(const QString& name, qint64 size, char fill = 'x') {
+        QFile::remove(dir.filePath(name));  // it may have been left read-only
         QFile file(dir.filePath(name));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(QByteArray(size, fill));
