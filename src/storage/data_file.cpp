@@ -63,8 +63,9 @@ bool RenameNoReplace(const QString& from, const QString& to) {
 void RemoveSaveLeftovers(const QString& dataFile) {
     const QFileInfo data(dataFile);
     const QDir folder = data.absoluteDir();
-    const QStringList names =
-        folder.entryList({data.fileName() + QLatin1String(".??????")}, QDir::Files | QDir::Hidden);
+    // No wildcard filter: the data file's own name may hold characters that wildcards give
+    // a meaning to.
+    const QStringList names = folder.entryList(QDir::Files | QDir::Hidden | QDir::System);
     for (const QString& name : names) {
         const QFileInfo leftover(folder.filePath(name));
         // Never through a link, and never anything larger than an image.
