@@ -5,6 +5,7 @@
 
 #include <cstring>
 #include <deque>
+#include <limits>
 #include <memory>
 #include <vector>
 
@@ -313,6 +314,23 @@ TEST_F(DriverTest, BatchesThatDoNotFitAreRefusedUntouched) {
     lib->Counts.Total = 95;
     const TCreateCounts fits = {5, 0, 5, 0, 0, 0};
     EXPECT_EQ(BatchProblem(fits, lib->Counts), nullptr);
+}
+
+// Damaged counters that the request check cannot see: no Id left, or a puzzle in the last slot
+// above the stored total. The batch neither overwrites it nor counts a puzzle as stored.
+TEST_F(DriverTest, ABatchStopsWhereTheSlotsLeaveNoIdOrRoom) {
+    Request(1, 2);
+    lastId = std::numeric_limits<std::int32_t>::max();
+    EXPECT_EQ(batch->Run(*lib, lastId, control), TBatchResult::Refused);
+    EXPECT_EQ(script.Generated, 0);
+
+    StoreExisting(98);
+    lib->Info(100) = TPuzzleInfo{500, 3, 2, {0, 0}};
+    EXPECT_EQ(batch->Run(*lib, lastId, control), TBatchResult::Cancelled);
+    EXPECT_EQ(lib->Info(99).Id, 0);
+    EXPECT_EQ(lib->Info(100).Id, 500);
+    EXPECT_EQ(lib->Counts.Total, 98);
+    EXPECT_EQ(batch->CreateCounts[0], 2);
 }
 
 TEST_F(DriverTest, DamagedTotalAllowsNoRequestBeyondTheSlots) {
