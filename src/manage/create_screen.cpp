@@ -12,6 +12,7 @@
 
 #include "manage/create_layout.h"
 #include "manage/create_state.h"
+#include "manage/print_panel.h"
 #include "platform/fonts.h"
 #include "platform/qt_canvas.h"
 #include "storage/settings.h"
@@ -237,6 +238,10 @@ TfrmCreate::TfrmCreate(const TProgramFonts& fonts, TMessages& messages, int radi
     bnDelete = MakeButton(PanelDelete, QStringLiteral("bnDelete"), "Delete puzzles");
     connect(bnDelete, &QPushButton::clicked, this, &TfrmCreate::bnDeleteClick);
     bnPrintOptions = MakeButton(PanelDelete, QStringLiteral("bnPrintOptions"), "Print options");
+    connect(bnPrintOptions, &QPushButton::clicked, this, &TfrmCreate::bnPrintOptionsClick);
+    PanelPrint = new TPanelPrint(file.Settings, file.Library, RadioIndent, this);
+    PanelPrint->hide();
+    PanelPrint->OnReturn = [this] { FormShow(); };
 
     // The progress panel covers the delete panel while a batch runs.
     PanelProcessing = MakePanel(PanelDelete, QStringLiteral("PanelProcessing"));
@@ -276,6 +281,7 @@ void TfrmCreate::FormShow() {
         label->setFont(general);
     Create->Refresh();
     PanelMain->show();
+    PanelPrint->hide();
     PanelProcessing->hide();
     Layout();
     Sync();
@@ -304,6 +310,7 @@ void TfrmCreate::Layout() {
     *Current = LayoutCreate(width(), height(), m);
 
     PanelMain->setGeometry(0, 0, width(), height());
+    PanelPrint->setGeometry(0, 0, width(), height());
     Place(sgPuzzles, Current->Puzzles);
     Place(PanelCreate, Current->PanelCreate);
     Place(lblCreateInstruct1, Current->CreateTitle);
@@ -359,6 +366,15 @@ void TfrmCreate::Sync() {
     bnPrintOptions->setEnabled(selection);
     bnClear->setEnabled(selection);
     sgPuzzles->update();
+}
+
+void TfrmCreate::bnPrintOptionsClick() {
+    TSelection selected{};
+    for (int slot = 1; slot <= MaxPuzzles; ++slot) selected[slot - 1] = Create->Selected(slot);
+    PanelMain->hide();
+    PanelPrint->setFont(font());
+    PanelPrint->show();
+    PanelPrint->Open(selected);
 }
 
 void TfrmCreate::spnCreateUpClick(int level) {

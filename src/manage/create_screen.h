@@ -20,6 +20,7 @@ namespace xs {
 // Only declared here: the drawing surface's rectangle must not meet the main window's.
 class TCanvas;
 class TCreateState;
+class TPanelPrint;
 struct TCreateLayout;
 
 // The puzzle list: every pixel drawn by its owner, who also hears the presses on it.
@@ -96,7 +97,8 @@ public:
     QPushButton* bnSelectT;
     QPushButton* bnClear;
     QPushButton* bnDelete;
-    QPushButton* bnPrintOptions;  // the print panel is not part of this screen yet
+    QPushButton* bnPrintOptions;
+    TPanelPrint* PanelPrint;  // in place of PanelMain while open
 
     QFrame* PanelProcessing;
     QPushButton* bnProcess;
@@ -122,6 +124,7 @@ private:
     void bnSelectTClick();
     void bnClearClick();
     void bnDeleteClick();
+    void bnPrintOptionsClick();
     void StopForSession();
     // Every control as the state says.
     void Sync();

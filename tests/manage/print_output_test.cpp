@@ -2,8 +2,8 @@
 // program's own output and from the command-line companion.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFile>
-#include <QGuiApplication>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -152,7 +152,7 @@ TEST_F(PrintOutput, CompanionPrintsTheSelectedSlots) {
 }  // namespace xs
 
 int main(int argc, char** argv) {
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
