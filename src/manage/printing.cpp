@@ -10,6 +10,7 @@
 #include <QSaveFile>
 #include <algorithm>
 
+#include "manage/single_print.h"
 #include "platform/qt_canvas.h"
 
 namespace xs {
@@ -82,6 +83,19 @@ bool PrintWithDialog(QWidget* parent, const TPageSource& source, bool& printing)
     SendPages(printer, source, printer.outputFormat() == QPrinter::PdfFormat);
     printing = false;
     return true;
+}
+
+bool PrintWorkingPuzzle(QWidget* parent, TMessages& messages, TSettings& settings,
+                        const TPuzzleLibrary& library, const TWorkingCopy& work,
+                        const TSendPages& send) {
+    const std::optional<TSinglePrintChoice> choice = AskSinglePrint(messages, work, settings);
+    if (!choice) return false;
+    const TPrintPlan plan = SinglePuzzlePlan(choice->How);
+    const TPageSource source =
+        SinglePrintSource(plan, library, work, choice->CurrentState, settings.PrintColors);
+    bool printing = false;
+    if (send) return send(source, printing);
+    return PrintWithDialog(parent, source, printing);
 }
 
 }  // namespace xs

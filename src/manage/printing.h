@@ -3,8 +3,11 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 #include "manage/print_render.h"
+#include "storage/messages.h"
+#include "storage/settings.h"
 
 class QPagedPaintDevice;
 class QWidget;
@@ -30,5 +33,16 @@ bool WritePdf(const QString& fileName, const TPageSource& source, int dpi, QStri
 // are being sent. Returns false when the dialog was cancelled. A plan with no pages prints
 // nothing.
 bool PrintWithDialog(QWidget* parent, const TPageSource& source, bool& printing);
+
+// Sends pages and says whether they went out (false: cancelled).
+using TSendPages = std::function<bool(const TPageSource& source, bool& printing)>;
+
+// The solve screen's print buttons: asks whether to print the puzzle alone, with its answer on
+// the same page or on a page of its own (and, when the player has entered digits, whether to
+// print them), then prints the working copy's puzzle. `send` defaults to the print dialog.
+// Returns whether pages were sent.
+bool PrintWorkingPuzzle(QWidget* parent, TMessages& messages, TSettings& settings,
+                        const TPuzzleLibrary& library, const TWorkingCopy& work,
+                        const TSendPages& send = {});
 
 }  // namespace xs

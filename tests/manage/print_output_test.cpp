@@ -91,6 +91,45 @@ TEST_F(PrintOutput, PdfIntoAFolderThatDoesNotExistFailsAndSaysWhy) {
     EXPECT_FALSE(error.isEmpty());
 }
 
+TEST_F(PrintOutput, SolveScreenPrintsTheWorkingPuzzleAsChosen) {
+    auto work = std::make_unique<TWorkingCopy>();
+    LoadSlot(*lib, 2, *work);
+    work->CurrentSlot = 2;
+    work->CurrentPuzzle.Sq[1][1].Entry = 6;
+    TSettings settings{};
+    struct Case {
+        int Answer;
+        bool Ticked;
+        bool Sent;
+        std::string Pages;
+        bool Entries;
+    };
+    const Case cases[] = {{kResultCancel, true, false, "", false},
+                          {OptionResult(1), false, true, "P", false},
+                          {OptionResult(2), true, true, "LL", true}};
+    for (const Case& c : cases) {
+        test::TScriptedMessages messages;
+        messages.Answers = {c.Answer};
+        messages.Print = c.Ticked;
+        const QString pdf = dir.filePath(QStringLiteral("single%1.pdf").arg(c.Answer));
+        bool called = false;
+        const bool sent = PrintWorkingPuzzle(nullptr, messages, settings, *lib, *work,
+                                             [&](const TPageSource& source, bool&) {
+                                                 called = true;
+                                                 EXPECT_EQ(source.Slot, 2);
+                                                 EXPECT_EQ(source.Entries != nullptr, c.Entries);
+                                                 QString error;
+                                                 return WritePdf(pdf, source, 72, error);
+                                             });
+        EXPECT_EQ(sent, c.Sent) << c.Answer;
+        EXPECT_EQ(called, c.Sent);
+        if (c.Sent) {
+            EXPECT_EQ(Orientations(pdf), c.Pages);
+        }
+    }
+    EXPECT_EQ(settings.PrintColors, 2);
+}
+
 struct TRun {
     int Exit = -1;
     std::string Out;
