@@ -81,9 +81,9 @@ std::string WriteProblem(const QString& dataFile) {
     // The write makes missing folders, so the nearest folder that exists must take new entries.
     QFileInfo folder(QFileInfo(dataFile).absolutePath());
     while (!folder.exists() && !folder.isRoot()) folder.setFile(folder.absolutePath());
-    if (!folder.isDir()) return SystemReason(ENOTDIR);
-    if (::access(QFile::encodeName(folder.absoluteFilePath()).constData(), W_OK | X_OK) != 0)
-        return SystemReason(errno);
+    const std::string where = Local(folder.absoluteFilePath());
+    if (!folder.isDir()) return where + ": " + SystemReason(ENOTDIR);
+    if (::access(where.c_str(), W_OK | X_OK) != 0) return where + ": " + SystemReason(errno);
     return {};
 }
 

@@ -22,7 +22,8 @@ bool LoadLibrary(const std::string& command, const TDataFilePaths& paths, TDataF
 
 // Why the data file cannot be written, in the system's words ("Permission denied"), or empty when
 // it can: an existing file must open for writing, and the nearest existing folder on its path must
-// be a folder that takes new files. Changes nothing on disk.
+// be a folder that takes new files (its reason names it: "/srv: Permission denied"). Changes
+// nothing on disk.
 std::string WriteProblem(const QString& dataFile);
 
 // Writes record back to paths.DataFile, keeping Valid as it is, so that the game's preferences

@@ -48,12 +48,13 @@ TEST(LibraryIo, SaveKeepsValidAndNamesThePathAndReasonOnFailure) {
 
     QFile(dir.filePath("plain")).open(QIODevice::WriteOnly);
     paths.DataFile = dir.filePath("plain/x.dat");
-    EXPECT_EQ(WriteProblem(paths.DataFile), "Not a directory");
+    const std::string plain = dir.filePath("plain").toStdString();
+    EXPECT_EQ(WriteProblem(paths.DataFile), plain + ": Not a directory");
     testing::internal::CaptureStderr();
     EXPECT_FALSE(SaveLibrary("generate", *record, paths));
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "crosssums-cli generate: cannot write " +
-                                                          paths.DataFile.toStdString() +
-                                                          ": Not a directory\n");
+                                                          paths.DataFile.toStdString() + ": " +
+                                                          plain + ": Not a directory\n");
 }
 
 TEST(LibraryIo, WriteProblemLooksAtTheFileAndTheNearestFolder) {
@@ -65,7 +66,7 @@ TEST(LibraryIo, WriteProblemLooksAtTheFileAndTheNearestFolder) {
     EXPECT_EQ(WriteProblem(dir.path()), "Is a directory");
     QFile(file).open(QIODevice::WriteOnly);
     EXPECT_EQ(WriteProblem(file), "");
-    EXPECT_EQ(WriteProblem(file + "/below/b.dat"), "Not a directory");
+    EXPECT_EQ(WriteProblem(file + "/below/b.dat"), file.toStdString() + ": Not a directory");
 }
 
 TEST(LibraryIo, WriteProblemSaysWhenPermissionIsDenied) {
@@ -76,7 +77,8 @@ TEST(LibraryIo, WriteProblemSaysWhenPermissionIsDenied) {
     QFile::setPermissions(file, QFileDevice::ReadOwner);
     EXPECT_EQ(WriteProblem(file), "Permission denied");
     QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    EXPECT_EQ(WriteProblem(dir.filePath("b.dat")), "Permission denied");
+    EXPECT_EQ(WriteProblem(dir.filePath("b.dat")),
+              dir.path().toStdString() + ": Permission denied");
     QFile::setPermissions(dir.path(),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
