@@ -138,7 +138,7 @@ TInstructPage::TInstructPage(QWidget* parent) : QWidget(parent) {
     lblOr->setFont(bold);
 
     for (int e = 0; e < 3; ++e) {
-        auto* box = new TPaintBox("imgExample", this);
+        auto* box = new TSolvePaintBox("imgExample", this);
         box->OnPaint = [this, e, box](TCanvas& canvas, const TRect&) {
             PaintExample(canvas, InstructExamples()[static_cast<std::size_t>(e)], PictureSquare(),
                          box->width(), box->height());

@@ -12,7 +12,7 @@
 
 namespace xs {
 
-class TPaintBox;
+class TSolvePaintBox;
 
 // One picture: a strip of squares before an action, an arrow, and the same squares after it.
 struct TInstructExample {
@@ -40,7 +40,7 @@ public:
     QLabel* lblOr;                     // "OR" between the second and third picture
     QLabel* lblNotes;                  // the heading
     std::array<QLabel*, 4> lblNotes1;  // the note lines
-    std::array<TPaintBox*, 3> imgExamples;
+    std::array<TSolvePaintBox*, 3> imgExamples;
     QPushButton* bnInstructReturn;
 
 protected:

@@ -15,9 +15,12 @@
 #include "solve/chooser.h"
 #include "solve/combinations_list.h"
 #include "solve/instruct_page.h"
+#include "solve/solve_screen_parts.h"
 #include "solve/solve_widgets.h"
 
 namespace xs {
+
+using namespace solve_screen;
 
 namespace {
 
@@ -33,73 +36,13 @@ const QColor kStripColour = ToQColor(kHighlightOrange);
 // The two pixels between board squares.
 constexpr TColor kGridLineColour = kGray;
 
-TColor FromQColor(const QColor& colour) {
-    return TColor{static_cast<std::uint32_t>(colour.rgb() & 0xFFFFFF)};
-}
-
-QRect ToQRect(const TRect& r) {
-    return QRect(r.Left, r.Top, r.Width(), r.Height());
-}
-
-TRect FromQRect(const QRect& r) {
-    return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
-}
-
-void Apply(QWidget* widget, const TRect& r) {
-    widget->setGeometry(ToQRect(r));
-}
-
-// A rectangle given in the page's coordinates, for a control inside the panel at `panel`.
-void ApplyIn(QWidget* widget, const TRect& r, const TRect& panel) {
-    widget->setGeometry(r.Left - panel.Left, r.Top - panel.Top, r.Width(), r.Height());
-}
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption,
-                        const char* hint = nullptr) {
-    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
-    button->setObjectName(QLatin1String(name));
-    if (hint != nullptr) button->setToolTip(QString::fromUtf8(hint));
-    button->setFocusPolicy(Qt::NoFocus);
-    return button;
-}
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const char* text,
-                  Qt::Alignment align = Qt::AlignCenter) {
-    auto* label = new QLabel(QString::fromUtf8(text), parent);
-    label->setObjectName(QLatin1String(name));
-    label->setAlignment(align);
-    return label;
-}
-
-QFrame* MakePanel(QWidget* parent, const char* name) {
-    auto* panel = new QFrame(parent);
-    panel->setObjectName(QLatin1String(name));
-    panel->setFrameShape(QFrame::StyledPanel);
-    panel->setFrameShadow(QFrame::Raised);
-    return panel;
-}
-
-void SetColours(QWidget* widget, const QColor& background, const QColor& text) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, background);
-    palette.setColor(QPalette::WindowText, text);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
 }  // namespace
-
-struct TfrmSolve::TStrips {
-    TComboList Combos;
-    TValuesStrip Values;
-};
 
 TfrmSolve::TfrmSolve(const TProgramFonts& fonts, TMessages& messages, int radioIndent,
                      QWidget* parent)
     : QWidget(parent),
       App(AppData()),
       Fonts(fonts),
-      Messages(messages),
       RadioIndent(radioIndent),
       Solve(std::make_unique<TSolveState>(App.File.Library, App.Work, messages)),
       EraseCursor(EraserCursor()),
@@ -124,7 +67,7 @@ void TfrmSolve::BuildChooserPage() {
     PanelMain = new QWidget(this);
     PanelMain->setObjectName(QStringLiteral("PanelMain"));
 
-    sgPuzzles = new TPaintBox("sgPuzzles", PanelMain);
+    sgPuzzles = new TSolvePaintBox("sgPuzzles", PanelMain);
     sgPuzzles->OnPaint = [this](TCanvas& canvas, const TRect& dirty) {
         PaintChooser(canvas, ToQRect(dirty));
     };
@@ -148,7 +91,7 @@ void TfrmSolve::BuildChooserPage() {
         lblMainInstruct[i] = MakeLabel(PanelMainInstruct, "lblMainInstruct", kMainInstructions[i]);
     }
 
-    dgSmall = new TPaintBox("dgSmall", PanelMain);
+    dgSmall = new TSolvePaintBox("dgSmall", PanelMain);
     dgSmall->OnPaint = [this](TCanvas& canvas, const TRect& dirty) {
         PaintPreview(canvas, ToQRect(dirty));
     };
@@ -187,7 +130,7 @@ void TfrmSolve::BuildSolvePage() {
     connect(spnSquares->Down, &QToolButton::clicked, this, [this] { spnSquaresClick(-1); });
     lblIn = MakeLabel(PanelHeader, "lblIn", "in");
     imgArrow = MakeLabel(PanelHeader, "imgArrow", "");
-    dgValues = new TPaintBox("dgValues", PanelHeader);
+    dgValues = new TSolvePaintBox("dgValues", PanelHeader);
     dgValues->OnPaint = [this](TCanvas& canvas, const TRect& dirty) {
         PaintValues(canvas, ToQRect(dirty));
     };
@@ -219,7 +162,7 @@ void TfrmSolve::BuildSolvePage() {
 
     PanelGrid = new QWidget(PanelSolve);
     PanelGrid->setObjectName(QStringLiteral("PanelGrid"));
-    dgGrid = new TPaintBox("dgGrid", PanelGrid);
+    dgGrid = new TSolvePaintBox("dgGrid", PanelGrid);
     dgGrid->OnPaint = [this](TCanvas& canvas, const TRect& dirty) {
         PaintBoard(canvas, ToQRect(dirty));
     };
@@ -378,100 +321,6 @@ void TfrmSolve::SavePuzzle() {
         return;
     }
     if (IsPuzzleModified()) SaveSlot(App.File.Library, App.Work.CurrentSlot, App.Work);
-}
-
-// ---- The chooser page -----------------------------------------------------------------------
-
-void TfrmSolve::sgPuzzlesMouseDown(int x, int y) {
-    const int slot = ListSlotAt(x, y, ChooserColWidth, ChooserRowHeight);
-    if (slot >= 1) SelectSlot(slot);
-}
-
-void TfrmSolve::SelectSlot(int slot) {
-    TPuzzleLibrary& lib = App.File.Library;
-    const TChooserPick pick = PickSlot(lib, slot, App.Work, App.File.Settings.CurrentPuzzleId);
-    if (pick == TChooserPick::Ignored) return;
-    PreviewShown = pick == TChooserPick::Loaded;
-    const TDescription description = DescribeSlot(lib, slot);
-    PanelDetails->setText(QString::fromStdString(description.Caption));
-    SetColours(PanelDetails, ToQColor(description.Colours.Fill),
-               ToQColor(description.Colours.Text));
-    ShowChooserControls();
-    sgPuzzles->update();
-    LayoutChooser();
-    dgSmall->update();
-}
-
-QRect TfrmSolve::ChooserCellRect(int slot) const {
-    return ToQRect(ListCellRect(slot, ChooserColWidth, ChooserRowHeight));
-}
-
-void TfrmSolve::LayoutChooser() {
-    const QFontMetrics metrics(font());
-    TChooserMetrics m;
-    m.LineHeight = metrics.height();
-    m.DetailsHeight = metrics.height() + 8;
-    m.ButtonHeight = metrics.height() + 11;
-    m.PrintWidth = metrics.horizontalAdvance(bnPrint1->text()) + RadioIndent + 12;
-    m.SolveWidth = metrics.horizontalAdvance(bnSolve->text()) + RadioIndent + 12;
-    const bool any = App.File.Library.Counts.Total > 0 && PreviewShown;
-    const TChooserLayout layout = xs::LayoutChooser(width(), height(), App.Work.PuzzleDims, any, m);
-    ChooserColWidth = layout.ColWidth;
-    ChooserRowHeight = layout.RowHeight;
-    ChooserFontLevel = kListFontTop;
-    PreviewCell = layout.PreviewCell;
-    Apply(sgPuzzles, layout.Puzzles);
-    const TRect& legend = layout.Legend;
-    const int legendRight = layout.StarPanels[4].Right;
-    const int legendBottom = std::max(legend.Bottom, layout.StarPanels[0].Bottom);
-    PanelLegendRow->setGeometry(legend.Left, legend.Top, legendRight - legend.Left,
-                                legendBottom - legend.Top);
-    const auto inRow = [&legend](const TRect& r) {
-        return TRect{r.Left - legend.Left, r.Top - legend.Top, r.Right - legend.Left,
-                     r.Bottom - legend.Top};
-    };
-    Apply(PanelLegend, inRow(legend));
-    for (int d = 0; d < 5; ++d) Apply(PanelStars[d], inRow(layout.StarPanels[d]));
-    Apply(PanelMainInstruct, layout.Instruct);
-    for (int i = 0; i < 4; ++i) {
-        lblMainInstruct[i]->setGeometry(0, layout.InstructLineTop[i], layout.Instruct.Width(),
-                                        m.LineHeight);
-    }
-    Apply(dgSmall, layout.Preview);
-    Apply(PanelDetails, layout.Details);
-    Apply(bnPrint1, layout.Print);
-    Apply(bnSolve, layout.Solve);
-    PanelDetails->raise();
-    sgPuzzles->update();
-}
-
-void TfrmSolve::PaintChooser(TCanvas& canvas, const QRect& dirtyRect) {
-    const TRect dirty = FromQRect(dirtyRect);
-    const TColor face = FromQColor(palette().color(QPalette::Button));
-    canvas.SetBrush(FromQColor(palette().color(QPalette::Mid)));
-    canvas.FillRect(dirty);
-    const int current = App.Work.CurrentSlot;
-    for (int slot = 1; slot <= MaxPuzzles; ++slot) {
-        const TRect cell = ListCellRect(slot, ChooserColWidth, ChooserRowHeight);
-        if (cell.Right <= dirty.Left || cell.Left >= dirty.Right || cell.Bottom <= dirty.Top ||
-            cell.Top >= dirty.Bottom) {
-            continue;
-        }
-        const TListCell item = ListCellFor(App.File.Library, slot, slot == current);
-        if (!DrawListCell(canvas, cell, item, ChooserFontLevel, face)) {
-            // The numbers did not fit: the whole list again in the next smaller font.
-            sgPuzzles->update();
-            return;
-        }
-    }
-}
-
-void TfrmSolve::PaintPreview(TCanvas& canvas, const QRect&) {
-    const TPuzzleDims dims = App.Work.PuzzleDims;
-    canvas.SetBrush(kWhite);
-    canvas.FillRect({0, 0, dgSmall->width(), dgSmall->height()});
-    xs::PaintPreview(canvas, App.Work.CurrentPuzzle, {0, 0, PreviewCell, 1},
-                     {0, 0, dims.LastRow, dims.LastCol});
 }
 
 // ---- Starting and leaving the solving page --------------------------------------------------
@@ -737,136 +586,6 @@ void TfrmSolve::ButtonsChanged() {
     sbEraser->setEnabled(b.sbEraser);
     sbFiller->setEnabled(b.sbFiller);
     bnMore->setVisible(b.bnMore);
-}
-
-// ---- Combinations and values strips ---------------------------------------------------------
-
-void TfrmSolve::Button1Click() {
-    TSettings& settings = App.File.Settings;
-    settings.CombosAtSide = settings.CombosAtSide != 0 ? 0 : 1;
-    bnMoveToTop->setVisible(settings.CombosAtSide == 1);
-    bnMoveToSide->setVisible(!bnMoveToTop->isVisibleTo(PanelPoss));
-    LayoutSolvePage();
-}
-
-void TfrmSolve::ShowCombinations() {
-    xs::ShowCombinations(Solve->SelectedRun(), Strips->Combos);
-    lblPoss1->setText(QString::fromUtf8(Strips->Combos.Label1));
-    lblPoss2->setText(QString::fromUtf8(Strips->Combos.Label2));
-
-    const bool side = App.File.Settings.CombosAtSide != 0;
-    const QPushButton* move = side ? bnMoveToTop : bnMoveToSide;
-    TComboStripInput strip;
-    strip.Width = PanelPoss->width();
-    strip.Height = PanelPoss->height();
-    strip.AtSide = side;
-    strip.ButtonWidth = move->width();
-    strip.ButtonHeight = move->height();
-    // Measured as the screen measures: a pixmap has the screen's resolution.
-    QPixmap measure(1, 1);
-    QPainter painter(&measure);
-    TQtCanvas canvas(painter);
-    const TComboFit fit =
-        FitCombinations(Strips->Combos, strip, canvas, Fonts.Small.Face, Fonts.Small.Points);
-    painter.end();
-
-    const QFont font = MakeFont(fit.Face, fit.Points, false);
-    for (QLabel* label : {lblPoss1, lblPoss2}) label->setFont(font);
-    Apply(lblPoss1, fit.Layout.Label1);
-    Apply(lblPoss2, fit.Layout.Label2);
-    for (int i = 0; i < kMaxCombos; ++i) {
-        QLabel* box = PanelPossBoxes[static_cast<std::size_t>(i)];
-        if (i >= Strips->Combos.ComboCount) {
-            box->hide();
-            continue;
-        }
-        const std::string_view caption = Strips->Combos.Caption(i);
-        box->setText(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
-        box->setFont(font);
-        QPalette palette = box->palette();
-        palette.setColor(QPalette::WindowText,
-                         Strips->Combos.Greyed(i) ? ToQColor(kSilver) : Qt::black);
-        box->setPalette(palette);
-        Apply(box, fit.Layout.Boxes[i]);
-        box->show();
-    }
-}
-
-void TfrmSolve::LayoutValuesStrip(const QRect& area) {
-    QFont bold = MakeFont("MS Sans Serif", 10, true);
-    bold.setPixelSize(13);
-    const int w55 = QFontMetrics(bold).horizontalAdvance(QStringLiteral("55"));
-    const QFontMetrics metrics(PanelSolve->font());
-    const int cell = w55 + 4;
-    const int gridWidth = 9 * (cell + 1) + 1;
-    const int panel = w55 + 10;
-    const int gap = w55 / 2;
-    const int inWidth = metrics.horizontalAdvance(lblIn->text());
-    const int arrowWidth = w55 + 4;
-    const int total = 4 * panel + 2 * gap + inWidth + gap + arrowWidth + gap + gridWidth;
-    const int height = std::max(8, std::min(area.height() - 6, metrics.height() + 10));
-    const int top = area.top() + (area.height() - height) / 2;
-    int x = area.left() + std::max(0, (area.width() - total) / 2);
-    const auto place = [&x, top, height](QWidget* w, int width) {
-        w->setGeometry(x, top, width, height);
-        x += width;
-    };
-    place(PanelTotal, panel);
-    place(spnTotal, panel);
-    x += gap;
-    place(lblIn, inWidth);
-    x += gap;
-    place(PanelSquares, panel);
-    place(spnSquares, panel);
-    x += gap;
-    imgArrow->setPixmap(ValuesArrow(arrowWidth, height));
-    place(imgArrow, arrowWidth);
-    x += gap;
-    lblInvalid->setGeometry(
-        x, top, std::max(gridWidth, metrics.horizontalAdvance(lblInvalid->text())), height);
-    place(dgValues, gridWidth);
-}
-
-void TfrmSolve::UpdateValues() {
-    PanelTotal->setText(QString::number(Strips->Values.Total));
-    PanelSquares->setText(QString::number(Strips->Values.Squares));
-    dgValues->setVisible(Strips->Values.Valid);
-    lblInvalid->setVisible(!Strips->Values.Valid);
-    dgValues->update();
-}
-
-void TfrmSolve::PaintValues(TCanvas& canvas, const QRect&) {
-    const int cell = (dgValues->width() - 1) / 9 - 1;
-    canvas.SetBrush(kGray);
-    canvas.FillRect({0, 0, dgValues->width(), dgValues->height()});
-    canvas.SetFont("Arial", 10, true);
-    canvas.SetTextColor(kNavy);
-    const int textHeight = canvas.TextHeight("9");
-    for (int i = 0; i < 9; ++i) {
-        const TRect box{1 + i * (cell + 1), 1, 1 + i * (cell + 1) + cell, dgValues->height() - 1};
-        canvas.SetBrush(Strips->Values.ValueFlags[i + 1] == 1 ? kYellow : kWhite);
-        const char digit[2] = {static_cast<char>('1' + i), '\0'};
-        canvas.TextRect(box, box.Left + (box.Width() - canvas.TextWidth(digit)) / 2,
-                        box.Top + (box.Height() - textHeight) / 2, digit);
-    }
-}
-
-void TfrmSolve::spnTotalClick(int step) {
-    if (step > 0) {
-        Strips->Values.spnTotalUpClick();
-    } else {
-        Strips->Values.spnTotalDownClick();
-    }
-    UpdateValues();
-}
-
-void TfrmSolve::spnSquaresClick(int step) {
-    if (step > 0) {
-        Strips->Values.spnSquaresUpClick();
-    } else {
-        Strips->Values.spnSquaresDownClick();
-    }
-    UpdateValues();
 }
 
 }  // namespace xs

@@ -17,7 +17,7 @@
 namespace xs {
 
 class TCanvas;
-class TPaintBox;
+class TSolvePaintBox;
 class TSpinButton;
 class TInstructPage;
 
@@ -43,13 +43,13 @@ public:
 
     // The chooser page.
     QWidget* PanelMain;
-    TPaintBox* sgPuzzles;
+    TSolvePaintBox* sgPuzzles;
     QWidget* PanelLegendRow;
     QLabel* PanelLegend;
     std::array<QLabel*, 5> PanelStars;  // Panel1Star .. Panel5Star
     QFrame* PanelMainInstruct;
     std::array<QLabel*, 4> lblMainInstruct;
-    TPaintBox* dgSmall;
+    TSolvePaintBox* dgSmall;
     QLabel* PanelDetails;
     QPushButton* bnPrint1;
     QPushButton* bnSolve;
@@ -64,7 +64,7 @@ public:
     QLabel* PanelSquares;
     TSpinButton* spnSquares;
     QLabel* imgArrow;
-    TPaintBox* dgValues;
+    TSolvePaintBox* dgValues;
     QLabel* lblInvalid;
 
     QFrame* PanelPoss;
@@ -75,7 +75,7 @@ public:
     QPushButton* bnMoveToTop;
 
     QWidget* PanelGrid;
-    TPaintBox* dgGrid;
+    TSolvePaintBox* dgGrid;
     QWidget* PanelHideTop;
     QWidget* PanelHideLeft;
     QPushButton* bnUp;
@@ -170,7 +170,6 @@ private:
 
     TAppData& App;
     const TProgramFonts& Fonts;
-    TMessages& Messages;
     int RadioIndent;
     std::unique_ptr<TSolveState> Solve;
 

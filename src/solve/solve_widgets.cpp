@@ -32,13 +32,13 @@ QPixmap Blank(int size) {
 
 }  // namespace
 
-TPaintBox::TPaintBox(const char* name, QWidget* parent) : QWidget(parent) {
+TSolvePaintBox::TSolvePaintBox(const char* name, QWidget* parent) : QWidget(parent) {
     setObjectName(QLatin1String(name));
     // Every pixel is painted here; Qt need not clear the background first.
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void TPaintBox::paintEvent(QPaintEvent* event) {
+void TSolvePaintBox::paintEvent(QPaintEvent* event) {
     if (!OnPaint) return;
     QPainter painter(this);
     TQtCanvas canvas(painter);
@@ -46,7 +46,7 @@ void TPaintBox::paintEvent(QPaintEvent* event) {
     OnPaint(canvas, {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()});
 }
 
-void TPaintBox::mousePressEvent(QMouseEvent* event) {
+void TSolvePaintBox::mousePressEvent(QMouseEvent* event) {
     if (OnPress) {
         const QPoint p = event->position().toPoint();
         OnPress(p.x(), p.y(), ButtonOf(event->button()));
@@ -54,7 +54,7 @@ void TPaintBox::mousePressEvent(QMouseEvent* event) {
     event->accept();
 }
 
-void TPaintBox::mouseMoveEvent(QMouseEvent* event) {
+void TSolvePaintBox::mouseMoveEvent(QMouseEvent* event) {
     if (OnMove && event->buttons() != Qt::NoButton) {
         const QPoint p = event->position().toPoint();
         OnMove(p.x(), p.y());
@@ -62,7 +62,7 @@ void TPaintBox::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
 }
 
-void TPaintBox::mouseReleaseEvent(QMouseEvent* event) {
+void TSolvePaintBox::mouseReleaseEvent(QMouseEvent* event) {
     if (OnRelease && event->buttons() == Qt::NoButton) OnRelease();
     event->accept();
 }

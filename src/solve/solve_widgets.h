@@ -16,7 +16,7 @@ namespace xs {
 
 // A widget whose every pixel is drawn through the canvas by its owner, who also hears its mouse
 // presses, moves and releases in the widget's own coordinates. It holds no data of its own.
-class TPaintBox : public QWidget {
+class TSolvePaintBox : public QWidget {
     Q_OBJECT
 
 public:
@@ -26,7 +26,7 @@ public:
     using TMove = std::function<void(int x, int y)>;
     using TRelease = std::function<void()>;
 
-    explicit TPaintBox(const char* name, QWidget* parent);
+    explicit TSolvePaintBox(const char* name, QWidget* parent);
 
     TPaint OnPaint;
     TPress OnPress;
