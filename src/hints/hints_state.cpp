@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "model/combinations.h"
+
 namespace xs {
 
 const std::array<const char*, kHintsPages> kOverviewCaptions{
@@ -21,18 +23,52 @@ const char* const kFirstRulesLine =
     "A Cross Sums Puzzle consists of a crossword grid where the numbers in the white squares "
     "add up to ";
 
+void TValuesTable::Reset() {
+    Total_ = kMinValuesTotal;
+    Squares_ = kMinValuesSquares;
+    Refresh();
+}
+
+void TValuesTable::spnTotalClick(bool up) {
+    if (up && Total_ < kMaxValuesTotal) ++Total_;
+    if (!up && Total_ > kMinValuesTotal) --Total_;
+    Refresh();
+}
+
+void TValuesTable::spnSquaresClick(bool up) {
+    if (up && Squares_ < kMaxValuesSquares) ++Squares_;
+    if (!up && Squares_ > kMinValuesSquares) --Squares_;
+    Refresh();
+}
+
+void TValuesTable::Refresh() {
+    TDigitFlags flags = {};
+    std::int32_t error = 0;
+    LookupPossibleDigits(Squares_, Total_, flags, error);
+    Invalid_ = true;
+    for (int d = 0; d <= 9; ++d) {
+        Possible_[d] = d >= 1 && error == 0 && flags[d] != 0 ? 1 : 0;
+        if (Possible_[d] != 0) Invalid_ = false;
+    }
+}
+
 void THintsState::Show(bool overview) {
     Overview_ = overview;
-    Page_ = 1;
+    SetPage(1);
+}
+
+void THintsState::SetPage(int page) {
+    Page_ = page;
+    if (page == kValuesPage) Values_.Reset();
 }
 
 void THintsState::ShowPage(int page) {
-    if (page >= 1 && page <= kHintsPages) Page_ = page;
+    if (page >= 1 && page <= kHintsPages) SetPage(page);
 }
 
 bool THintsState::OverviewNext() {
     if (Page_ < kHintsPages) {
-        ++Page_;
+        SetPage(Page_ + 1);
         return false;
     }
     Overview_ = false;
@@ -40,7 +76,7 @@ bool THintsState::OverviewNext() {
 }
 
 void THintsState::OverviewPrev() {
-    if (Page_ > 1) --Page_;
+    if (Page_ > 1) SetPage(Page_ - 1);
 }
 
 int THintsState::HighlightedTab() const {
@@ -71,6 +107,21 @@ int OverviewBarHeight(int screenHeight) {
 
 int OverviewPrevLeft(int screenWidth, int firstLineWidth) {
     return std::max(10, (screenWidth - firstLineWidth) / 2 - 50);
+}
+
+std::vector<int> SpreadGroups(const std::vector<int>& heights, int height, int maxGap) {
+    int block = 0;
+    for (const int h : heights) block += h;
+    const int count = static_cast<int>(heights.size());
+    const int gap = std::clamp((height - block) / (count + 1), 0, std::max(0, maxGap));
+    int top = std::max(0, (height - block - (count - 1) * gap) / 2);
+    std::vector<int> tops;
+    tops.reserve(heights.size());
+    for (const int h : heights) {
+        tops.push_back(top);
+        top += h + gap;
+    }
+    return tops;
 }
 
 }  // namespace xs

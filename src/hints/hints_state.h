@@ -1,8 +1,10 @@
 // The hints screen's state: which of its six pages is shown, the first-run overview's walk
-// through them, and the layout numbers of its tab and overview bars.
+// through them, the possible-values table, and the layout numbers of the screen.
 #pragma once
 
 #include <array>
+#include <cstdint>
+#include <vector>
 
 namespace xs {
 
@@ -16,6 +18,41 @@ extern const char* const kOverviewNote;
 // The first line of page 1's rules, which also sets where the overview buttons stand.
 extern const char* const kFirstRulesLine;
 
+// The page that shows the possible-values table.
+constexpr int kValuesPage = 6;
+constexpr int kMinValuesTotal = 3;
+constexpr int kMaxValuesTotal = 45;
+constexpr int kMinValuesSquares = 2;
+constexpr int kMaxValuesSquares = 9;
+
+// The possible-values table: a total and a number of squares, and the digits that can stand in
+// such a run.
+class TValuesTable {
+public:
+    TValuesTable() { Reset(); }
+
+    int Total() const { return Total_; }
+    int Squares() const { return Squares_; }
+    // Possible[d]: digit d (1..9) can stand in the run; [0] unused.
+    const std::uint8_t (&Possible() const)[10] { return Possible_; }
+    // No digit can: no run of that many squares adds up to the total.
+    bool Invalid() const { return Invalid_; }
+
+    // Total 3 over 2 squares.
+    void Reset();
+    // The arrows beside the counters: one step down or up, never past the limits.
+    void spnTotalClick(bool up);
+    void spnSquaresClick(bool up);
+
+private:
+    void Refresh();
+
+    int Total_ = kMinValuesTotal;
+    int Squares_ = kMinValuesSquares;
+    std::uint8_t Possible_[10] = {};
+    bool Invalid_ = false;
+};
+
 class THintsState {
 public:
     int Page() const { return Page_; }
@@ -23,7 +60,8 @@ public:
 
     // Showing the screen: page 1, in overview mode or with the tab bar.
     void Show(bool overview);
-    // A tab button or an example page's Next/Previous; pages outside 1..6 are ignored.
+    // A tab button or an example page's Next/Previous; pages outside 1..6 are ignored. Entering
+    // the values page starts its table again.
     void ShowPage(int page);
     // "Next" of the overview bar; returns true when it ends the overview (on page 6).
     bool OverviewNext();
@@ -35,8 +73,14 @@ public:
     // The tab button (0..3) behind which the highlight stands; pages 3 to 5 share one.
     int HighlightedTab() const;
 
+    const TValuesTable& Values() const { return Values_; }
+    TValuesTable& Values() { return Values_; }
+
 private:
+    void SetPage(int page);
+
     int Page_ = 1;
+    TValuesTable Values_;
     bool Overview_ = false;
 };
 
@@ -53,5 +97,10 @@ THintsTabLayout LayoutHintsTabs(int width, int widestCaption, int textHeight, in
 int OverviewBarHeight(int screenHeight);
 // Left of "Previous": centred under page 1's first text line, 50 further left, at least 10.
 int OverviewPrevLeft(int screenWidth, int firstLineWidth);
+
+// The tops of groups of the given heights spread down a page `height` high: equal gaps above,
+// between and below them, each at most maxGap, and the whole centred. Groups taller than the
+// page together start at 0 and follow each other without gaps.
+std::vector<int> SpreadGroups(const std::vector<int>& heights, int height, int maxGap);
 
 }  // namespace xs

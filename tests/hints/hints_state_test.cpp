@@ -1,5 +1,8 @@
-// Tests of the hints screen's page walk and layout numbers.
+// Tests of the hints screen's page walk, possible-values table and layout numbers.
 #include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
 
 #include "hints/hints_state.h"
 
@@ -61,6 +64,104 @@ TEST(HintsLayout, TabsAreCentredWithLimitedGaps) {
 
     const THintsTabLayout narrow = LayoutHintsTabs(800, 130, 16, 20);
     EXPECT_EQ(narrow.ButtonLefts[1] - narrow.ButtonLefts[0], 150 + 40);
+}
+
+// The digits the table shows as possible, as text ("12" for 1 and 2).
+std::string PossibleDigits(const TValuesTable& values) {
+    std::string digits;
+    for (int d = 1; d <= 9; ++d)
+        if (values.Possible()[d] != 0) digits += static_cast<char>('0' + d);
+    return digits;
+}
+
+// The table set by the arrows, as a player reaches a total and a number of squares.
+TValuesTable Reach(int total, int squares) {
+    TValuesTable values;
+    for (int t = kMinValuesTotal; t < total; ++t) values.spnTotalClick(true);
+    for (int n = kMinValuesSquares; n < squares; ++n) values.spnSquaresClick(true);
+    return values;
+}
+
+TEST(HintsValues, TableShowsTheDigitsOfEveryRunOfThatTotal) {
+    struct TCase {
+        int Total;
+        int Squares;
+        const char* Digits;  // empty: not a valid combination
+    };
+    const TCase cases[] = {
+        {3, 2, "12"}, {4, 2, "13"},       {17, 2, "89"},       {16, 2, "79"},  {45, 9, "123456789"},
+        {44, 9, ""},  {3, 3, ""},         {6, 3, "123"},       {24, 3, "789"}, {10, 4, "1234"},
+        {45, 2, ""},  {20, 3, "3456789"}, {44, 8, "23456789"},
+    };
+    for (const TCase& c : cases) {
+        const TValuesTable values = Reach(c.Total, c.Squares);
+        ASSERT_EQ(values.Total(), c.Total);
+        ASSERT_EQ(values.Squares(), c.Squares);
+        EXPECT_EQ(PossibleDigits(values), c.Digits) << c.Total << " in " << c.Squares;
+        EXPECT_EQ(values.Invalid(), std::string(c.Digits).empty())
+            << c.Total << " in " << c.Squares;
+    }
+}
+
+TEST(HintsValues, ArrowsStopAtTheLimits) {
+    struct TCase {
+        int Total;
+        int Squares;
+        bool TotalArrow;  // else the squares arrow
+        bool Up;
+        int ExpectTotal;
+        int ExpectSquares;
+    };
+    const TCase cases[] = {
+        {3, 2, true, false, 3, 2},  {4, 2, true, false, 3, 2},  {45, 2, true, true, 45, 2},
+        {44, 2, true, true, 45, 2}, {3, 2, false, false, 3, 2}, {3, 3, false, false, 3, 2},
+        {3, 9, false, true, 3, 9},  {3, 8, false, true, 3, 9},
+    };
+    for (const TCase& c : cases) {
+        TValuesTable values = Reach(c.Total, c.Squares);
+        if (c.TotalArrow) {
+            values.spnTotalClick(c.Up);
+        } else {
+            values.spnSquaresClick(c.Up);
+        }
+        EXPECT_EQ(values.Total(), c.ExpectTotal) << c.Total << " in " << c.Squares;
+        EXPECT_EQ(values.Squares(), c.ExpectSquares) << c.Total << " in " << c.Squares;
+    }
+}
+
+TEST(HintsValues, EnteringTheValuesPageStartsTheTableAgain) {
+    THintsState state;
+    state.Show(true);
+    for (int page = 2; page <= kValuesPage; ++page) state.OverviewNext();
+    state.Values().spnTotalClick(true);
+    state.Values().spnSquaresClick(true);
+    state.OverviewPrev();
+    state.OverviewNext();
+    EXPECT_EQ(state.Values().Total(), kMinValuesTotal);
+    EXPECT_EQ(state.Values().Squares(), kMinValuesSquares);
+
+    state.Show(false);
+    state.ShowPage(kValuesPage);
+    state.Values().spnTotalClick(true);
+    state.ShowPage(1);
+    state.ShowPage(kValuesPage);
+    EXPECT_EQ(PossibleDigits(state.Values()), "12");
+}
+
+TEST(HintsLayout, GroupsSpreadEvenlyDownThePage) {
+    struct TCase {
+        std::vector<int> Heights;
+        int Height;
+        int MaxGap;
+        std::vector<int> Tops;
+    };
+    const TCase cases[] = {
+        {{100, 100}, 400, 100, {67, 233}},  // three gaps of 66, the rest shared out
+        {{100, 100}, 400, 20, {90, 210}},   // gaps held to 20, the block centred
+        {{300, 200}, 400, 20, {0, 300}},    // taller than the page: from the top, no gaps
+        {{100}, 100, 20, {0}},
+    };
+    for (const TCase& c : cases) EXPECT_EQ(SpreadGroups(c.Heights, c.Height, c.MaxGap), c.Tops);
 }
 
 }  // namespace

@@ -1,0 +1,168 @@
+// Tests of the hints screen's widget: the overview walk with its host, the values page's
+// controls, and pages that fit the screen at the standard window sizes.
+#include <QApplication>
+#include <QTest>
+#include <vector>
+
+#include "hints/hints.h"
+
+using namespace xs;
+
+namespace {
+
+class TFakeHost : public TOverviewHost {
+public:
+    bool Overview = false;
+    std::vector<QString> Captions;
+    int Ended = 0;
+
+    bool FirstRunOverview() const override { return Overview; }
+    void SetOverviewCaption(const QString& caption) override { Captions.push_back(caption); }
+    void EndOverview() override {
+        Overview = false;
+        ++Ended;
+    }
+};
+
+}  // namespace
+
+class THintsScreenTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void OverviewWalksThePagesAndEndsOnceAfterTheLast() {
+        TProgramFonts fonts;
+        TFakeHost host;
+        host.Overview = true;
+        TfrmHints hints(fonts, 20, &host);
+        hints.resize(800, 562);
+        hints.show();
+
+        QVERIFY(!hints.PanelSelect->isVisible());
+        QVERIFY(hints.PanelOverview->isVisible());
+        QVERIFY(!hints.bnOverviewPrev->isVisible());
+        for (int page = 2; page <= kHintsPages; ++page) {
+            QTest::mouseClick(hints.bnOverviewNext, Qt::LeftButton);
+            QCOMPARE(hints.State().Page(), page);
+            QVERIFY(hints.Pages[page - 1]->isVisible());
+            QVERIFY(hints.bnOverviewPrev->isVisible());
+            for (QPushButton* own :
+                 {hints.bnNextExA, hints.bnNextExB, hints.bnPrevExB, hints.bnPrevExC}) {
+                QVERIFY(!own->isVisible());
+            }
+        }
+        QCOMPARE(host.Captions.back(), QString::fromUtf8(kOverviewCaptions[kHintsPages - 1]));
+        QCOMPARE(host.Ended, 0);
+        QTest::mouseClick(hints.bnOverviewNext, Qt::LeftButton);
+        QCOMPARE(host.Ended, 1);
+        QVERIFY(!hints.State().Overview());
+
+        // Shown again, the screen has its tab bar and no overview.
+        hints.hide();
+        hints.show();
+        QVERIFY(hints.PanelSelect->isVisible());
+        QVERIFY(!hints.PanelOverview->isVisible());
+        QCOMPARE(hints.State().Page(), 1);
+    }
+
+    void ExamplePagesStepWithTheirOwnButtons() {
+        TProgramFonts fonts;
+        TfrmHints hints(fonts, 20, nullptr);
+        hints.resize(800, 562);
+        hints.show();
+        QTest::mouseClick(hints.bnExample, Qt::LeftButton);
+        QTest::mouseClick(hints.bnNextExA, Qt::LeftButton);
+        QTest::mouseClick(hints.bnNextExB, Qt::LeftButton);
+        QCOMPARE(hints.State().Page(), 5);
+        QCOMPARE(hints.shpHighlight->geometry().center().x(),
+                 hints.bnExample->geometry().center().x());
+        QTest::mouseClick(hints.bnPrevExC, Qt::LeftButton);
+        QTest::mouseClick(hints.bnPrevExB, Qt::LeftButton);
+        QCOMPARE(hints.State().Page(), 3);
+    }
+
+    void ValuesPageFollowsItsArrows() {
+        TProgramFonts fonts;
+        TfrmHints hints(fonts, 20, nullptr);
+        hints.resize(800, 562);
+        hints.show();
+        QTest::mouseClick(hints.bnValues, Qt::LeftButton);
+        QCOMPARE(hints.PanelTotal->text(), QStringLiteral("3"));
+        QCOMPARE(hints.PanelSquares->text(), QStringLiteral("2"));
+        QVERIFY(hints.dgValues->isVisible());
+        QVERIFY(!hints.lblInvalid->isVisible());
+
+        QTest::mouseClick(hints.spnSquares.Up, Qt::LeftButton);  // 3 in 3 squares
+        QCOMPARE(hints.PanelSquares->text(), QStringLiteral("3"));
+        QVERIFY(!hints.dgValues->isVisible());
+        QVERIFY(hints.lblInvalid->isVisible());
+        for (int i = 0; i < 3; ++i) QTest::mouseClick(hints.spnTotal.Up, Qt::LeftButton);
+        QCOMPARE(hints.PanelTotal->text(), QStringLiteral("6"));  // 1 + 2 + 3
+        QVERIFY(hints.dgValues->isVisible());
+        QVERIFY(!hints.lblInvalid->isVisible());
+    }
+
+    void PagesFitTheStandardSizes_data() {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<bool>("overview");
+        // The screen area of the 800 x 600 and 1260 x 960 windows.
+        QTest::newRow("800 tabs") << 792 << 562 << false;
+        QTest::newRow("800 overview") << 792 << 562 << true;
+        QTest::newRow("1260 tabs") << 1251 << 913 << false;
+        QTest::newRow("1260 overview") << 1251 << 913 << true;
+    }
+    // Every control of a page lies inside it and on no other, and no picture is cut off.
+    void PagesFitTheStandardSizes() {
+        QFETCH(int, width);
+        QFETCH(int, height);
+        QFETCH(bool, overview);
+        TProgramFonts fonts;
+        TFakeHost host;
+        host.Overview = overview;
+        TfrmHints hints(fonts, 20, &host);
+        hints.resize(width, height);
+        hints.show();
+        for (int page = 1; page <= kHintsPages; ++page) {
+            QWidget* panel = hints.Pages[page - 1];
+            std::vector<QWidget*> shown;
+            for (QWidget* child : panel->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                if (!child->isVisible()) continue;
+                QVERIFY2(
+                    panel->rect().contains(child->geometry()),
+                    qPrintable(QStringLiteral("page %1: %2")
+                                   .arg(page)
+                                   .arg(child->objectName() + child->property("text").toString())));
+                if (auto* label = qobject_cast<QLabel*>(child)) {
+                    QVERIFY(label->heightForWidth(label->width()) <= label->height());
+                }
+                for (QWidget* other : shown) {
+                    QVERIFY2(!other->geometry().intersects(child->geometry()),
+                             qPrintable(QStringLiteral("page %1: %2 / %3")
+                                            .arg(page)
+                                            .arg(other->property("text").toString(),
+                                                 child->property("text").toString())));
+                }
+                shown.push_back(child);
+            }
+            if (overview) {
+                if (page < kHintsPages) QTest::mouseClick(hints.bnOverviewNext, Qt::LeftButton);
+            } else {
+                const int next[kHintsPages] = {2, 3, 4, 5, 6, 6};
+                QPushButton* buttons[kHintsPages] = {hints.bnSolve,   hints.bnExample,
+                                                     hints.bnNextExA, hints.bnNextExB,
+                                                     hints.bnValues,  hints.bnValues};
+                QTest::mouseClick(buttons[page - 1], Qt::LeftButton);
+                QCOMPARE(hints.State().Page(), next[page - 1]);
+            }
+        }
+    }
+};
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    THintsScreenTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "hints_screen_test.moc"
