@@ -68,30 +68,71 @@ TPositionPuzzle FindPuzzle(const TPageSource& source, int page, int q) {
     return found;
 }
 
-void DrawDigit(TCanvas& canvas, const TGridLines& g, int row, int col, int digit) {
-    const std::string text(1, static_cast<char>('0' + digit));
-    const int x = g.X[col] + (g.Square - canvas.TextWidth(text)) / 2;
-    const int y = g.Y[row + 1] + (g.Square - canvas.TextHeight(text) + 1) / 2;
-    canvas.TextOut(x, y, text);
+// Sizes of the numbers 0..99 in the font in use, measured once each: a page writes the same
+// few numbers hundreds of times.
+class TNumberSizes {
+public:
+    explicit TNumberSizes(TCanvas& canvas) : Canvas(canvas) {}
+    // The text of n and its size; n outside 0..99 is measured every time.
+    std::string Text(int n, int& width, int& height) {
+        std::string text = std::to_string(n);
+        if (n < 0 || n >= kCount) {
+            width = Canvas.TextWidth(text);
+            height = Canvas.TextHeight(text);
+            return text;
+        }
+        if (Width[n] < 0) {
+            Width[n] = Canvas.TextWidth(text);
+            Height[n] = Canvas.TextHeight(text);
+        }
+        width = Width[n];
+        height = Height[n];
+        return text;
+    }
+
+private:
+    static constexpr int kCount = 100;
+    TCanvas& Canvas;
+    std::array<int, kCount> Width = MakeUnmeasured();
+    std::array<int, kCount> Height{};
+
+    static std::array<int, kCount> MakeUnmeasured() {
+        std::array<int, kCount> a{};
+        a.fill(-1);
+        return a;
+    }
+};
+
+// A digit centred in square (row, col); the square is white already, so no background.
+void DrawDigit(TCanvas& canvas, TNumberSizes& sizes, const TGridLines& g, int row, int col,
+               int digit) {
+    int width = 0;
+    int height = 0;
+    const std::string text = sizes.Text(digit, width, height);
+    canvas.TextOut(g.X[col] + (g.Square - width) / 2, g.Y[row + 1] + (g.Square - height + 1) / 2,
+                   text);
 }
 
-void DrawBlackSquare(TCanvas& canvas, const TPuzzleGrid& grid, const TGridLines& g, int r, int c,
-                     int scale) {
+// The square is filled in the scheme's colour first, so its totals need no background.
+void DrawBlackSquare(TCanvas& canvas, TNumberSizes& sizes, const TPuzzleGrid& grid,
+                     const TGridLines& g, int r, int c, int scale, TColor fill) {
     const TSquare& sq = grid.Sq[r][c];
     const int h = g.Square / 2;
     const int left = g.X[c];
     const int top = g.Y[r + 1];
     canvas.SetPen(kGray, scale);
+    canvas.SetBrush(fill);
     canvas.Rectangle({left, top, g.X[c + 1] + 1, g.Y[r + 2] + 1});
+    canvas.ClearBrush();
+    int width = 0;
+    int height = 0;
     if (sq.AcrossTotal != 0) {
-        const std::string text = std::to_string(sq.AcrossTotal);
-        canvas.TextOut(left + h + (h - canvas.TextWidth(text)) / 2,
-                       top + 1 + (h - canvas.TextHeight(text)) / 2, text);
+        const std::string text = sizes.Text(sq.AcrossTotal, width, height);
+        canvas.TextOut(left + h + (h - width) / 2, top + 1 + (h - height) / 2, text);
     }
     if (sq.DownTotal != 0) {
-        const std::string text = std::to_string(sq.DownTotal);
-        canvas.TextOut(left + 1 + (h - canvas.TextWidth(text)) / 2,
-                       top + h + (h - canvas.TextHeight(text)) / 2, text);
+        const std::string text = sizes.Text(sq.DownTotal, width, height);
+        canvas.TextOut(left + 1 + (h - width) / 2, top + h + (h - height) / 2, text);
     }
     canvas.SetPen(kWhite, scale);
     if (r > 0 && grid.Sq[r - 1][c].Kind == Black) HorzLine(canvas, left, top, g.X[c + 1]);
@@ -147,30 +188,35 @@ void DrawPosition(TCanvas& canvas, const TPageContext& page, const TPageSource& 
         VertLine(canvas, g.X[k], g.Y[1], at.Answer || edge ? g.Y[g.Last] : g.Y[g.Last - 1]);
     }
 
-    canvas.SetBrush(scheme.BlackSquares);
     canvas.SetTextColor(scheme.ClueText);
     canvas.SetFont(clue.Face, clue.Points, false);
+    TNumberSizes clueSizes(canvas);
     for (int r = 0; r < rows; ++r) {
         for (int c = 0; c < cols; ++c) {
-            if (grid.Sq[r][c].Kind == Black) DrawBlackSquare(canvas, grid, g, r, c, s);
+            if (grid.Sq[r][c].Kind == Black) {
+                DrawBlackSquare(canvas, clueSizes, grid, g, r, c, s, scheme.BlackSquares);
+            }
         }
     }
 
-    canvas.SetBrush(kWhite);
+    canvas.ClearBrush();
     canvas.SetTextColor(kBlack);
     const int digitRoom = 3 * g.Square / 4;
     FitFont(canvas, 20, false, 1, false, [&] {
         return canvas.TextWidth("9") <= digitRoom && canvas.TextHeight("9") <= digitRoom;
     });
+    TNumberSizes digitSizes(canvas);
     for (int r = 1; r < rows; ++r) {
         for (int c = 1; c < cols; ++c) {
             if (grid.Sq[r][c].Kind != White) continue;
             if (source.Slot > 0 && source.Entries != nullptr) {
                 const int entry = source.Entries->Sq[r][c].Entry;
-                if (entry >= 1 && entry <= 9) DrawDigit(canvas, g, r, c, entry);
+                if (entry >= 1 && entry <= 9) DrawDigit(canvas, digitSizes, g, r, c, entry);
             }
             const int answer = grid.Sq[r][c].Answer();
-            if (at.Answer && answer >= 1 && answer <= 9) DrawDigit(canvas, g, r, c, answer);
+            if (at.Answer && answer >= 1 && answer <= 9) {
+                DrawDigit(canvas, digitSizes, g, r, c, answer);
+            }
         }
     }
 

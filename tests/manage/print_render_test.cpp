@@ -159,20 +159,19 @@ struct PageFixture : ::testing::Test {
         }
         return out;
     }
-    // Digits stand on white squares, clue totals on black ones.
-    static std::vector<TCanvasCall> Digits(const TSizedCanvas& canvas, int digit) {
+    // The numbers written in a colour: on pages of scheme 2 digits are black, clue totals white.
+    static std::vector<TCanvasCall> Numbers(const TSizedCanvas& canvas, int n, TColor color) {
         std::vector<TCanvasCall> out;
         for (const TCanvasCall& c : canvas.Of(TCanvasOp::TextOut)) {
-            if (c.Brush == kWhite && c.Text == std::to_string(digit)) out.push_back(c);
+            if (c.Text == std::to_string(n) && c.TextColor == color) out.push_back(c);
         }
         return out;
     }
+    static std::vector<TCanvasCall> Digits(const TSizedCanvas& canvas, int digit) {
+        return Numbers(canvas, digit, kBlack);
+    }
     static std::vector<TCanvasCall> Clues(const TSizedCanvas& canvas, int total) {
-        std::vector<TCanvasCall> out;
-        for (const TCanvasCall& c : canvas.Of(TCanvasOp::TextOut)) {
-            if (c.Brush != kWhite && c.Text == std::to_string(total)) out.push_back(c);
-        }
-        return out;
+        return Numbers(canvas, total, kWhite);
     }
 };
 
@@ -313,10 +312,10 @@ TEST_F(PageFixture, EachSchemeColoursLinesBlackSquaresAndClues) {
             EXPECT_EQ(squares[i].Brush, c.Squares) << c.Colors;
             EXPECT_EQ(squares[i].Pen, kGray);
         }
-        const auto clues = Clues(canvas, clue);
-        ASSERT_EQ(clues.size(), 1u);
-        EXPECT_EQ(clues[0].TextColor, c.Clues) << c.Colors;
-        EXPECT_EQ(clues[0].Brush, c.Squares);
+        // A puzzle has no digits: every number is a clue total.
+        const auto clues = Numbers(canvas, clue, c.Clues);
+        EXPECT_EQ(clues.size(), 1u) << c.Colors;
+        EXPECT_EQ(canvas.Of(TCanvasOp::TextOut).size(), 4u);
         const auto header = TextsCalled(canvas, "Puzzle Id : 41");
         ASSERT_EQ(header.size(), 1u);
         EXPECT_EQ(header[0].TextColor, kBlack);
