@@ -1,6 +1,7 @@
 // Random play on the solving page: any clicks, drags, modes and commands on any stored puzzle,
 // damaged ones included. After each step the board stays in range, nothing outside the puzzle
 // changes, the history and Save/Reset give back exactly the boards they should.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -15,6 +16,8 @@
 namespace {
 
 using namespace xs;
+
+constexpr int kMaxSteps = 2000;
 
 [[noreturn]] void Fail(const char* what) {
     std::fprintf(stderr, "solve_play_fuzzer: %s\n", what);
@@ -106,19 +109,45 @@ struct TPlay {
     TWorkingCopy& Work;
     test::TScriptedMessages& Msgs;
     TSolveState& State;
-    // The boards the history holds, by position: what Undo must give back.
+    // Every board recorded since the history last started, by position (not folded into a ring
+    // like the state's): what Undo must give back.
     TUndoState* History;
     // What the working copy looked like when solving started, for the squares no command touches.
     TPuzzleGrid& Loaded;
     TPuzzleLibrary& SavedLib;
     int SquareSize = 22;
+    int Pending = 0;  // presses left in a burst
+    int BurstAt = 0;  // the burst's next press, counted over the whole input
+
+    // A right press on the pad: White squares in turn, then the next digit on each.
+    void PressNextPad() {
+        int whites = 0;
+        for (int r = 1; r <= Work.PuzzleDims.LastRow; ++r)
+            for (int c = 1; c <= Work.PuzzleDims.LastCol; ++c)
+                whites += Work.CurrentPuzzle.Sq[r][c].Kind == White ? 1 : 0;
+        if (whites == 0 || SquareSize <= 0) return;
+        const int at = BurstAt++;
+        int k = at % whites;
+        const int digit = at / whites % 9 + 1;
+        const int w = SquareSize;
+        const int offsets[3] = {0, w / 3, w - w / 3};
+        for (int r = 1; r <= Work.PuzzleDims.LastRow; ++r) {
+            for (int c = 1; c <= Work.PuzzleDims.LastCol; ++c) {
+                if (Work.CurrentPuzzle.Sq[r][c].Kind != White || k-- != 0) continue;
+                const int x = (w + kBoardGridLine) * c + offsets[(digit - 1) % 3];
+                const int y = (w + kBoardGridLine) * r + offsets[(digit - 1) / 3];
+                State.dgGridMouseDown(x, y, TMouseButton::Right, w);
+                return;
+            }
+        }
+    }
 
     bool InRegion(int r, int c) const {
         return r >= 1 && c >= 1 && r <= Work.PuzzleDims.LastRow && c <= Work.PuzzleDims.LastCol;
     }
 
     void Snapshot(std::int32_t pos) {
-        TUndoState& s = History[(pos - 1) % kUndoRingSize];
+        TUndoState& s = History[pos];
         std::memset(&s, 0, sizeof s);
         for (int r = 1; r <= Work.PuzzleDims.LastRow; ++r) {
             for (int c = 1; c <= Work.PuzzleDims.LastCol; ++c) {
@@ -130,7 +159,7 @@ struct TPlay {
     }
 
     bool BoardIs(std::int32_t pos) const {
-        const TUndoState& s = History[(pos - 1) % kUndoRingSize];
+        const TUndoState& s = History[pos];
         for (int r = 1; r <= Work.PuzzleDims.LastRow; ++r) {
             for (int c = 1; c <= Work.PuzzleDims.LastCol; ++c) {
                 const TSquare& sq = Work.CurrentPuzzle.Sq[r][c];
@@ -182,11 +211,14 @@ struct TPlay {
     }
 
     void Step(TInput& in) {
-        // The low four bits pick the action, the high four its button, mode or answers.
-        const std::uint8_t op = in.Byte();
-        const int action = op % 16;
+        // The low four bits pick the action, the high four its button, mode or answers. A burst
+        // of marks runs one press per step without reading input.
+        const std::uint8_t op = Pending > 0 ? 0 : in.Byte();
+        const int action = Pending > 0 ? 16 : op % 16;
         const int arg = op >> 4;
+        Pending = std::max(Pending - 1, 0);
         const std::int32_t posBefore = State.UndoPos();
+        const std::int32_t lowBefore = State.UndoLow();
         const bool solving = State.Solving();
         const bool commands = State.Buttons().Commands;
         static TPuzzleGrid before;
@@ -281,8 +313,15 @@ struct TPlay {
                 // Zooming: any square size, also none.
                 SquareSize = arg == 15 ? -3 : 4 + 3 * arg;
                 break;
+            case 14:
+                // Long enough to carry the history past its 100 states.
+                Pending = 8 * (arg + 1);
+                break;
+            case 16:
+                PressNextPad();
+                break;
             default:
-                switch (arg % 4) {
+                switch (arg % 5) {
                     case 0:
                         State.PushUndo();
                         break;
@@ -291,6 +330,9 @@ struct TPlay {
                         break;
                     case 2:
                         State.ClearChecks();
+                        break;
+                    case 3:
+                        State.EndSolving();
                         break;
                     default:
                         State.UpdateButtons();
@@ -315,8 +357,12 @@ struct TPlay {
 
         const std::int32_t pos = State.UndoPos();
         if (pos < 1 && State.Solving()) Fail("history position below 1");
-        if (pos >= 1 && State.UndoLow() != (pos > kUndoRingSize ? pos - (kUndoRingSize - 1) : 1))
+        // The ring holds at most 100 states, and a held position is never given up again until
+        // the history starts again.
+        const std::int32_t low = State.UndoLow();
+        if (pos >= 1 && (low < 1 || low > pos || pos - low >= kUndoRingSize))
             Fail("lowest held position is wrong");
+        if (!restart && pos >= 1 && low < lowBefore) Fail("lowest held position went down");
         if (restart) {
             if (pos != 1) Fail("history not started again");
             Snapshot(1);
@@ -338,7 +384,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static auto* saved = new TPuzzleLibrary{};
     static auto* work = new TWorkingCopy{};
     static auto* loaded = new TPuzzleGrid{};
-    static auto* history = new TUndoState[kUndoRingSize];
+    static auto* history = new TUndoState[kMaxSteps + 2];
 
     TInput in(data, size);
     *lib = BaseLibrary();
@@ -351,6 +397,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     TPlay play{*lib, *work, msgs, *state, history, *loaded, *saved};
 
     int steps = 0;
-    while (in.More() && steps++ < 1000) play.Step(in);
+    while ((in.More() || play.Pending > 0) && steps++ < kMaxSteps) play.Step(in);
     return 0;
 }

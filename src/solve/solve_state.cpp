@@ -116,7 +116,10 @@ void TSolveState::StoreInRing(std::int32_t pos) {
 void TSolveState::PushUndo() {
     if (!IsSolving || SameAsRing(UndoPosition)) return;
     ++UndoPosition;
-    UndoLowest = UndoPosition > kUndoRingSize ? UndoPosition - (kUndoRingSize - 1) : 1;
+    // The new state overwrites position UndoPosition - 100. Positions once given up stay given
+    // up: after some Undo steps the ring slots above the new position still hold states that
+    // were abandoned, not the older positions that shared their slots.
+    UndoLowest = std::max(UndoLowest, UndoPosition - (kUndoRingSize - 1));
     StoreInRing(UndoPosition);
     UpdateButtons();
 }

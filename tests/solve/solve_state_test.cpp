@@ -91,6 +91,25 @@ TEST_F(SolveState, UndoRingHoldsTheLast100StatesOnly) {
     EXPECT_TRUE(BoardIs(states[1]));
 }
 
+TEST_F(SolveState, UndoAfterTheRingWrapsNeverReachesOverwrittenStates) {
+    Start();
+    std::vector<TPuzzleGrid> states{Work->CurrentPuzzle};  // states[p - 1]: position p
+    const auto change = [&](int k) {
+        Press(Pad(1 + k % 36 / 18, 1 + k % 36 / 9 % 2, 1 + k % 9), TMouseButton::Right);
+        states.resize(State->UndoPos() - 1);
+        states.push_back(Work->CurrentPuzzle);
+    };
+    for (int k = 0; k < 105; ++k) change(k);  // positions 1..106; 1..6 overwritten
+    for (int i = 0; i < 3; ++i) State->bnUndoClick();
+    change(40);  // position 104 again, with another board
+    EXPECT_EQ(State->UndoLow(), 7);
+    while (State->Buttons().bnUndo) {
+        State->bnUndoClick();
+        ASSERT_TRUE(BoardIs(states[State->UndoPos() - 1])) << State->UndoPos();
+    }
+    EXPECT_EQ(State->UndoPos(), 7);
+}
+
 TEST_F(SolveState, SaveAndResetStartTheHistoryAgain) {
     for (bool save : {true, false}) {
         SCOPED_TRACE(save ? "save" : "reset");
