@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "manage/single_print.h"
+#include "model/slot_check.h"
 #include "platform/qt_canvas.h"
 
 namespace xs {
@@ -88,6 +89,11 @@ bool PrintWithDialog(QWidget* parent, const TPageSource& source, bool& printing)
 bool PrintWorkingPuzzle(QWidget* parent, TMessages& messages, TSettings& settings,
                         const TPuzzleLibrary& library, const TWorkingCopy& work,
                         const TSendPages& send) {
+    const int slot = work.CurrentSlot;
+    if (slot < 1 || slot > UsedSlots(library.Counts) ||
+        ClassifySlot(library, slot) != TSlotState::Valid) {
+        return false;
+    }
     const std::optional<TSinglePrintChoice> choice = AskSinglePrint(messages, work, settings);
     if (!choice) return false;
     const TPrintPlan plan = SinglePuzzlePlan(choice->How);

@@ -40,7 +40,8 @@ using TSendPages = std::function<bool(const TPageSource& source, bool& printing)
 // The solve screen's print buttons: asks whether to print the puzzle alone, with its answer on
 // the same page or on a page of its own (and, when the player has entered digits, whether to
 // print them), then prints the working copy's puzzle. `send` defaults to the print dialog.
-// Returns whether pages were sent.
+// Returns whether pages were sent; nothing is asked when the working copy's slot holds no
+// printable puzzle.
 bool PrintWorkingPuzzle(QWidget* parent, TMessages& messages, TSettings& settings,
                         const TPuzzleLibrary& library, const TWorkingCopy& work,
                         const TSendPages& send = {});

@@ -7,6 +7,7 @@
 #include <QShowEvent>
 #include <algorithm>
 
+#include "manage/printing.h"
 #include "model/slot_check.h"
 #include "platform/fonts.h"
 #include "platform/qt_canvas.h"
@@ -44,6 +45,7 @@ TfrmSolve::TfrmSolve(const TProgramFonts& fonts, TMessages& messages, int radioI
       App(AppData()),
       Fonts(fonts),
       RadioIndent(radioIndent),
+      Messages(messages),
       Solve(std::make_unique<TSolveState>(App.File.Library, App.Work, messages)),
       EraseCursor(EraserCursor()),
       FillCursor(FillerCursor()),
@@ -102,6 +104,7 @@ void TfrmSolve::BuildChooserPage() {
     bnPrint1 = MakeButton(PanelMain, "bnPrint1", "Print this puzzle");
     bnSolve = MakeButton(PanelMain, "bnSolve", "Solve this puzzle", "Solve XSums puzzle");
     connect(bnSolve, &QPushButton::clicked, this, &TfrmSolve::bnSolveClick);
+    connect(bnPrint1, &QPushButton::clicked, this, &TfrmSolve::bnPrintClick);
 }
 
 void TfrmSolve::BuildSolvePage() {
@@ -244,6 +247,7 @@ void TfrmSolve::BuildSolvePage() {
     connect(bnReset, &QPushButton::clicked, this, [this] { Solve->bnResetClick(true); });
     connect(bnSave, &QPushButton::clicked, this, [this] { Solve->bnSaveClick(true); });
     connect(bnReturn, &QPushButton::clicked, this, &TfrmSolve::bnReturnClick);
+    connect(bnPrint, &QPushButton::clicked, this, &TfrmSolve::bnPrintClick);
 }
 
 // ---- Showing the screen and its pages -----------------------------------------------------
@@ -338,6 +342,10 @@ void TfrmSolve::bnSolveClick() {
     ShowPage(PanelSolve);
     FormResize();
     dgGrid->update();
+}
+
+void TfrmSolve::bnPrintClick() {
+    PrintWorkingPuzzle(this, Messages, App.File.Settings, App.File.Library, App.Work);
 }
 
 void TfrmSolve::bnReturnClick() {

@@ -120,6 +120,8 @@ public:
     // The handlers, callable as the controls call them.
     void sgPuzzlesMouseDown(int x, int y);
     void bnSolveClick();
+    // bnPrint and bnPrint1: asks how, then prints the puzzle.
+    void bnPrintClick();
     void bnReturnClick();
     void bnMoreClick();
     void bnInstructReturnClick();
@@ -171,6 +173,7 @@ private:
     TAppData& App;
     const TProgramFonts& Fonts;
     int RadioIndent;
+    TMessages& Messages;
     std::unique_ptr<TSolveState> Solve;
 
     QCursor EraseCursor;

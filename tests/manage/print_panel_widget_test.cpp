@@ -9,6 +9,7 @@
 #include "manage/create_screen.h"
 #include "manage/create_state.h"
 #include "manage/print_panel.h"
+#include "solve/solve_screen.h"
 #include "storage/settings.h"
 #include "support/recording_canvas.h"
 #include "support/sample_puzzles.h"
@@ -84,6 +85,30 @@ TEST(PrintPanelWidget, OpensFromTheSelectionPrintsAndReturns) {
     EXPECT_FALSE(panel.isVisible());
     EXPECT_TRUE(screen.PanelMain->isVisible());
     EXPECT_EQ(screen.State().SelectedCount(), 2);
+}
+
+TEST(PrintPanelWidget, SolveScreenPrintButtonsAskHowToPrintAPrintablePuzzle) {
+    const auto blank = std::make_unique<TAppData>();
+    AppData() = *blank;
+    TAppData& app = AppData();
+    test::AddSamplePuzzle(app.File.Library, app.File.Settings.LastPuzzleId, Small, 3);
+    app.File.Settings.CurrentPuzzleId = 1;
+    test::TScriptedMessages messages;
+    TProgramFonts fonts;
+    TfrmSolve screen(fonts, messages, 20);
+    screen.resize(900, 560);
+    screen.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&screen));
+    ASSERT_EQ(app.Work.CurrentSlot, 1);
+
+    messages.Answers = {kResultCancel};
+    QTest::mouseClick(screen.bnPrint1, Qt::LeftButton);
+    EXPECT_EQ(messages.Shown.size(), 1u);
+
+    // A slot that cannot be printed asks nothing.
+    app.File.Library.Info(1).Difficulty = 0;
+    QTest::mouseClick(screen.bnPrint1, Qt::LeftButton);
+    EXPECT_EQ(messages.Shown.size(), 1u);
 }
 
 }  // namespace
