@@ -110,30 +110,19 @@ TEST_F(SolveState, UndoAfterTheRingWrapsNeverReachesOverwrittenStates) {
     EXPECT_EQ(State->UndoPos(), 7);
 }
 
-TEST_F(SolveState, SaveAndResetStartTheHistoryAgain) {
-    for (bool save : {true, false}) {
-        SCOPED_TRACE(save ? "save" : "reset");
-        Start();
-        Press(Pad(1, 1, 4));
-        Press(Pad(2, 2, 6), TMouseButton::Right);
-        save ? State->bnSaveClick(true) : State->bnResetClick(true);
-        EXPECT_FALSE(State->Buttons().bnUndo);
-        EXPECT_EQ(State->UndoPos(), 1);
-        EXPECT_EQ(Sq(1, 1).Entry, save ? 4 : 0);
-    }
-}
-
 TEST_F(SolveState, SaveThenChangesThenResetGivesBackTheSavedBoard) {
     Start();
     Press(Pad(1, 1, 1));
     Press(Pad(2, 2, 7), TMouseButton::Right);
     State->bnSaveClick(false);
+    EXPECT_FALSE(State->Buttons().bnUndo);  // the history starts again at the saved board
     const TPuzzleGrid saved = Work->CurrentPuzzle;
     Press(Pad(1, 2, 9));
     Press(Pad(2, 2, 7), TMouseButton::Right);
     State->bnCheckClick();
     State->bnResetClick(false);
     EXPECT_TRUE(BoardIs(saved));
+    EXPECT_FALSE(State->Buttons().bnUndo);
     EXPECT_FALSE(State->ChecksShown());
     EXPECT_EQ(State->Checks().EntryCheck[1][1], 0);
     EXPECT_FALSE(State->PuzzleModified());
