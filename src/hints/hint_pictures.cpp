@@ -258,7 +258,7 @@ int HintSquareForWidth(const THintStrip& strip, int width, int minSquare, int ma
 void PaintHintArrow(TCanvas& canvas, const TRect& area) {
     const int mid = area.Top + area.Height() / 2;
     const int head = std::min(area.Width() / 2, std::max(6, area.Height() / 2));
-    const int shaft = std::max(1, area.Height() / 8);
+    const int shaft = std::max(1, area.Height() / 6);
     canvas.SetPen(kNavy);
     canvas.SetBrush(kNavy);
     canvas.FillRect({area.Left, mid - shaft, area.Right - head + 1, mid + shaft + 1});

@@ -36,6 +36,7 @@ const QColor kPageColour(0xFD, 0xEB, 0xB5);
 // numbers of the pads to be read.
 constexpr int kMinPictureSquare = 30;
 constexpr int kMaxPictureSquare = 72;
+constexpr int kMaxPuzzleSquare = 44;
 constexpr int kPageMargin = 10;
 
 const char* const kRulesLine2 = "the total given in the preceding black square.";
@@ -406,7 +407,8 @@ void TfrmHints::LayoutPage(int page, int pageWidth, int pageHeight) {
             }
         }
     }
-    textWidth = std::min(textWidth, room);
+    // Lines as long as the page are hard to follow: the block keeps a margin on each side.
+    textWidth = std::min(textWidth, room * 9 / 10);
     const int textLeft = (pageWidth - textWidth) / 2;
 
     QPushButton* const buttons[4] = {bnNextExA, bnNextExB, bnPrevExB, bnPrevExC};
@@ -414,50 +416,59 @@ void TfrmHints::LayoutPage(int page, int pageWidth, int pageHeight) {
     const int buttonHeight = metrics.height() * 3 / 2;
     const int reserved = hasButtons ? buttonHeight + 8 : 0;
 
-    int textHeight = 0;
-    for (const TGroup& g : groups)
+    // A picture stands a little apart from the text above and below it; the pictures share the
+    // height the texts leave.
+    const auto gapBefore = [](const TGroup& g, std::size_t i) {
+        return i > 0 && (g[i].Strip >= 0 || g[i - 1].Strip >= 0) ? 6 : 0;
+    };
+    int fixedHeight = reserved + (static_cast<int>(groups.size()) + 1) * line;
+    for (const TGroup& g : groups) {
+        for (std::size_t i = 0; i < g.size(); ++i) fixedHeight += gapBefore(g, i);
         for (const TItem& item : g)
-            if (item.Strip < 0) textHeight += item.Widget->heightForWidth(textWidth);
-    const int gaps = (static_cast<int>(groups.size()) + 1) * line / 2;
-    const int forPictures = pageHeight - reserved - textHeight - gaps;
+            if (item.Strip < 0) fixedHeight += item.Widget->heightForWidth(textWidth);
+    }
     const int byHeight =
-        stripRows > 0 ? forPictures / stripRows - kBoardGridLine : kMaxPictureSquare;
+        stripRows > 0 ? (pageHeight - fixedHeight) / stripRows - kBoardGridLine : kMaxPictureSquare;
 
+    const auto itemHeight = [&](const TItem& item) {
+        if (item.Strip < 0) return item.Widget->heightForWidth(textWidth);
+        return HintStripHeight(HintStrip(static_cast<THintStripId>(item.Strip)),
+                               StripSquares[static_cast<std::size_t>(item.Strip)]) +
+               4;
+    };
     std::vector<int> heights;
     for (const TGroup& g : groups) {
         int h = 0;
-        for (const TItem& item : g) {
+        for (std::size_t i = 0; i < g.size(); ++i) {
+            const TItem& item = g[i];
             if (item.Strip >= 0) {
-                const auto id = static_cast<THintStripId>(item.Strip);
-                const int square = std::clamp(
-                    std::min(byHeight, HintSquareForWidth(HintStrip(id), room, kMinPictureSquare,
-                                                          kMaxPictureSquare)),
-                    kMinPictureSquare, kMaxPictureSquare);
-                StripSquares[static_cast<std::size_t>(item.Strip)] = square;
-                h += HintStripHeight(HintStrip(id), square) + 4;
-            } else {
-                h += item.Widget->heightForWidth(textWidth);
+                const THintStrip& strip = HintStrip(static_cast<THintStripId>(item.Strip));
+                const int byWidth =
+                    HintSquareForWidth(strip, room, kMinPictureSquare, kMaxPictureSquare);
+                // A puzzle-look picture has no small numbers to read and can stay smaller.
+                const int most = strip.front().PuzzleLook ? kMaxPuzzleSquare : kMaxPictureSquare;
+                StripSquares[static_cast<std::size_t>(item.Strip)] =
+                    std::clamp(std::min(byHeight, byWidth), kMinPictureSquare, most);
             }
+            h += gapBefore(g, i) + itemHeight(item);
         }
         heights.push_back(h);
     }
 
-    const std::vector<int> tops = SpreadGroups(heights, pageHeight - reserved, 3 * line);
+    const std::vector<int> tops = SpreadGroups(heights, pageHeight - reserved, 5 * line);
     for (std::size_t g = 0; g < groups.size(); ++g) {
         int y = tops[g];
-        for (const TItem& item : groups[g]) {
+        for (std::size_t i = 0; i < groups[g].size(); ++i) {
+            const TItem& item = groups[g][i];
+            y += gapBefore(groups[g], i);
+            const int h = itemHeight(item);
             if (item.Strip >= 0) {
-                const int h = HintStripHeight(HintStrip(static_cast<THintStripId>(item.Strip)),
-                                              StripSquares[static_cast<std::size_t>(item.Strip)]) +
-                              4;
                 item.Widget->setGeometry(kPageMargin, y, room, h);
                 item.Widget->update();
-                y += h;
             } else {
-                const int h = item.Widget->heightForWidth(textWidth);
                 item.Widget->setGeometry(textLeft, y, textWidth, h);
-                y += h;
             }
+            y += h;
         }
     }
 
@@ -491,7 +502,7 @@ void TfrmHints::LayoutValuesPage(int pageWidth, int pageHeight) {
     const int rowHeight = std::max(table, line + 4 + counterHeight);
 
     const int titleWidth = metrics.horizontalAdvance(lblValuesTitle->text()) + 8;
-    const std::vector<int> tops = SpreadGroups({line, rowHeight}, pageHeight, 3 * line);
+    const std::vector<int> tops = SpreadGroups({line, rowHeight}, pageHeight, 5 * line);
     lblValuesTitle->setGeometry((pageWidth - titleWidth) / 2, tops[0], titleWidth, line);
 
     int x = std::max(kPageMargin, (pageWidth - rowWidth) / 2);
