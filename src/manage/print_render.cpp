@@ -23,20 +23,56 @@ struct TFontChoice {
     bool Bold = false;
 };
 
+// The sizes fonts have settled on for given room on one page: the positions of a page mostly
+// share their geometry, and stepping a font down measures the text at every size.
+class TFitMemo {
+public:
+    struct TKey {
+        int Start = 0;  // the starting size tells the steps apart
+        int RoomA = 0;
+        int RoomB = 0;
+        friend bool operator==(const TKey&, const TKey&) = default;
+    };
+    const int* Find(const TKey& key) const {
+        for (int i = 0; i < Count; ++i) {
+            if (Keys[i] == key) return &Points[i];
+        }
+        return nullptr;
+    }
+    void Add(const TKey& key, int points) {
+        if (Count == kSize) return;
+        Keys[Count] = key;
+        Points[Count] = points;
+        ++Count;
+    }
+
+private:
+    static constexpr int kSize = 40;
+    std::array<TKey, kSize> Keys{};
+    std::array<int, kSize> Points{};
+    int Count = 0;
+};
+
 // Sets the font at `points` and steps it down one point at a time while it does not fit and the
 // size is above `floor`. Below 8 points the face is "Small Fonts" and, with regularWhenSmall, the
-// style regular.
+// style regular. The fit depends only on the room in `key`, so a size found once for that room
+// on the page is used again.
 template <typename Fits>
-TFontChoice FitFont(TCanvas& canvas, int points, bool bold, int floor, bool regularWhenSmall,
-                    Fits fits) {
+TFontChoice FitFont(TCanvas& canvas, TFitMemo& memo, const TFitMemo::TKey& key, bool bold,
+                    int floor, bool regularWhenSmall, Fits fits) {
     TFontChoice font;
     auto apply = [&](int size) {
         const bool small = size < kSmallFaceBelow;
         font = {small ? kSmallFace : kPrintFace, size, bold && !(small && regularWhenSmall)};
         canvas.SetFont(font.Face, font.Points, font.Bold);
     };
-    apply(points);
+    if (const int* known = memo.Find(key)) {
+        apply(*known);
+        return font;
+    }
+    apply(key.Start);
     while (!fits() && font.Points > floor) apply(font.Points - 1);
+    memo.Add(key, font.Points);
     return font;
 }
 
@@ -140,8 +176,8 @@ void DrawBlackSquare(TCanvas& canvas, TNumberSizes& sizes, const TPuzzleGrid& gr
     if (sq.AcrossTotal + sq.DownTotal > 0) canvas.Line(left, top, g.X[c + 1], g.Y[r + 2]);
 }
 
-void DrawPosition(TCanvas& canvas, const TPageContext& page, const TPageSource& source,
-                  const TPositionPuzzle& at, const TGridLines& g) {
+void DrawPosition(TCanvas& canvas, TFitMemo& memo, const TPageContext& page,
+                  const TPageSource& source, const TPositionPuzzle& at, const TGridLines& g) {
     const TPuzzleLibrary& library = *source.Library;
     const TPuzzleInfo& info = library.Info(at.Slot);
     const TPuzzleGrid& grid = library.Grid(at.Slot);
@@ -157,7 +193,7 @@ void DrawPosition(TCanvas& canvas, const TPageContext& page, const TPageSource& 
 
     // Header: the id on the left, the star mark on the right.
     const int textWidth = g.X[cols - 1] - g.X[0];
-    FitFont(canvas, 12, true, 2, false, [&] {
+    FitFont(canvas, memo, {12, g.Band, textWidth}, true, 2, false, [&] {
         return canvas.TextHeight("X") <= g.Band && canvas.TextWidth(kHeaderSample) <= textWidth;
     });
     const std::string header =
@@ -165,19 +201,19 @@ void DrawPosition(TCanvas& canvas, const TPageContext& page, const TPageSource& 
     TextInRect(canvas, g.X[0], g.X[cols], g.Y[0], g.Y[1], 0, 1, header);
 
     const int starBottom = g.Y[1] + (g.Y[2] - g.Y[1]) / 2;
-    FitFont(canvas, 26, true, 2, false,
+    FitFont(canvas, memo, {26, starBottom - g.Y[0], 0}, true, 2, false,
             [&] { return canvas.TextHeight("*") <= starBottom - g.Y[0]; });
     const std::string stars(static_cast<std::size_t>(info.Difficulty), '*');
     TextInRect(canvas, g.X[cols - 2] - canvas.TextWidth(stars), g.X[cols], g.Y[0], starBottom, 2, 0,
                stars);
 
     if (!at.Answer) {
-        FitFont(canvas, 10, false, 2, false,
+        FitFont(canvas, memo, {10, textWidth, 0}, false, 2, false,
                 [&] { return canvas.TextWidth(kPrintFooterText) <= textWidth; });
         TextInCells(canvas, g, 0, cols, g.Last - 1, g.Last, 1, 1, kPrintFooterText);
     }
 
-    const TFontChoice clue = FitFont(canvas, 14, true, 2, true, [&] {
+    const TFontChoice clue = FitFont(canvas, memo, {14, h, 0}, true, 2, true, [&] {
         return canvas.TextWidth("24") <= h - 1 && canvas.TextHeight("2") <= h - 1;
     });
 
@@ -202,7 +238,7 @@ void DrawPosition(TCanvas& canvas, const TPageContext& page, const TPageSource& 
     canvas.ClearBrush();
     canvas.SetTextColor(kBlack);
     const int digitRoom = 3 * g.Square / 4;
-    FitFont(canvas, 20, false, 1, false, [&] {
+    FitFont(canvas, memo, {20, digitRoom, 0}, false, 1, false, [&] {
         return canvas.TextWidth("9") <= digitRoom && canvas.TextHeight("9") <= digitRoom;
     });
     TNumberSizes digitSizes(canvas);
@@ -312,13 +348,14 @@ void RenderPage(TCanvas& canvas, const TPageContext& page, const TPageSource& so
     canvas.SetPen(kWhite);
     canvas.Rectangle({0, 0, page.Width, page.Height});
     if (source.Plan == nullptr || source.Library == nullptr) return;
+    TFitMemo memo;
     const int capacity = source.Plan->CapacityOf(page.Page);
     for (int q = 1; q <= capacity; ++q) {
         const TPositionPuzzle at = FindPuzzle(source, page.Page, q);
         if (at.Slot == 0) continue;
         const TSizeDims dims = SizeDims(source.Library->Info(at.Slot).Size);
         const TRect rect = PositionRect(page.Width, page.Height, 3 * page.Scale, capacity, q);
-        DrawPosition(canvas, page, source, at,
+        DrawPosition(canvas, memo, page, source, at,
                      PrintGridLines(rect, dims.Rows, dims.Cols, at.Answer));
     }
 }

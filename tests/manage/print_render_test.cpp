@@ -346,6 +346,26 @@ TEST_F(PageFixture, FontsShrinkToSmallFontsOnATinyPreview) {
     EXPECT_EQ(big[0].Face, kPrintFace);
 }
 
+TEST_F(PageFixture, EachPositionFitsItsFontsToItsOwnSquares) {
+    const int first = Store(Large, 1);
+    const int mini = Store(Mini, 1);
+    const int second = Store(Large, 1);
+    TPrintPlan plan;
+    plan.PageCount = 1;
+    plan.Capacity[0] = 4;
+    plan.Answer[first - 1] = {1, 1};
+    plan.Answer[mini - 1] = {1, 2};
+    plan.Answer[second - 1] = {1, 3};
+    // Quarters of 419 x 269: Large squares of 15 pixels take digits of 7 points, Mini squares of
+    // 28 pixels digits of 14 points.
+    const TSizedCanvas canvas = Render(plan, 1, 850, 550);
+    std::vector<int> points;
+    for (const TCanvasCall& c : Digits(canvas, lib->Grid(first).Sq[1][1].Answer())) {
+        points.push_back(c.FontPoints);
+    }
+    EXPECT_EQ(points, (std::vector<int>{7, 14, 7}));
+}
+
 TEST_F(PageFixture, ClueFontTurnsRegularSmallFontsJustBelowEightPoints) {
     const int slot = Store(Mini, 1);
     const int clue = lib->Grid(slot).Sq[1][0].AcrossTotal;
