@@ -136,6 +136,7 @@ void ExercisePreferences(const TSettings& stored, const TControl& c) {
 
     TSettings settings = stored;
     TProgramFonts fonts;
+    ApplyFontSize(stored.FontSize, fonts);
     const std::int32_t before = settings.FontSize;
     (void)RestoreWindow(settings, screen);
     if (settings.FontSize > before || (before >= 1 && before <= 3 && settings.FontSize < 1))
