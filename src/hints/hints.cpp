@@ -36,7 +36,7 @@ const QColor kPageColour(0xFD, 0xEB, 0xB5);
 // numbers of the pads to be read.
 constexpr int kMinPictureSquare = 30;
 constexpr int kMaxPictureSquare = 72;
-constexpr int kMaxPuzzleSquare = 44;
+constexpr int kMaxPuzzleSquare = 56;
 constexpr int kPageMargin = 10;
 
 const char* const kRulesLine2 = "the total given in the preceding black square.";

@@ -142,6 +142,9 @@ private slots:
         QVERIFY(!main->frmHints->isVisible());
         QVERIFY(!main->PanelHide->isVisible());
         QVERIFY(!main->FirstRunOverview());
+        for (QPushButton* button : main->ToolButtons) {
+            QCOMPARE(main->PanelToolBar->childAt(button->geometry().center()), button);
+        }
 
         // Afterwards the hints screen opens with its tab bar.
         QTest::mouseClick(main->bnHints, Qt::LeftButton);
