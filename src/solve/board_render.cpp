@@ -71,20 +71,28 @@ void ClueSquare(TCanvas& canvas, const TBoardView& view, int col, int row, const
     TClueLook look;
     const TSelectedRun* sel = view.Selected;
     if (sel != nullptr && sel->ClueRow == row && sel->ClueCol == col) {
-        const int right = r.Right - 1;
-        const int bottom = r.Bottom - 1;
-        std::array<TPoint, 3> triangle{};
-        if (sel->IsDown == 0) {
-            triangle = {TPoint{r.Left, r.Top}, TPoint{right, r.Top}, TPoint{right, bottom}};
-            look.Across = view.Highlight;
-            look.AcrossLit = true;
-        } else {
-            triangle = {TPoint{r.Left, r.Top}, TPoint{right, bottom}, TPoint{r.Left, bottom}};
-            look.Down = view.Highlight;
-            look.DownLit = true;
-        }
-        canvas.SetPen(kBlack);
-        canvas.SetBrush(view.Highlight);
+        (sel->IsDown == 0 ? look.AcrossLit : look.DownLit) = true;
+    }
+    const TNextStep* hint = view.Overlay != nullptr ? view.Overlay->Hint : nullptr;
+    for (int i = 0; hint != nullptr && i < hint->RunCount; ++i) {
+        const THintRun& run = hint->Runs[i];
+        if (run.ClueRow == row && run.ClueCol == col)
+            (run.Down ? look.DownLit : look.AcrossLit) = true;
+    }
+    const int right = r.Right - 1;
+    const int bottom = r.Bottom - 1;
+    canvas.SetPen(kBlack);
+    canvas.SetBrush(view.Highlight);
+    if (look.AcrossLit) {
+        look.Across = view.Highlight;
+        const std::array<TPoint, 3> triangle{TPoint{r.Left, r.Top}, TPoint{right, r.Top},
+                                             TPoint{right, bottom}};
+        canvas.Polygon(triangle);
+    }
+    if (look.DownLit) {
+        look.Down = view.Highlight;
+        const std::array<TPoint, 3> triangle{TPoint{r.Left, r.Top}, TPoint{right, bottom},
+                                             TPoint{r.Left, bottom}};
         canvas.Polygon(triangle);
     }
     ClueTotals(canvas, sq, r, look);
@@ -207,6 +215,42 @@ void PaintRange(TCanvas& canvas, const TGridGeometry& geometry, const TCellRange
             drawCell(c, r, GridSquareRect(shifted, in, r, c));
 }
 
+// A frame `inside` pixels deep inside the rectangle and `outside` pixels beyond it.
+void Frame(TCanvas& canvas, const TRect& r, int outside, int inside, TColor colour) {
+    const TRect o{r.Left - outside, r.Top - outside, r.Right + outside, r.Bottom + outside};
+    canvas.SetBrush(colour);
+    canvas.FillRect({o.Left, o.Top, o.Right, r.Top + inside});
+    canvas.FillRect({o.Left, r.Bottom - inside, o.Right, o.Bottom});
+    canvas.FillRect({o.Left, o.Top, r.Left + inside, o.Bottom});
+    canvas.FillRect({r.Right - inside, o.Top, o.Right, o.Bottom});
+}
+
+void PaintOverlay(TCanvas& canvas, const TBoardView& view, const TGridGeometry& geometry,
+                  const TCellRange& range) {
+    const TBoardOverlay* overlay = view.Overlay;
+    if (overlay == nullptr || view.Grid == nullptr) return;
+    const int line = geometry.Line;
+    const TNextStep* hint = overlay->Hint;
+    for (int i = 0; hint != nullptr && i < hint->RunCount; ++i) {
+        const THintRun& run = hint->Runs[i];
+        const int dr = run.Down ? 1 : 0;
+        const int dc = run.Down ? 0 : 1;
+        int n = 0;
+        while (InGrid(run.ClueRow + dr * (n + 1), run.ClueCol + dc * (n + 1)) &&
+               view.Grid->Sq[run.ClueRow + dr * (n + 1)][run.ClueCol + dc * (n + 1)].Kind == White)
+            ++n;
+        if (n == 0) continue;
+        const TRect first = GridSquareRect(geometry, range, run.ClueRow + dr, run.ClueCol + dc);
+        const TRect last =
+            GridSquareRect(geometry, range, run.ClueRow + dr * n, run.ClueCol + dc * n);
+        Frame(canvas, {first.Left, first.Top, last.Right, last.Bottom}, line, 0, view.Highlight);
+    }
+    if (InGrid(overlay->CursorRow, overlay->CursorCol)) {
+        const TRect r = GridSquareRect(geometry, range, overlay->CursorRow, overlay->CursorCol);
+        Frame(canvas, r, line, 1, overlay->MarksOn ? kMarksCursorColour : kCursorColour);
+    }
+}
+
 }  // namespace
 
 void dgGridDrawCell(TCanvas& canvas, const TBoardView& view, int col, int row, const TRect& rect) {
@@ -254,6 +298,12 @@ TRect GridSquareRect(const TGridGeometry& geometry, const TCellRange& range, int
     return {left, top, left + geometry.Square, top + geometry.Square};
 }
 
+TRect CursorArea(const TGridGeometry& geometry, const TCellRange& range, int row, int col) {
+    const TRect r = GridSquareRect(geometry, range, row, col);
+    return {r.Left - geometry.Line, r.Top - geometry.Line, r.Right + geometry.Line,
+            r.Bottom + geometry.Line};
+}
+
 TRect GridArea(const TGridGeometry& geometry, const TCellRange& range) {
     const int step = geometry.Square + geometry.Line;
     const int cols = std::max(0, range.LastCol - range.FirstCol + 1);
@@ -266,6 +316,7 @@ void PaintBoard(TCanvas& canvas, const TBoardView& view, const TGridGeometry& ge
                 const TCellRange& range, TColor gridLine) {
     PaintRange(canvas, geometry, range, gridLine,
                [&](int c, int r, const TRect& rect) { dgGridDrawCell(canvas, view, c, r, rect); });
+    PaintOverlay(canvas, view, geometry, range);
 }
 
 void PaintPreview(TCanvas& canvas, const TPuzzleGrid& grid, const TGridGeometry& geometry,

@@ -4,6 +4,7 @@
 
 #include "model/records.h"
 #include "platform/canvas.h"
+#include "solve/next_step_hint.h"
 #include "solve/solve_types.h"
 
 namespace xs {
@@ -15,16 +16,31 @@ constexpr TColor kLightGreen{0xAAFFAA};
 constexpr TColor kLightYellow{0xFFFF80};
 constexpr TColor kPaleYellow{0xFFFFB0};
 
+// The keyboard cursor's frame, and its colour while digits set marks.
+constexpr TColor kCursorColour = kBlue;
+constexpr TColor kMarksCursorColour{0xC08000};
+
 // Board squares narrower than this use the smaller clue and entry fonts.
 constexpr int kLargeFontSquare = 40;
 
-// What a board square is drawn from. Checks and Selected may be null: no check colours, no
-// highlighted clue. Grid must outlive the view.
+// What the keyboard adds to the solving board: the cursor square, framed on the grid lines around
+// it and its own outermost pixel so the pad stays whole; and the runs of a hint on show, framed on
+// the grid lines around them, their totals on the highlight. Row -1: no cursor; Hint null: none.
+struct TBoardOverlay {
+    int CursorRow = -1;
+    int CursorCol = -1;
+    bool MarksOn = false;
+    const TNextStep* Hint = nullptr;
+};
+
+// What a board square is drawn from. Checks, Selected and Overlay may be null: no check colours,
+// no highlighted clue, no cursor or hint. Grid must outlive the view.
 struct TBoardView {
     const TPuzzleGrid* Grid = nullptr;
     const TCheckMarks* Checks = nullptr;
     const TSelectedRun* Selected = nullptr;
     TColor Highlight = kHighlightOrange;
+    const TBoardOverlay* Overlay = nullptr;
 };
 
 // One board square (row 0..15, col 0..25) in `rect` (right and bottom exclusive; the rectangle
@@ -58,9 +74,14 @@ struct TCellRange {
 TRect GridSquareRect(const TGridGeometry& geometry, const TCellRange& range, int row, int col);
 // The whole area the range covers, grid lines after the last row and column included.
 TRect GridArea(const TGridGeometry& geometry, const TCellRange& range);
+// What a frame of the overlay covers around square (row, col), grid lines included: the area to
+// redraw when the cursor arrives or leaves.
+TRect CursorArea(const TGridGeometry& geometry, const TCellRange& range, int row, int col);
 
 // Paints the range of a board: the grid-line colour under the area, then every square as
-// dgGridDrawCell draws it. Rows and columns outside the grid are clipped off the range.
+// dgGridDrawCell draws it, then the overlay's frames (which reach 2 pixels beyond the squares
+// they surround, onto the grid lines). Rows and columns outside the grid are clipped off the
+// range.
 void PaintBoard(TCanvas& canvas, const TBoardView& view, const TGridGeometry& geometry,
                 const TCellRange& range, TColor gridLine = kBlack);
 // The same for the preview look (dgSmallDrawCell).

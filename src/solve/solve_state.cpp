@@ -82,6 +82,9 @@ bool TSolveState::bnSolveClick() {
     CheckMarks = TCheckMarks{};
     IsSolving = true;
     IsDragging = false;
+    MarksMode = false;
+    HintShown = false;
+    HomeCursor();
     ResetUndo();
     View->RepaintBoard();
     rbModeClick(TSolveMode::Solve);
@@ -120,6 +123,8 @@ void TSolveState::PushUndo() {
     // up: after some Undo steps the ring slots above the new position still hold states that
     // were abandoned, not the older positions that shared their slots.
     UndoLowest = std::max(UndoLowest, UndoPosition - (kUndoRingSize - 1));
+    // A new change ends the states that could be redone.
+    UndoHighest = UndoPosition;
     StoreInRing(UndoPosition);
     UpdateButtons();
 }
@@ -128,15 +133,31 @@ void TSolveState::ResetUndo() {
     std::memset(UndoRing, 0, sizeof UndoRing);
     UndoPosition = 1;
     UndoLowest = 1;
+    UndoHighest = 1;
     StoreInRing(1);
     UpdateButtons();
 }
 
 void TSolveState::bnUndoClick() {
     if (!IsSolving || !ButtonState.Commands || UndoPosition <= UndoLowest) return;
+    DropHint();
     ClearChecks();
     --UndoPosition;
-    const TUndoState& s = RingSlot(UndoPosition);
+    RestoreRing(UndoPosition);
+    UpdateButtons();
+}
+
+void TSolveState::bnRedoClick() {
+    if (!IsSolving || !ButtonState.Commands || UndoPosition >= UndoHighest) return;
+    DropHint();
+    ClearChecks();
+    ++UndoPosition;
+    RestoreRing(UndoPosition);
+    UpdateButtons();
+}
+
+void TSolveState::RestoreRing(std::int32_t pos) {
+    const TUndoState& s = RingSlot(pos);
     for (int r = 1; r <= LastRow(); ++r) {
         for (int c = 1; c <= LastCol(); ++c) {
             TSquare& sq = WorkCopy.CurrentPuzzle.Sq[r][c];
@@ -147,7 +168,6 @@ void TSolveState::bnUndoClick() {
             View->RedrawSquare(r, c);
         }
     }
-    UpdateButtons();
 }
 
 bool TSolveState::BoardBlank() const {
@@ -173,6 +193,7 @@ void TSolveState::UpdateButtons() {
     }
     const bool blank = BoardBlank();
     ButtonState.bnUndo = UndoPosition > UndoLowest;
+    ButtonState.bnRedo = UndoPosition < UndoHighest;
     ButtonState.bnCheck = !blank;
     ButtonState.bnClear = !blank;
     ButtonState.bnFill = !allRight;
@@ -244,6 +265,7 @@ void TSolveState::ClearChecks() {
 void TSolveState::bnFillClick() {
     if (!IsSolving || !ButtonState.Commands) return;
     if (Messages.ShowMsg(kFillAsk, TButtons::OkCancel) != kResultOk) return;
+    DropHint();
     for (int r = 1; r <= LastRow(); ++r) {
         for (int c = 1; c <= LastCol(); ++c) {
             TSquare& sq = WorkCopy.CurrentPuzzle.Sq[r][c];
@@ -261,6 +283,7 @@ void TSolveState::bnFillClick() {
 void TSolveState::bnClearClick() {
     if (!IsSolving || !ButtonState.Commands) return;
     if (Messages.ShowMsg(kClearAsk, TButtons::OkCancel) != kResultOk) return;
+    DropHint();
     for (int r = 1; r <= LastRow(); ++r) {
         for (int c = 1; c <= LastCol(); ++c) {
             TSquare& sq = WorkCopy.CurrentPuzzle.Sq[r][c];
@@ -291,6 +314,7 @@ void TSolveState::bnResetClick(bool askFirst) {
         if (!ButtonState.Commands) return;
         if (Messages.ShowMsg(kResetAsk, TButtons::OkCancel) != kResultOk) return;
     }
+    DropHint();
     ClearChecks();
     // The slot was sound when solving started and only Save writes to it since.
     LoadSlot(Library, WorkCopy.CurrentSlot, WorkCopy);
@@ -317,11 +341,13 @@ void TSolveState::bnReturnClick() {
 }
 
 void TSolveState::EndSolving() {
+    DropHint();
     IsSolving = false;
     IsDragging = false;
 }
 
 void TSolveState::rbModeClick(TSolveMode mode) {
+    DropHint();
     IsDragging = false;
     CurrentMode = mode;
     if (mode == TSolveMode::Solve) {
@@ -350,16 +376,19 @@ bool TSolveState::dgGridMouseDown(int x, int y, TMouseButton button, int squareS
     int row = 0;
     int col = 0;
     if (!IsSolving || !SquareAt(x, y, squareSize, row, col)) return false;
+    DropHint();
     ClearChecks();
     const int pitch = squareSize + kBoardGridLine;
     const int dx = x - pitch * col;
     const int dy = y - pitch * row;
+    const TSquare& sq = WorkCopy.CurrentPuzzle.Sq[row][col];
+    // The keyboard carries on where the mouse was.
+    if (sq.Kind == White) SetCursor(row, col);
     if (CurrentMode == TSolveMode::Solve) {
-        const TSquare& sq = WorkCopy.CurrentPuzzle.Sq[row][col];
         if (sq.Kind == White && button != TMouseButton::Middle)
-            ClickWhite(row, col, dx, dy, button, squareSize);
+            ClickWhite(row, col, PadDigitAt(dx, dy, squareSize), button == TMouseButton::Right);
         else if (sq.Kind == Black)
-            ClickClue(row, col, dx, dy);
+            ClickClue(row, col, !(dx > dy));
         return false;
     }
     IsDragging = true;
@@ -367,10 +396,9 @@ bool TSolveState::dgGridMouseDown(int x, int y, TMouseButton button, int squareS
     return true;
 }
 
-void TSolveState::ClickWhite(int row, int col, int x, int y, TMouseButton button, int squareSize) {
+void TSolveState::ClickWhite(int row, int col, int digit, bool mark) {
     TSquare& sq = WorkCopy.CurrentPuzzle.Sq[row][col];
-    const int digit = PadDigitAt(x, y, squareSize);
-    if (button == TMouseButton::Left) {
+    if (!mark) {
         if (sq.Entry != 0) {
             sq.Entry = 0;
         } else {
@@ -384,9 +412,8 @@ void TSolveState::ClickWhite(int row, int col, int x, int y, TMouseButton button
     View->RedrawSquare(row, col);
 }
 
-void TSolveState::ClickClue(int row, int col, int x, int y) {
+void TSolveState::ClickClue(int row, int col, bool down) {
     const TSquare& clue = WorkCopy.CurrentPuzzle.Sq[row][col];
-    const bool down = !(x > y);
     const int total = down ? clue.DownTotal : clue.AcrossTotal;
     const int squares = down ? clue.DownSquares : clue.AcrossSquares;
     const int dr = down ? 1 : 0;

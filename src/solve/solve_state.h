@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "model/records.h"
+#include "solve/next_step_hint.h"
 #include "solve/solve_types.h"
 #include "storage/messages.h"
 
@@ -28,13 +29,21 @@ public:
     virtual void ButtonsChanged() {}
     // The mode changed: cursor, instruction lines, bnMore.
     virtual void ModeChanged(TSolveMode /*mode*/) {}
+    // The keyboard cursor left (oldRow, oldCol) for CursorRow(), CursorCol(), or the marks toggle
+    // changed (old and new square the same).
+    virtual void CursorMoved(int /*oldRow*/, int /*oldCol*/) {}
+    // A hint appeared or went: the instruction lines and the hint's runs on the board.
+    virtual void HintChanged() {}
 };
+
+enum class TBoardMove { Left, Right, Up, Down };
 
 // Enabled state of the solving page's command buttons. The bn*/sb* fields follow the board
 // (UpdateButtons, Check, ClearChecks); Commands is false in Erase and Fill mode, which turns off
 // Undo, Check, Erase All, Fill All, Reset, Save and Print whatever the board says.
 struct TSolveButtons {
     bool bnUndo = false;
+    bool bnRedo = false;  // no button of its own: the keyboard's redo
     bool bnCheck = false;
     bool bnClear = false;
     bool bnFill = false;
@@ -44,6 +53,7 @@ struct TSolveButtons {
     bool bnMore = true;  // shown
 
     bool UndoEnabled() const { return Commands && bnUndo; }
+    bool RedoEnabled() const { return Commands && bnRedo; }
     bool CheckEnabled() const { return Commands && bnCheck; }
     bool ClearEnabled() const { return Commands && bnClear; }
     bool FillEnabled() const { return Commands && bnFill; }
@@ -81,10 +91,12 @@ public:
     // below does nothing while this is false.
     bool Solving() const { return IsSolving; }
 
-    // History.
+    // History. The states above UndoPos stay in the ring, for redo, until the next recorded
+    // change; the ring holds positions UndoLow..UndoHigh, at most 100 of them.
     void PushUndo();
     void ResetUndo();
     void bnUndoClick();
+    void bnRedoClick();
     void UpdateButtons();
 
     // Checks.
@@ -122,6 +134,37 @@ public:
     void dgGridEndDrag();
     bool Dragging() const { return IsDragging; }
 
+    // The keyboard. Each key does what the matching press on the board does, on the cursor
+    // square (always a White square while solving), through the same commands.
+    int CursorRow() const { return CursorAt.Row; }
+    int CursorCol() const { return CursorAt.Col; }
+    // Marks toggle (key M): digits mark instead of entering.
+    bool MarksOn() const { return MarksMode; }
+    // Arrows: the next White square that way, over any Black ones; the cursor stays at the edge.
+    void MoveCursor(TBoardMove move);
+    // Home and End: the first or last square of the cursor's run in the direction of the last
+    // arrow (across until an up or down arrow is pressed).
+    void CursorToRunEnd(bool last);
+    // Tab and Shift+Tab: the first square of the next or previous run in that direction, in
+    // reading order of the clue squares, round from the last to the first.
+    void NextRun(bool back);
+    // 1..9: enters the digit as a left press on that pad digit would, in one undo step also when
+    // another digit stood there; mark (Shift or the marks toggle): toggles the mark as a right
+    // press. In Erase and Fill mode, as any press there: erases or fills the square.
+    void KeyDigit(int digit, bool mark);
+    // Backspace, Delete, 0: removes the entry as a left press on a filled square does.
+    void KeyClear();
+    // Enter, Space (across) and Shift+Enter (down): the clue press of the cursor's run.
+    void KeyClue(bool down);
+    void ToggleMarks();
+    // E, F, N: as the mode button, where it is enabled.
+    void KeyMode(TSolveMode mode);
+    // H: shows the next step (Hint()); the next H while it is shown places its digit as one undo
+    // step. A wrong entry is marked instead.
+    void HintKey();
+    // The hint on show, or nullptr. Any change of the board or the mode takes it away.
+    const TNextStep* Hint() const { return HintShown ? &HintStep : nullptr; }
+
     // Read access for drawing and tests.
     const TWorkingCopy& Work() const { return WorkCopy; }
     const TCheckMarks& Checks() const { return CheckMarks; }
@@ -130,6 +173,7 @@ public:
     const TSolveButtons& Buttons() const { return ButtonState; }
     std::int32_t UndoPos() const { return UndoPosition; }
     std::int32_t UndoLow() const { return UndoLowest; }
+    std::int32_t UndoHigh() const { return UndoHighest; }
 
 private:
     int LastRow() const { return WorkCopy.PuzzleDims.LastRow; }
@@ -140,8 +184,17 @@ private:
     bool BoardBlank() const;
     // The square (r, c) under a board point, false when outside the puzzle.
     bool SquareAt(int x, int y, int squareSize, int& row, int& col) const;
-    void ClickWhite(int row, int col, int x, int y, TMouseButton button, int squareSize);
-    void ClickClue(int row, int col, int x, int y);
+    // Left press (mark false) or right press (mark true) on the pad digit of a White square.
+    void ClickWhite(int row, int col, int digit, bool mark);
+    void ClickClue(int row, int col, bool down);
+    // Restores the ring state of pos on the board, square by square.
+    void RestoreRing(std::int32_t pos);
+    void SetCursor(int row, int col);
+    // Puts the cursor on the first White square in reading order.
+    void HomeCursor();
+    void DropHint();
+    // A key that acts as a press on the cursor square: false when no key acts now.
+    bool KeyPressReady() const;
     // Erase or fill one White square (Erase/Fill mode).
     bool EditSquare(int row, int col);
     void ButtonsChangedNow();
@@ -160,6 +213,15 @@ private:
     TSolveButtons ButtonState;
     std::int32_t UndoPosition = 0;
     std::int32_t UndoLowest = 0;
+    std::int32_t UndoHighest = 0;
+    struct TCursor {
+        int Row = 1;
+        int Col = 1;
+        bool Down = false;  // Home, End and Tab follow the down runs
+    } CursorAt;
+    bool MarksMode = false;
+    TNextStep HintStep;
+    bool HintShown = false;
     TUndoState UndoRing[kUndoRingSize] = {};
 };
 
