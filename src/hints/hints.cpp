@@ -256,7 +256,13 @@ void TfrmHints::BuildValuesPage() {
     lblValuesTitle = AddText(kValuesPage, "Show the possible values for any combination");
     lblTotal = AddText(kValuesPage, "total");
     lblSquares = AddText(kValuesPage, "# squares");
-    for (QLabel* l : {lblValuesTitle, lblTotal, lblSquares}) l->setAlignment(Qt::AlignCenter);
+    lblValuesHelp = AddText(kValuesPage,
+                            "Set a total and a number of squares with the arrows: the digits in "
+                            "yellow are those that can stand in a run of that many squares adding "
+                            "up to that total.");
+    for (QLabel* l : {lblValuesTitle, lblTotal, lblSquares, lblValuesHelp}) {
+        l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    }
     PanelTotal = MakeCounter("PanelTotal", page);
     PanelSquares = MakeCounter("PanelSquares", page);
     spnTotal = MakeSpin("spnTotal", page);
@@ -502,8 +508,13 @@ void TfrmHints::LayoutValuesPage(int pageWidth, int pageHeight) {
     const int rowHeight = std::max(table, line + 4 + counterHeight);
 
     const int titleWidth = metrics.horizontalAdvance(lblValuesTitle->text()) + 8;
-    const std::vector<int> tops = SpreadGroups({line, rowHeight}, pageHeight, 5 * line);
+    const int helpWidth =
+        std::min(pageWidth - 2 * kPageMargin,
+                 std::max(rowWidth, metrics.horizontalAdvance(lblValuesHelp->text()) / 2 + 8));
+    const int helpHeight = lblValuesHelp->heightForWidth(helpWidth);
+    const std::vector<int> tops = SpreadGroups({line, rowHeight, helpHeight}, pageHeight, 5 * line);
     lblValuesTitle->setGeometry((pageWidth - titleWidth) / 2, tops[0], titleWidth, line);
+    lblValuesHelp->setGeometry((pageWidth - helpWidth) / 2, tops[2], helpWidth, helpHeight);
 
     int x = std::max(kPageMargin, (pageWidth - rowWidth) / 2);
     const int counterTop = tops[1] + (rowHeight - (line + 4 + counterHeight)) / 2;

@@ -126,6 +126,7 @@ private:
     std::array<int, kHintStrips> StripSquares{};  // the square size each strip is drawn at
     // The values page's own widgets.
     QLabel* lblValuesTitle;
+    QLabel* lblValuesHelp;
     QLabel* lblTotal;
     QLabel* lblSquares;
     THintPaintBox* imgValuesArrow;
