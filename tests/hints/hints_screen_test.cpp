@@ -106,18 +106,23 @@ private slots:
         QTest::addColumn<int>("width");
         QTest::addColumn<int>("height");
         QTest::addColumn<bool>("overview");
-        // The screen area of the 800 x 600 and 1260 x 960 windows.
-        QTest::newRow("800 tabs") << 792 << 562 << false;
-        QTest::newRow("800 overview") << 792 << 562 << true;
-        QTest::newRow("1260 tabs") << 1251 << 913 << false;
-        QTest::newRow("1260 overview") << 1251 << 913 << true;
+        QTest::addColumn<int>("points");
+        // The screen areas of the standard windows, with the smallest font size each allows.
+        QTest::newRow("800 tabs") << 792 << 562 << false << 10;
+        QTest::newRow("800 overview") << 792 << 562 << true << 10;
+        QTest::newRow("1000 tabs bigger font") << 991 << 673 << false << 12;
+        QTest::newRow("1000 overview bigger font") << 991 << 673 << true << 12;
+        QTest::newRow("1260 tabs") << 1251 << 913 << false << 10;
+        QTest::newRow("1260 overview") << 1251 << 913 << true << 10;
     }
     // Every control of a page lies inside it and on no other, and no picture is cut off.
     void PagesFitTheStandardSizes() {
         QFETCH(int, width);
         QFETCH(int, height);
         QFETCH(bool, overview);
+        QFETCH(int, points);
         TProgramFonts fonts;
+        fonts.General.Points = points;
         TFakeHost host;
         host.Overview = overview;
         TfrmHints hints(fonts, 20, &host);
