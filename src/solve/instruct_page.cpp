@@ -27,6 +27,12 @@ constexpr const char* kNoteTexts[4] = {
     "highlighted values.",
     "    Use the 'Reset' button to restore the puzzle to its previous saved state."};
 
+constexpr const char* kKeyTexts[4] = {
+    "3) Keys : the arrows, Home, End and Tab move the blue frame.  1..9 fill its square,",
+    "    Shift+1..9 (or 1..9 after pressing M) mark values;  0, Delete or Backspace clear it.",
+    "    Enter or Space clicks its across total, Shift+Enter its down total.  E, F, N change mode.",
+    "    Ctrl+Z undoes, Ctrl+Y redoes.  H shows the next step and why;  H again fills it in."};
+
 // Row 1 of a grid: a clue square at column 0 with a run of `answers` after it.
 TPuzzleGrid RunGrid(std::initializer_list<int> answers) {
     TPuzzleGrid g{};
@@ -129,6 +135,7 @@ TInstructPage::TInstructPage(QWidget* parent) : QWidget(parent) {
     for (int i = 0; i < 4; ++i) {
         lblHow[i] = label(kHowTexts[i]);
         lblNotes1[i] = label(kNoteTexts[i]);
+        lblKeys[i] = label(kKeyTexts[i]);
     }
     lblOr = label("OR");
     lblNotes = label("Notes");
@@ -161,6 +168,7 @@ void TInstructPage::Layout() {
     const int square = PictureSquare();
     int widest = 0;
     for (QLabel* l : lblNotes1) widest = std::max(widest, metrics.horizontalAdvance(l->text()));
+    for (QLabel* l : lblKeys) widest = std::max(widest, metrics.horizontalAdvance(l->text()));
     for (QLabel* l : lblHow) widest = std::max(widest, metrics.horizontalAdvance(l->text()));
     const int left = std::max(4, (width() - widest) / 2);
     const int textWidth = std::max(0, width() - left);
@@ -189,7 +197,11 @@ void TInstructPage::Layout() {
          {lblNotes1[0], line, textWidth},
          {lblNotes1[1], line, textWidth},
          {lblNotes1[2], line, textWidth},
-         {lblNotes1[3], line, textWidth}},
+         {lblNotes1[3], line, textWidth},
+         {lblKeys[0], line, textWidth},
+         {lblKeys[1], line, textWidth},
+         {lblKeys[2], line, textWidth},
+         {lblKeys[3], line, textWidth}},
     };
     int block = buttonHeight;
     for (const auto& g : groups)

@@ -40,6 +40,7 @@ public:
     QLabel* lblOr;                     // "OR" between the second and third picture
     QLabel* lblNotes;                  // the heading
     std::array<QLabel*, 4> lblNotes1;  // the note lines
+    std::array<QLabel*, 4> lblKeys;    // the note on the keyboard
     std::array<TSolvePaintBox*, 3> imgExamples;
     QPushButton* bnInstructReturn;
 

@@ -59,6 +59,9 @@ TfrmSolve::TfrmSolve(const TProgramFonts& fonts, TMessages& messages, int radioI
     PanelSolve->hide();
     PanelInstruct->hide();
     Solve->SetView(this);
+    // The solving page's keys arrive here; buttons never take the focus.
+    setFocusPolicy(Qt::StrongFocus);
+    dgGrid->setToolTip(QString::fromUtf8(kBoardKeysTip));
 }
 
 TfrmSolve::~TfrmSolve() {
@@ -342,6 +345,7 @@ void TfrmSolve::bnSolveClick() {
     ShowPage(PanelSolve);
     FormResize();
     dgGrid->update();
+    setFocus();
 }
 
 void TfrmSolve::bnPrintClick() {
@@ -363,6 +367,7 @@ void TfrmSolve::bnMoreClick() {
 void TfrmSolve::bnInstructReturnClick() {
     ShowPage(PanelSolve);
     FormResize();
+    setFocus();
 }
 
 // ---- The solving page's layout --------------------------------------------------------------
@@ -472,8 +477,15 @@ void TfrmSolve::PaintBoard(TCanvas& canvas, const QRect& dirtyRect) {
     canvas.SetBrush(kPageBackground);
     canvas.FillRect(dirty);
     if (range.FirstRow > range.LastRow || range.FirstCol > range.LastCol) return;
+    TBoardOverlay overlay;
+    if (Solve->Solving()) {
+        overlay.CursorRow = Solve->CursorRow();
+        overlay.CursorCol = Solve->CursorCol();
+        overlay.MarksOn = Solve->MarksOn();
+        overlay.Hint = Solve->Hint();
+    }
     const TBoardView view{&App.Work.CurrentPuzzle, &Solve->Checks(), &Solve->SelectedRun(),
-                          FromQColor(PanelPoss->palette().color(QPalette::Window))};
+                          FromQColor(PanelPoss->palette().color(QPalette::Window)), &overlay};
     const TGridGeometry geometry{range.FirstCol * pitch, range.FirstRow * pitch, BoardSquare,
                                  kBoardGridLine};
     xs::PaintBoard(canvas, view, geometry, range, kGridLineColour);
@@ -495,6 +507,7 @@ void TfrmSolve::SelectionChanged(int oldRow, int oldCol) {
 }
 
 void TfrmSolve::dgGridMouseDown(int x, int y, TMouseButton button) {
+    setFocus();
     if (Solve->dgGridMouseDown(x, y, button, BoardSquare)) {
         dgGrid->setCursor(ModeCursor());
     }
@@ -566,12 +579,7 @@ void TfrmSolve::rbModeClick(TSolveMode mode) {
 }
 
 void TfrmSolve::ModeChanged(TSolveMode mode) {
-    const TModeLines lines = ModeLines(mode);
-    const std::array<QLabel*, 3> labels{lblMode1, lblMode2, lblMode3};
-    for (std::size_t i = 0; i < 3; ++i) {
-        labels[i]->setText(
-            QString::fromUtf8(lines[i].data(), static_cast<qsizetype>(lines[i].size())));
-    }
+    ShowInstructionLines();
     const std::array<QPushButton*, 3> buttons{sbNormal, sbEraser, sbFiller};
     buttons[static_cast<std::size_t>(mode)]->setChecked(true);
     // The mode's cursor over the whole page, the board included.

@@ -139,9 +139,16 @@ public:
     void spnTotalClick(int step);
     void spnSquaresClick(int step);
 
+    // The solving page's keys (arrows, digits, Enter, modes, undo and redo, hint); false when
+    // the key means nothing there.
+    bool SolveKey(int key, Qt::KeyboardModifiers modifiers, quint32 scanCode = 0);
+
 protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    // Tab and Shift+Tab step through the runs rather than the controls.
+    bool event(QEvent* event) override;
 
 private:
     // TSolveView
@@ -150,7 +157,13 @@ private:
     void SelectionChanged(int oldRow, int oldCol) override;
     void ButtonsChanged() override;
     void ModeChanged(TSolveMode mode) override;
+    void CursorMoved(int oldRow, int oldCol) override;
+    void HintChanged() override;
 
+    // The instruction lines: the hint's reason while one is shown, else the mode's lines.
+    void ShowInstructionLines();
+    // Repaints what the cursor frame covers around square (row, col).
+    void RedrawCursorArea(int row, int col);
     void BuildChooserPage();
     void ShowChooserControls();
     // A press on the slot's cell.
