@@ -11,39 +11,12 @@
 #include "generate/driver.h"
 #include "solve/solve_state.h"
 #include "support/scripted_messages.h"
+#include "text_grid.h"
 
 namespace xs {
 namespace {
 
-// A Mini grid from rows of text: '#' Black, a digit a White square with that answer; totals
-// and lengths follow from the answers. Squares not given are Black.
-TPuzzleGrid GridOf(const std::vector<std::string>& rows) {
-    TPuzzleGrid g{};
-    for (int r = 0; r < 9; ++r)
-        for (int c = 0; c < 13; ++c) g.Sq[r][c].Kind = Black;
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        for (std::size_t c = 0; c < rows[r].size(); ++c) {
-            if (rows[r][c] == '#') continue;
-            g.Sq[r][c].Kind = White;
-            g.Sq[r][c].SetAnswer(rows[r][c] - '0');
-        }
-    }
-    for (int r = 0; r < 9; ++r) {
-        for (int c = 0; c < 13; ++c) {
-            TSquare& s = g.Sq[r][c];
-            if (s.Kind != Black) continue;
-            for (int k = 1; c + k < 13 && g.Sq[r][c + k].Kind == White; ++k) {
-                s.AcrossSquares = static_cast<std::uint8_t>(k);
-                s.AcrossTotal += g.Sq[r][c + k].Answer();
-            }
-            for (int k = 1; r + k < 9 && g.Sq[r + k][c].Kind == White; ++k) {
-                s.DownSquares = static_cast<std::uint8_t>(k);
-                s.DownTotal += g.Sq[r + k][c].Answer();
-            }
-        }
-    }
-    return g;
-}
+using test::GridOf;
 
 constexpr TPuzzleDims kMini{8, 12};
 
