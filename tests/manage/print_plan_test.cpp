@@ -241,18 +241,6 @@ TEST(PrintPlan, DamagedOrUncountedSlotsAreNotPrintedNorCounted) {
     EXPECT_EQ(plan.Answer[0], (TPlacement{1, 2}));
 }
 
-TEST(PrintPlan, HundredLargePuzzlesWithAnswersStayWithinThePages) {
-    auto lib = std::make_unique<TPuzzleLibrary>();
-    std::int32_t lastId = 0;
-    TSelection selected{};
-    for (int i = 0; i < MaxPuzzles; ++i) {
-        selected[test::AddSamplePuzzle(*lib, lastId, Large, i % 5 + 1) - 1] = true;
-    }
-    const TPrintPlan plan = PrintPlan(selected, *lib, kPrintLarge, kPrintLarge);
-    EXPECT_EQ(plan.PuzzlePages, 100);
-    EXPECT_EQ(plan.PageCount, 150);
-}
-
 TEST(PrintPlan, OrientationChangesStartNewRuns) {
     auto lib = std::make_unique<TPuzzleLibrary>();
     std::int32_t lastId = 0;

@@ -337,13 +337,6 @@ TEST_F(PageFixture, FontsShrinkToSmallFontsOnATinyPreview) {
     ASSERT_EQ(clue.size(), 1u);
     EXPECT_EQ(clue[0].FontPoints, 2);
     EXPECT_FALSE(clue[0].Bold);
-
-    // On a full page the same answer keeps its starting sizes.
-    const TSizedCanvas large = Render(plan, 1, 3300, 2550);
-    const auto big = Clues(large, lib->Grid(slot).Sq[1][0].AcrossTotal);
-    ASSERT_EQ(big.size(), 1u);
-    EXPECT_EQ(big[0].FontPoints, 14);
-    EXPECT_EQ(big[0].Face, kPrintFace);
 }
 
 TEST_F(PageFixture, EachPositionFitsItsFontsToItsOwnSquares) {
