@@ -1,6 +1,7 @@
-// Random play on the solving page: any clicks, drags, modes and commands on any stored puzzle,
-// damaged ones included. After each step the board stays in range, nothing outside the puzzle
-// changes, the history and Save/Reset give back exactly the boards they should.
+// Random play on the solving page: any clicks, drags, keys, modes, commands, redo and hints on any
+// stored puzzle, damaged ones included. After each step the board stays in range, nothing outside
+// the puzzle changes, the history and Save/Reset give back exactly the boards they should, and a
+// hint never names a right entry wrong nor places a digit other than the answer.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -216,6 +217,59 @@ struct TPlay {
         if (!same) Fail("library changed without a save");
     }
 
+    // One key of the solving page, chosen by the next byte.
+    void Key(TInput& in) {
+        const int key = in.Byte();
+        switch (key % 16) {
+            case 0:
+            case 1:
+            case 2:
+            case 3:
+                State.MoveCursor(static_cast<TBoardMove>(key % 4));
+                break;
+            case 4:
+            case 5:
+                State.CursorToRunEnd(key % 2 != 0);
+                break;
+            case 6:
+            case 7:
+                State.NextRun(key % 2 != 0);
+                break;
+            case 8:
+                State.KeyDigit(key / 16 % 10, key / 16 >= 10);
+                break;
+            case 9:
+                State.KeyClear();
+                break;
+            case 10:
+                State.KeyClue(key / 16 % 2 != 0);
+                break;
+            case 11:
+                State.ToggleMarks();
+                break;
+            case 12:
+                State.KeyMode(static_cast<TSolveMode>(key / 16 % 3));
+                break;
+            default:
+                Hint();
+                break;
+        }
+        if (State.Solving() && !InRegion(State.CursorRow(), State.CursorCol()))
+            Fail("keyboard cursor outside the puzzle");
+    }
+
+    void Hint() {
+        State.HintKey();
+        const TNextStep* hint = State.Hint();
+        if (hint == nullptr) return;
+        if (hint->Row >= 0 && !InRegion(hint->Row, hint->Col)) Fail("hint outside the puzzle");
+        const TSquare* sq = hint->Row >= 0 ? &Work.CurrentPuzzle.Sq[hint->Row][hint->Col] : nullptr;
+        if (hint->Kind == THintKind::Deduced && (sq->Entry != 0 || sq->Answer() != hint->Digit))
+            Fail("hint names a digit other than the answer of an empty square");
+        if (hint->Kind == THintKind::WrongEntry && (sq->Entry == 0 || sq->Entry == sq->Answer()))
+            Fail("hint calls a right entry wrong");
+    }
+
     void Step(TInput& in) {
         // The low four bits pick the action, the high four its button, mode or answers. A burst
         // of marks runs one press per step without reading input.
@@ -225,6 +279,7 @@ struct TPlay {
         Pending = std::max(Pending - 1, 0);
         const std::int32_t posBefore = State.UndoPos();
         const std::int32_t lowBefore = State.UndoLow();
+        const std::int32_t highBefore = State.UndoHigh();
         const bool solving = State.Solving();
         const bool commands = State.Buttons().Commands;
         static TPuzzleGrid before;
@@ -327,6 +382,20 @@ struct TPlay {
                 PressNextPad();
                 break;
             default:
+                if (arg == 5) {
+                    State.bnRedoClick();
+                    if (solving && commands && posBefore < highBefore) {
+                        if (State.UndoPos() != posBefore + 1) Fail("redo did not step forward");
+                        if (!BoardIs(posBefore + 1)) Fail("redo did not give back the later board");
+                    } else if (State.UndoPos() != posBefore) {
+                        Fail("redo moved at the newest state");
+                    }
+                    break;
+                }
+                if (arg > 5) {
+                    Key(in);
+                    break;
+                }
                 switch (arg % 5) {
                     case 0:
                         State.PushUndo();
@@ -368,13 +437,19 @@ struct TPlay {
         const std::int32_t low = State.UndoLow();
         if (pos >= 1 && (low < 1 || low > pos || pos - low >= kUndoRingSize))
             Fail("lowest held position is wrong");
+        const std::int32_t high = State.UndoHigh();
+        if (pos >= 1 && (high < pos || high - low >= kUndoRingSize))
+            Fail("highest held position is wrong");
         if (!restart && pos >= 1 && low < lowBefore) Fail("lowest held position went down");
         if (restart) {
             if (pos != 1) Fail("history not started again");
             Snapshot(1);
-        } else if (pos == posBefore + 1) {
+        } else if (pos == posBefore + 1 && !(action == 15 && arg == 5)) {
+            // A new change: the states that could have been redone are gone.
+            if (high != pos) Fail("a new change kept states to redo");
             Snapshot(pos);
-        } else if (pos != posBefore && !(action == 5 && pos == posBefore - 1)) {
+        } else if (pos != posBefore && !(action == 5 && pos == posBefore - 1) &&
+                   !(action == 15 && arg == 5 && pos == posBefore + 1)) {
             Fail("history moved by more than one step");
         }
         // In Solve mode every change is recorded at once: the board is the newest state.

@@ -37,7 +37,11 @@ struct TRun {
     int Empty = 0;
 
     bool Usable() const { return Length >= 1 && Length <= 9; }
-    int Remainder() const { return Total - PlacedSum; }
+    // Kept within -1..46 so that a damaged total can neither overflow nor pass for a real one.
+    int Remainder() const {
+        const long long rest = static_cast<long long>(Total) - PlacedSum;
+        return static_cast<int>(rest < -1 ? -1 : (rest > 46 ? 46 : rest));
+    }
 };
 
 struct TBoard {
@@ -140,7 +144,7 @@ void Build(TBoard& b, const TPuzzleGrid& grid, const TPuzzleDims& dims) {
         TRun& run = b.Runs[i];
         ForEachSquare(run, [&](int r, int c) {
             const TSquare& sq = grid.Sq[r][c];
-            if (sq.Entry != 0 && sq.Entry == sq.Answer()) {
+            if (sq.Entry >= 1 && sq.Entry <= 9 && sq.Entry == sq.Answer()) {
                 b.Digit[r][c] = sq.Entry;
                 run.Placed = static_cast<TDigitMask>(run.Placed | (1u << sq.Entry));
                 run.PlacedSum += sq.Entry;
