@@ -123,18 +123,24 @@ std::array<THintStrip, kHintStrips> MakeStrips() {
     Fill(rest, {{1, 2}, {2, 1}});
     at(THintStripId::CornerSteps) = {corner, shared, one, rest};
 
-    const THintPicture plain = Start(RunGrid(), kRunRange);
+    THintPicture plain = Start(RunGrid(), kRunRange);
     THintPicture marked = plain;
     ClickTotal(marked, 1, 0, false);
+    plain.Pointer = {1, 0, 0};
     at(THintStripId::ClickTotal) = {plain, marked};
     THintPicture unselected = marked;
     unselected.Selected = TSelectedRun{};
+    THintPicture clickOne = unselected;
+    clickOne.Pointer = {1, 1, 1};
     THintPicture filled = unselected;
     Fill(filled, {{1, 1}});
-    at(THintStripId::FillSquare) = {unselected, filled, unselected};
+    filled.Pointer = {1, 1, 0};
+    at(THintStripId::FillSquare) = {clickOne, filled, unselected};
+    THintPicture clickThree = unselected;
+    clickThree.Pointer = {1, 1, 3};
     THintPicture toggled = unselected;
     toggled.Grid.Sq[1][1].Possible[3 - 1] = 0;
-    at(THintStripId::ToggleMark) = {unselected, toggled};
+    at(THintStripId::ToggleMark) = {clickThree, toggled};
 
     // Page 3: the 11 across, then the 13 and 10 down, then the 3 and 7 down.
     THintPicture a1 = Start(ExampleGrid(), kExampleRange);
@@ -232,6 +238,23 @@ TRect PictureArea(const THintPicture& p, int square, int left, int top) {
     return GridArea({left, top, square, kBoardGridLine}, p.Range);
 }
 
+// A two-pixel red frame round the pad cell of `digit` (the pad's thirds, as the board draws
+// them), or round the whole square for digit 0.
+void PaintPointer(TCanvas& canvas, const TRect& square, int digit) {
+    TRect r = square;
+    if (digit >= 1 && digit <= 9) {
+        const int t = square.Height() / 3;
+        const int xs[4] = {square.Left, square.Left + t, square.Right - t, square.Right};
+        const int ys[4] = {square.Top, square.Top + t, square.Bottom - t, square.Bottom};
+        const int padRow = (digit - 1) / 3;
+        const int padCol = (digit - 1) % 3;
+        r = {xs[padCol], ys[padRow], xs[padCol + 1], ys[padRow + 1]};
+    }
+    canvas.SetPen(kRed);
+    canvas.FrameRect(r);
+    canvas.FrameRect({r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1});
+}
+
 }  // namespace
 
 int HintStripWidth(const THintStrip& strip, int square) {
@@ -287,6 +310,9 @@ void PaintHintStrip(TCanvas& canvas, const THintStrip& strip, int square, int wi
         } else {
             PaintBoard(canvas, {&p.Grid, nullptr, &p.Selected}, geometry, p.Range);
         }
+        if (p.Pointer.Row >= 0)
+            PaintPointer(canvas, GridSquareRect(geometry, p.Range, p.Pointer.Row, p.Pointer.Col),
+                         p.Pointer.Digit);
         left = area.Right;
         if (i + 1 < strip.size()) {
             const int arrowHeight = std::min(stripHeight, square / 2 + 8);

@@ -12,6 +12,14 @@
 
 namespace xs {
 
+// Where the player is about to click: a small number of a square's pad, or (Digit 0) the
+// whole square. Row -1: nowhere.
+struct THintPointer {
+    int Row = -1;
+    int Col = 0;
+    int Digit = 0;
+};
+
 // One picture: the squares of Range, as the solve screen draws them or, with PuzzleLook, as a
 // printed puzzle (totals and digits, no pads).
 struct THintPicture {
@@ -19,6 +27,7 @@ struct THintPicture {
     TSelectedRun Selected;  // the total just clicked, highlighted
     TCellRange Range;
     bool PuzzleLook = false;
+    THintPointer Pointer;  // framed in red
 };
 
 // Pictures shown side by side with an arrow from each to the next.

@@ -199,7 +199,8 @@ void TfrmHints::BuildPages() {
          text(2, "    The possible values only become fewer when a square has been filled."),
          text(2,
               "2) 'Save' keeps the puzzle as it stands, the possible values in yellow "
-              "included. 'Reset' takes it back to the last save.")},
+              "included. 'Reset' takes it back to the last save."),
+         text(2, "3) In the pictures, a red frame marks where the click goes.")},
     };
 
     PageGroups[2] = {

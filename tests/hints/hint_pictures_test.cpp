@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "hints/hint_pictures.h"
 #include "support/recording_canvas.h"
@@ -121,6 +122,29 @@ TEST(HintPictures, StripStaysInsideItsAreaWithAnArrowBetweenPictures) {
         for (const auto& call : canvas.Of(TCanvasOp::Polygon))
             if (call.Brush == kNavy && call.Points.size() == 3) ++arrows;
         EXPECT_EQ(arrows, static_cast<int>(strip.size()) - 1) << static_cast<int>(id);
+    }
+}
+
+// The red frame shows which small number the player clicks: the pad's top left third for the 1,
+// its top right third for the 3.
+TEST(HintPictures, PointerFramesTheClickedSmallNumber) {
+    struct TCase {
+        THintStripId Strip;
+        TRect Frame;
+    };
+    // Squares of 42 from x 0: the run's first square starts at 44, its pad thirds are 14 wide.
+    const TCase cases[] = {{THintStripId::FillSquare, {44, 0, 58, 14}},
+                           {THintStripId::ToggleMark, {72, 0, 86, 14}}};
+    for (const TCase& c : cases) {
+        const THintStrip& strip = HintStrip(c.Strip);
+        TRecordingCanvas canvas;
+        PaintHintStrip(canvas, strip, 42, HintStripWidth(strip, 42), HintStripHeight(strip, 42),
+                       kWhite);
+        std::vector<TRect> red;
+        for (const auto& call : canvas.Of(TCanvasOp::FrameRect))
+            if (call.Pen == kRed) red.push_back(call.Rect);
+        ASSERT_FALSE(red.empty()) << static_cast<int>(c.Strip);
+        EXPECT_EQ(red.front(), c.Frame) << static_cast<int>(c.Strip);
     }
 }
 
