@@ -48,8 +48,34 @@ void TQtCanvas::ClearBrush() {
 }
 
 void TQtCanvas::SetFont(std::string_view face, int points, bool bold) {
-    Font = MakeFont(face, points, bold);
+    const auto same = [&](const TFontSlot& slot) {
+        return !slot.Face.empty() && slot.Points == points && slot.Bold == bold &&
+               slot.Face == face;
+    };
+    if (CurrentSlot >= 0 && same(FontSlots[static_cast<std::size_t>(CurrentSlot)])) {
+        Painter.setFont(Font);  // someone may have drawn on the painter in between
+        return;
+    }
+    int found = -1;
+    for (int i = 0; i < kFontSlots; ++i) {
+        if (same(FontSlots[static_cast<std::size_t>(i)])) found = i;
+    }
+    if (found < 0) {
+        found = NextSlot;
+        NextSlot = (NextSlot + 1) % kFontSlots;
+        FontSlots[static_cast<std::size_t>(found)] =
+            TFontSlot{std::string(face), points, bold, MakeFont(face, points, bold)};
+    }
+    CurrentSlot = found;
+    Font = FontSlots[static_cast<std::size_t>(found)].Font;
     Painter.setFont(Font);
+    FontMetrics.reset();
+}
+
+const QFontMetrics& TQtCanvas::Metrics() {
+    // Metrics for the painter's device, so that printer pages measure in printer pixels.
+    if (!FontMetrics) FontMetrics.emplace(Font, Painter.device());
+    return *FontMetrics;
 }
 
 void TQtCanvas::SetTextColor(TColor color) {
@@ -57,24 +83,22 @@ void TQtCanvas::SetTextColor(TColor color) {
 }
 
 int TQtCanvas::TextWidth(std::string_view text) {
-    // Metrics for the painter's device, so that printer pages measure in printer pixels.
-    return QFontMetrics(Font, Painter.device()).horizontalAdvance(ToQString(text));
+    return Metrics().horizontalAdvance(ToQString(text));
 }
 
 int TQtCanvas::TextHeight(std::string_view) {
-    return QFontMetrics(Font, Painter.device()).height();
+    return Metrics().height();
 }
 
 void TQtCanvas::DrawText(int x, int y, const QString& text) {
-    const QFontMetrics metrics(Font, Painter.device());
     Painter.setPen(TextColor);
-    Painter.drawText(x, y + metrics.ascent(), text);
+    Painter.drawText(x, y + Metrics().ascent(), text);
 }
 
 void TQtCanvas::TextOut(int x, int y, std::string_view text) {
     const QString s = ToQString(text);
     if (BrushSet) {
-        const QFontMetrics metrics(Font, Painter.device());
+        const QFontMetrics& metrics = Metrics();
         Painter.fillRect(QRect(x, y, metrics.horizontalAdvance(s), metrics.height()), BrushColor);
     }
     DrawText(x, y, s);

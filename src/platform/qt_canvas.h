@@ -3,7 +3,11 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetrics>
 #include <QPainter>
+#include <array>
+#include <optional>
+#include <string>
 
 #include "platform/canvas.h"
 
@@ -35,6 +39,20 @@ public:
 
 private:
     void DrawText(int x, int y, const QString& text);
+    // Metrics of the current font on the painter's device, made once per font: building them
+    // is the dearest part of measuring, and a board or a page measures the same few fonts
+    // thousands of times.
+    const QFontMetrics& Metrics();
+
+    // The last fonts asked for, so that switching between a board's few fonts does not build
+    // a new QFont each time.
+    struct TFontSlot {
+        std::string Face;
+        int Points = 0;
+        bool Bold = false;
+        QFont Font;
+    };
+    static constexpr int kFontSlots = 8;
 
     QPainter& Painter;
     QColor PenColor{Qt::black};
@@ -43,6 +61,10 @@ private:
     bool BrushSet = true;
     QColor TextColor{Qt::black};
     QFont Font;
+    std::optional<QFontMetrics> FontMetrics;
+    std::array<TFontSlot, kFontSlots> FontSlots;
+    int CurrentSlot = -1;
+    int NextSlot = 0;
 };
 
 }  // namespace xs
