@@ -1,0 +1,67 @@
+// How long the next-step hint takes on a generated Large 5-star puzzle: from the empty board,
+// where the most squares are open, from a board half filled in, and every hint of a solve.
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+#include "generate/driver.h"
+#include "solve/next_step_hint.h"
+
+namespace xs {
+namespace {
+
+const TPuzzleGrid& LargeFiveStar() {
+    static const TPuzzleGrid grid = [] {
+        auto lib = std::make_unique<TPuzzleLibrary>();
+        auto batch = std::make_unique<TCreationBatch>();
+        batch->SizeCode = static_cast<int>(TPuzzleSize::Large);
+        batch->CreateCounts[0] = 1;
+        batch->CreateCounts[5] = 1;
+        TRandom rng(2026);
+        TGenControl control;
+        control.Rng = &rng;
+        std::int32_t lastId = 0;
+        batch->Run(*lib, lastId, control);
+        return lib->Grid(1);
+    }();
+    return grid;
+}
+
+void BM_HintOnEmptyLargeFiveStar(benchmark::State& state) {
+    const TPuzzleGrid& grid = LargeFiveStar();
+    for (auto _ : state) benchmark::DoNotOptimize(FindNextStep(grid, TPuzzleDims{15, 25}));
+}
+BENCHMARK(BM_HintOnEmptyLargeFiveStar)->Unit(benchmark::kMillisecond);
+
+void BM_HintOnHalfFilledLargeFiveStar(benchmark::State& state) {
+    auto grid = std::make_unique<TPuzzleGrid>(LargeFiveStar());
+    for (int r = 1; r <= 15; ++r)
+        for (int c = 1; c <= 25; ++c)
+            if (grid->Sq[r][c].Kind == White && (r + c) % 2 == 0)
+                grid->Sq[r][c].Entry = static_cast<std::uint8_t>(grid->Sq[r][c].Answer());
+    for (auto _ : state) benchmark::DoNotOptimize(FindNextStep(*grid, TPuzzleDims{15, 25}));
+}
+BENCHMARK(BM_HintOnHalfFilledLargeFiveStar)->Unit(benchmark::kMillisecond);
+
+// The whole board solved by hints alone, one deduction after another: the narrowing rounds of
+// the hardest steps included. Items are hints.
+void BM_HintReplayLargeFiveStar(benchmark::State& state) {
+    auto grid = std::make_unique<TPuzzleGrid>();
+    std::int64_t hints = 0;
+    for (auto _ : state) {
+        *grid = LargeFiveStar();
+        for (;;) {
+            const TNextStep step = FindNextStep(*grid, TPuzzleDims{15, 25});
+            ++hints;
+            if (step.Kind != THintKind::Deduced) break;
+            grid->Sq[step.Row][step.Col].Entry = static_cast<std::uint8_t>(step.Digit);
+        }
+    }
+    state.SetItemsProcessed(hints);
+}
+BENCHMARK(BM_HintReplayLargeFiveStar)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace xs
+
+BENCHMARK_MAIN();
