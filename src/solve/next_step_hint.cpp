@@ -321,9 +321,10 @@ TNextStep FindNextStep(const TPuzzleGrid& grid, const TPuzzleDims& dims) {
             const TSquare& sq = grid.Sq[r][c];
             if (sq.Kind != White) continue;
             if (sq.Entry != 0 && sq.Entry != sq.Answer()) {
-                return Step(THintKind::WrongEntry, r, c, sq.Entry,
-                            "The " + std::to_string(sq.Entry) +
-                                " in the square marked red is wrong: clear it, then ask again.");
+                return Step(
+                    THintKind::WrongEntry, r, c, sq.Entry,
+                    "The " + std::to_string(sq.Entry) +
+                        " in the square marked red is wrong: clear it, then press H again.");
             }
             if (sq.Entry == 0) solved = false;
         }
