@@ -138,6 +138,36 @@ private slots:
         for (const QRect& r : spy.Rects) QCOMPARE(r, Screen->SquareRect(2, 1));
     }
 
+    // Key events reach the state through the screen's focus: a digit, a shifted digit (whose
+    // key code is its symbol), Tab, undo and redo, the hint with its line and its placement.
+    void KeysPlayTheBoardFromTheScreensFocus() {
+        ClickSlot(2);
+        QTest::mouseClick(Screen->bnSolve, Qt::LeftButton);
+        QVERIFY(Screen->hasFocus());
+        QTest::keyClick(Screen.get(), Qt::Key_Exclam, Qt::ShiftModifier);
+        QCOMPARE(int(Square(1, 1).Possible[0]), 1);
+        QTest::keyClick(Screen.get(), Qt::Key_Tab);  // the next across run: row 2
+        QTest::keyClick(Screen.get(), Qt::Key_4);
+        QCOMPARE(int(Square(2, 1).Entry), 4);
+        QTest::keyClick(Screen.get(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(int(Square(2, 1).Entry), 0);
+        QTest::keyClick(Screen.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(int(Square(2, 1).Entry), 4);
+        QVERIFY(Screen->bnUndo->isEnabled());
+
+        const QString modeLine = Screen->lblMode1->text();
+        QTest::keyClick(Screen.get(), Qt::Key_H);  // the 4 is wrong: marked, nothing placed
+        QVERIFY(Screen->lblMode1->text() != modeLine);
+        QTest::keyClick(Screen.get(), Qt::Key_Backspace);
+        QCOMPARE(Screen->lblMode1->text(), modeLine);
+        QTest::keyClick(Screen.get(), Qt::Key_H);
+        QTest::keyClick(Screen.get(), Qt::Key_H);
+        const xs::TSolveState& state = Screen->State();
+        const int r = state.CursorRow();
+        const int c = state.CursorCol();
+        QCOMPARE(int(Square(r, c).Entry), kAnswers[r - 1][c - 1]);
+    }
+
     void AnEraseDragClearsEverySquarePassedOverAsOneUndoStep() {
         ClickSlot(2);
         QTest::mouseClick(Screen->bnSolve, Qt::LeftButton);
