@@ -61,8 +61,8 @@ std::string TParsedArgs::Value(const std::string& option) const {
     return found == Values.end() ? std::string() : found->second;
 }
 
-bool ParseArgs(const TCommandSpec& spec, const std::vector<std::string>& args, TParsedArgs& parsed,
-               std::string& error) {
+bool ParseArgs(const TCommandSpec& command, const std::vector<std::string>& args,
+               TParsedArgs& parsed, std::string& error) {
     parsed = {};
     error.clear();
     if (AsksForHelp(args)) {
@@ -71,7 +71,7 @@ bool ParseArgs(const TCommandSpec& spec, const std::vector<std::string>& args, T
     }
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
-    for (const TOptionSpec& option : spec.Options) {
+    for (const TOptionSpec& option : command.Options) {
         QCommandLineOption qtOption(QString::fromLatin1(option.Name));
         if (option.ValueName != nullptr)
             qtOption.setValueName(QString::fromLatin1(option.ValueName));
@@ -86,7 +86,7 @@ bool ParseArgs(const TCommandSpec& spec, const std::vector<std::string>& args, T
     }
 
     const QStringList given = parser.optionNames();
-    for (const TOptionSpec& option : spec.Options) {
+    for (const TOptionSpec& option : command.Options) {
         const QString name = QString::fromLatin1(option.Name);
         const auto times = given.count(name);
         if (times == 0) continue;
@@ -104,7 +104,7 @@ bool ParseArgs(const TCommandSpec& spec, const std::vector<std::string>& args, T
         }
         parsed.Values[option.Name] = value;
     }
-    for (const TOptionSpec& option : spec.Options) {
+    for (const TOptionSpec& option : command.Options) {
         if (option.Required && !parsed.Has(option.Name)) {
             error = "missing " + OptionText(option);
             return false;
@@ -112,9 +112,9 @@ bool ParseArgs(const TCommandSpec& spec, const std::vector<std::string>& args, T
     }
     for (const QString& positional : parser.positionalArguments())
         parsed.Positional.push_back(Unmarked(positional));
-    const std::size_t expected = spec.Positionals.size();
+    const std::size_t expected = command.Positionals.size();
     if (parsed.Positional.size() < expected) {
-        error = std::string("missing ") + spec.Positionals[parsed.Positional.size()].Name;
+        error = std::string("missing ") + command.Positionals[parsed.Positional.size()].Name;
         return false;
     }
     if (parsed.Positional.size() > expected) {
@@ -124,14 +124,14 @@ bool ParseArgs(const TCommandSpec& spec, const std::vector<std::string>& args, T
     return true;
 }
 
-std::string Synopsis(const TCommandSpec& spec) {
-    std::string text = spec.Name;
+std::string Synopsis(const TCommandSpec& command) {
+    std::string text = command.Name;
     // Appended piece by piece: GCC 12 at -O3 reports a false -Wrestrict on "literal" + string.
-    for (const TPositionalSpec& positional : spec.Positionals) {
+    for (const TPositionalSpec& positional : command.Positionals) {
         text += ' ';
         text += positional.Name;
     }
-    for (const TOptionSpec& option : spec.Options) {
+    for (const TOptionSpec& option : command.Options) {
         text += option.Required ? " " : " [";
         text += OptionText(option);
         if (!option.Required) text += ']';
@@ -139,31 +139,31 @@ std::string Synopsis(const TCommandSpec& spec) {
     return text;
 }
 
-std::string CommandHelp(const TCommandSpec& spec) {
-    std::string text =
-        std::string("Usage: ") + kProgramName + " " + Synopsis(spec) + "\n" + spec.Summary + "\n";
+std::string CommandHelp(const TCommandSpec& command) {
+    std::string text = std::string("Usage: ") + kProgramName + " " + Synopsis(command) + "\n" +
+                       command.Summary + "\n";
     const auto line = [&text](const std::string& name, const char* help) {
         text +=
             "  " + name + std::string(name.size() < 16 ? 16 - name.size() : 1, ' ') + help + "\n";
     };
-    if (!spec.Positionals.empty()) text += "\nArguments:\n";
-    for (const TPositionalSpec& positional : spec.Positionals)
+    if (!command.Positionals.empty()) text += "\nArguments:\n";
+    for (const TPositionalSpec& positional : command.Positionals)
         line(positional.Name, positional.Help);
     text += "\nOptions:\n";
-    for (const TOptionSpec& option : spec.Options) line(OptionText(option), option.Help);
+    for (const TOptionSpec& option : command.Options) line(OptionText(option), option.Help);
     line("-h, --help", "this help");
     return text;
 }
 
-int RunCommand(const TCommandSpec& spec, const std::vector<std::string>& args) {
+int RunCommand(const TCommandSpec& command, const std::vector<std::string>& args) {
     TParsedArgs parsed;
     std::string error;
-    if (!ParseArgs(spec, args, parsed, error)) return UsageError(spec.Name, error);
+    if (!ParseArgs(command, args, parsed, error)) return UsageError(command.Name, error);
     if (parsed.HelpRequested) {
-        std::cout << CommandHelp(spec);
+        std::cout << CommandHelp(command);
         return kExitOk;
     }
-    return spec.Run(parsed);
+    return command.Run(parsed);
 }
 
 std::optional<int> ParseInt(const std::string& text, int lo, int hi) {

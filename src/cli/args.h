@@ -55,16 +55,16 @@ struct TParsedArgs {
 // value is another option ("--size --stars 1"), and a wrong number of positional arguments.
 // A negative number ("show -1") is a value, not an option. On failure returns false with a
 // one-line reason in error. "--help" or "-h" sets HelpRequested and skips the other checks.
-bool ParseArgs(const TCommandSpec& spec, const std::vector<std::string>& args, TParsedArgs& parsed,
-               std::string& error);
+bool ParseArgs(const TCommandSpec& command, const std::vector<std::string>& args,
+               TParsedArgs& parsed, std::string& error);
 
 // "show SLOT [--answers] [--data FILE]".
-std::string Synopsis(const TCommandSpec& spec);
+std::string Synopsis(const TCommandSpec& command);
 // The command's usage: synopsis, summary, arguments and options.
-std::string CommandHelp(const TCommandSpec& spec);
+std::string CommandHelp(const TCommandSpec& command);
 
 // Parses, then runs the command; prints its help or the usage error itself.
-int RunCommand(const TCommandSpec& spec, const std::vector<std::string>& args);
+int RunCommand(const TCommandSpec& command, const std::vector<std::string>& args);
 
 // A whole decimal number in lo..hi; nothing for anything else.
 std::optional<int> ParseInt(const std::string& text, int lo, int hi);
