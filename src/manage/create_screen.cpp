@@ -14,6 +14,7 @@
 #include "manage/create_state.h"
 #include "manage/print_panel.h"
 #include "platform/fonts.h"
+#include "platform/outlined_panel.h"
 #include "platform/qt_canvas.h"
 #include "storage/settings.h"
 
@@ -31,12 +32,8 @@ void Place(QWidget* widget, const TRect& r) {
     widget->setGeometry(r.Left, r.Top, r.Width(), r.Height());
 }
 
-QFrame* MakePanel(QWidget* parent, const QString& name) {
-    auto* panel = new QFrame(parent);
-    panel->setObjectName(name);
-    panel->setFrameShape(QFrame::StyledPanel);
-    panel->setFrameShadow(QFrame::Raised);
-    return panel;
+TOutlinedPanel* MakePanel(QWidget* parent, const QString& name) {
+    return MakeOutlinedPanel(parent, name);
 }
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const char* text,
@@ -69,12 +66,12 @@ QString ColourName(TColor colour) {
 }
 
 // A star panel in the star's colours; a caption inside takes the star's text colour.
-void PaintStar(QFrame* panel, int level) {
+void PaintStar(TOutlinedPanel* panel, int level) {
     const TStarColours colours = StarColours(level);
     panel->setStyleSheet(
-        QStringLiteral("QFrame#%1 { background-color: %2; border: 1px solid "
-                       "#808080; } QLabel { color: %3; }")
+        QStringLiteral("QFrame#%1 { background-color: %2; } QLabel { color: %3; }")
             .arg(panel->objectName(), ColourName(colours.Fill), ColourName(colours.Text)));
+    panel->SetLineColour(QColor(0x80, 0x80, 0x80));
 }
 
 bool IsUserInput(QEvent::Type type) {
@@ -175,7 +172,7 @@ TfrmCreate::TfrmCreate(const TProgramFonts& fonts, TMessages& messages, int radi
     lblCreateInstruct2 = MakeLabel(PanelCreate, "lblCreateInstruct2",
                                    "Choose how many puzzles to create and their size.");
     for (int level = 1; level <= 5; ++level) {
-        QFrame* panel = MakePanel(PanelCreate, QStringLiteral("Panel%1Create").arg(level));
+        TOutlinedPanel* panel = MakePanel(PanelCreate, QStringLiteral("Panel%1Create").arg(level));
         PaintStar(panel, level);
         PanelStarCreate[level - 1] = panel;
         lblStarCreate[level - 1] =
@@ -223,7 +220,7 @@ TfrmCreate::TfrmCreate(const TProgramFonts& fonts, TMessages& messages, int radi
         "Then press the 'Delete puzzles' or 'Print options' button."};
     for (int i = 0; i < 3; ++i) lblDeleteInstruct[i] = MakeLabel(PanelDelete, "", lines[i]);
     for (int level = 1; level <= 5; ++level) {
-        QFrame* panel = MakePanel(PanelDelete, QStringLiteral("Panel%1Delete").arg(level));
+        TOutlinedPanel* panel = MakePanel(PanelDelete, QStringLiteral("Panel%1Delete").arg(level));
         PaintStar(panel, level);
         PanelStarDelete[level - 1] = panel;
         QPushButton* select =

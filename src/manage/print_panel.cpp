@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "manage/printing.h"
+#include "platform/outlined_panel.h"
 #include "platform/qt_canvas.h"
 
 namespace xs {
@@ -22,11 +23,7 @@ void Place(QWidget* widget, const TRect& r) {
 }
 
 QFrame* MakePanel(QWidget* parent, const char* name) {
-    auto* panel = new QFrame(parent);
-    panel->setObjectName(QLatin1String(name));
-    panel->setFrameShape(QFrame::StyledPanel);
-    panel->setFrameShadow(QFrame::Raised);
-    return panel;
+    return MakeOutlinedPanel(parent, QLatin1String(name));
 }
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption) {

@@ -2,43 +2,17 @@
 #include "shell/setup.h"
 
 #include <QFontMetrics>
-#include <QPainter>
 #include <QShowEvent>
 
 #include "platform/fonts.h"
+#include "platform/outlined_panel.h"
 
 namespace xs {
 
 namespace {
 
-// A panel outlined by one-pixel strips. A pen's line along the panel's edge can fall just outside
-// what the panel paints under Qt's fractional scaling (125 %) and vanish; a filled strip always
-// covers a device pixel inside the panel.
-class TOutlinedPanel : public QFrame {
-public:
-    using QFrame::QFrame;
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        if (frameShape() == QFrame::NoFrame) return;
-        QPainter painter(this);
-        const QColor line = palette().color(QPalette::Window).darker(130);
-        const int w = width();
-        const int h = height();
-        painter.fillRect(0, 0, w, 1, line);
-        painter.fillRect(0, h - 1, w, 1, line);
-        painter.fillRect(0, 0, 1, h, line);
-        painter.fillRect(w - 1, 0, 1, h, line);
-    }
-};
-
 QFrame* MakePanel(QWidget* parent, const char* name) {
-    auto* panel = new TOutlinedPanel(parent);
-    panel->setObjectName(QLatin1String(name));
-    // Keeps the contents inside the outline; the outline itself is painted above.
-    panel->setFrameShape(QFrame::Box);
-    panel->setLineWidth(1);
-    return panel;
+    return MakeOutlinedPanel(parent, QLatin1String(name));
 }
 
 QLabel* MakeLabel(QWidget* parent, const char* text) {

@@ -9,6 +9,7 @@
 #include <QRect>
 
 #include "platform/canvas.h"
+#include "platform/outlined_panel.h"
 #include "solve/combinations_list.h"
 #include "solve/solve_screen.h"
 
@@ -71,11 +72,7 @@ inline QLabel* MakeLabel(QWidget* parent, const char* name, const char* text,
 }
 
 inline QFrame* MakePanel(QWidget* parent, const char* name) {
-    auto* panel = new QFrame(parent);
-    panel->setObjectName(QLatin1String(name));
-    panel->setFrameShape(QFrame::StyledPanel);
-    panel->setFrameShadow(QFrame::Raised);
-    return panel;
+    return MakeOutlinedPanel(parent, QLatin1String(name));
 }
 
 inline void SetColours(QWidget* widget, const QColor& background, const QColor& text) {
