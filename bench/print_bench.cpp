@@ -8,7 +8,7 @@
 #include <cstring>
 #include <memory>
 
-#include "generate/driver.h"
+#include "bench_support.h"
 #include "manage/print_render.h"
 #include "manage/printing.h"
 #include "platform/qt_canvas.h"
@@ -23,15 +23,8 @@ struct TPrintFixture {
 
     TPrintFixture() {
         std::memset(Lib.get(), 0, sizeof *Lib);
-        auto batch = std::make_unique<TCreationBatch>();
-        batch->SizeCode = static_cast<int>(TPuzzleSize::Large);
-        batch->CreateCounts[0] = 1;
-        batch->CreateCounts[3] = 1;
-        TRandom rng(2026);
-        TGenControl control;
-        control.Rng = &rng;
         std::int32_t lastId = 0;
-        batch->Run(*Lib, lastId, control);
+        bench::AppendGenerated(*Lib, lastId, TPuzzleSize::Large, 3);
         const TPuzzleGrid grid = Lib->Grid(1);
         for (int copy = 2; copy <= 8; ++copy) {
             AppendPuzzle(*Lib, lastId, grid, TPuzzleSize::Large, 3);

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "generate/driver.h"
+#include "bench_support.h"
 #include "solve/next_step_hint.h"
 
 namespace xs {
@@ -13,15 +13,8 @@ namespace {
 const TPuzzleGrid& LargeFiveStar() {
     static const TPuzzleGrid grid = [] {
         auto lib = std::make_unique<TPuzzleLibrary>();
-        auto batch = std::make_unique<TCreationBatch>();
-        batch->SizeCode = static_cast<int>(TPuzzleSize::Large);
-        batch->CreateCounts[0] = 1;
-        batch->CreateCounts[5] = 1;
-        TRandom rng(2026);
-        TGenControl control;
-        control.Rng = &rng;
         std::int32_t lastId = 0;
-        batch->Run(*lib, lastId, control);
+        bench::AppendGenerated(*lib, lastId, TPuzzleSize::Large, 5);
         return lib->Grid(1);
     }();
     return grid;

@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "generate/driver.h"
+#include "bench_support.h"
 #include "solve/board_layout.h"
 #include "solve/board_render.h"
 #include "solve/solve_state.h"
@@ -55,15 +55,8 @@ struct TBoardFixture {
 
     TBoardFixture() {
         std::memset(Lib.get(), 0, sizeof *Lib);
-        auto batch = std::make_unique<TCreationBatch>();
-        batch->SizeCode = static_cast<int>(TPuzzleSize::Large);
-        batch->CreateCounts[0] = 1;
-        batch->CreateCounts[3] = 1;
-        TRandom rng(2026);
-        TGenControl control;
-        control.Rng = &rng;
         std::int32_t lastId = 0;
-        batch->Run(*Lib, lastId, control);
+        bench::AppendGenerated(*Lib, lastId, TPuzzleSize::Large, 3);
         const TPuzzleGrid& g = Lib->Grid(1);
         for (int r = 1; r <= Dims.LastRow; ++r) {
             for (int c = 1; c <= Dims.LastCol; ++c) {
@@ -147,16 +140,6 @@ void DrawBoard(benchmark::State& state, TCanvas& canvas) {
                    std::to_string(layout.Square) + " px");
 }
 
-// Answers every question with O.K.
-class TOkMessages : public TMessages {
-public:
-    int ShowMsg(const std::string&, TButtons) override { return kResultOk; }
-    int ShowOptions(const std::string&, int, const TOptionTexts&, bool, bool) override {
-        return OptionResult(0);
-    }
-    bool PrintCurrentState() const override { return false; }
-};
-
 // Paints a redrawn square at once, as the board widget does.
 class TPaintingView : public TSolveView {
 public:
@@ -180,7 +163,7 @@ void ClickPad(benchmark::State& state, TCanvas& canvas) {
     const TBoardFixture& b = Board();
     const int s = SquareAt(state.range(0) == 1);
     auto work = std::make_unique<TWorkingCopy>();
-    TOkMessages messages;
+    bench::TOkMessages messages;
     auto solve = std::make_unique<TSolveState>(*b.Lib, *work, messages);
     work->CurrentSlot = 1;
     if (!solve->bnSolveClick()) state.SkipWithError("the puzzle did not load");

@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-#include "generate/driver.h"
+#include "bench_support.h"
 #include "solve/solve_screen.h"
 #include "solve/solve_widgets.h"
 #include "storage/settings.h"
@@ -17,19 +17,10 @@
 namespace xs {
 namespace {
 
-class TOkMessages : public TMessages {
-public:
-    int ShowMsg(const std::string&, TButtons) override { return kResultOk; }
-    int ShowOptions(const std::string&, int, const TOptionTexts&, bool, bool) override {
-        return OptionResult(0);
-    }
-    bool PrintCurrentState() const override { return false; }
-};
-
 // The process-wide library with one generated Large puzzle in slot 1, and the screen showing it
 // on the chooser page at the size the solve screen has in a 1260 x 960 window.
 struct TScreenFixture {
-    TOkMessages Messages;
+    bench::TOkMessages Messages;
     TProgramFonts Fonts;
     std::unique_ptr<TfrmSolve> Screen;
     int PadRow = 0, PadCol = 0;    // an empty White square
@@ -38,13 +29,8 @@ struct TScreenFixture {
     TScreenFixture() {
         TAppData& app = AppData();
         std::memset(&app.File, 0, sizeof app.File);
-        auto batch = std::make_unique<TCreationBatch>();
-        batch->SizeCode = static_cast<int>(TPuzzleSize::Large);
-        batch->CreateCounts[2] = 1;
-        TRandom rng(2026);
-        TGenControl control;
-        control.Rng = &rng;
-        batch->Run(app.File.Library, app.File.Settings.LastPuzzleId, control);
+        bench::AppendGenerated(app.File.Library, app.File.Settings.LastPuzzleId, TPuzzleSize::Large,
+                               2);
         const TPuzzleGrid& g = app.File.Library.Grid(1);
         for (int r = 1; r <= 15; ++r) {
             for (int c = 1; c <= 25; ++c) {
