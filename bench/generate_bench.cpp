@@ -7,7 +7,6 @@
 #include <memory>
 #include <vector>
 
-#include "bench_support.h"
 #include "generate/driver.h"
 
 namespace xs {
@@ -93,8 +92,15 @@ void BM_VerifyAndExport(benchmark::State& state) {
     const int sizeCode = static_cast<int>(state.range(0));
     auto lib = std::make_unique<TPuzzleLibrary>();
     std::memset(lib.get(), 0, sizeof *lib);
+    auto batch = std::make_unique<TCreationBatch>();
+    batch->SizeCode = sizeCode;
+    batch->CreateCounts[0] = 1;
+    batch->CreateCounts[3] = 1;
+    TRandom rng(7);
+    TGenControl control;
+    control.Rng = &rng;
     std::int32_t lastId = 0;
-    if (!bench::AppendGenerated(*lib, lastId, static_cast<TPuzzleSize>(sizeCode), 3, 7)) {
+    if (batch->Run(*lib, lastId, control) != TBatchResult::Done) {
         state.SkipWithError("no puzzle to check");
         return;
     }
