@@ -136,7 +136,7 @@ TfrmHints::TfrmHints(const TProgramFonts& fonts, int radioIndent, TOverviewHost*
 TfrmHints::~TfrmHints() = default;
 
 QLabel* TfrmHints::AddText(int page, const char* text) {
-    auto* label = new QLabel(QString::fromUtf8(text), Pages[page - 1]);
+    auto* label = new QLabel(QString::fromStdString(KeepSumsTogether(text)), Pages[page - 1]);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
@@ -168,7 +168,12 @@ void TfrmHints::BuildPages() {
 
     PageGroups[0] = {
         {text(1, kFirstRulesLine), text(1, kRulesLine2), text(1, kRulesLine3)},
-        {text(1, "The top left corner of a typical puzzle:"), strip(1, THintStripId::Corner)},
+        {text(1, "The top left corner of a typical puzzle:"), strip(1, THintStripId::Corner),
+         text(1,
+              "In a black square, the number above the diagonal is the total of the white "
+              "squares to its right,"),
+         text(1, "the number below the diagonal the total of those below it."),
+         text(1, "Here 3 and 8 are totals across, 4 and 7 totals down.")},
         {text(1,
               "How its first squares are worked out, drawn as the 'Solve' screen shows them "
               "(possible values in yellow):"),
@@ -196,7 +201,9 @@ void TfrmHints::BuildPages() {
          text(2,
               "1) After filling a square, click the totals of its runs again: with a digit in "
               "place, the other squares may have fewer possible values."),
-         text(2, "    The possible values only become fewer when a square has been filled."),
+         text(2,
+              "    A click on a total keeps only the possible values that can still make it, so "
+              "clicking the across and the down total of a square narrows it from both sides."),
          text(2,
               "2) 'Save' keeps the puzzle as it stands, the possible values in yellow "
               "included. 'Reset' takes it back to the last save."),
@@ -226,9 +233,11 @@ void TfrmHints::BuildPages() {
               "3) Fill 8 and 7. The across total agrees: 8 + 7 = 15, and the top left corner "
               "is done."),
          text(4,
-              "Note: a total that can only be made with the largest digits fixes its squares: "
-              "17 in two squares is always 8 + 9, 24 in three squares 7 + 8 + 9. The same "
-              "goes for the smallest: 3 in two squares is always 1 + 2.")},
+              "Note: a total that can only be made with the largest digits fixes which digits "
+              "its squares hold, though not which square holds which: 17 in two squares is "
+              "always 8 and 9; 24 in three squares 7, 8 and 9. The same goes for the smallest: "
+              "3 in two squares is always 1 and 2. The other totals through the squares tell "
+              "where each digit goes.")},
     };
     PageGroups[4] = {
         {strip(5, THintStripId::ExampleC)},
@@ -306,9 +315,7 @@ void TfrmHints::BuildValuesPage() {
 void TfrmHints::FormShow() {
     const QFont general = FontFor(Fonts.General);
     setFont(general);
-    QFont bold = general;
-    bold.setBold(true);
-    lblNotes->setFont(bold);
+    lblNotes->setFont(general);
     HintsState.Show(Host != nullptr && Host->FirstRunOverview());
     const bool overview = HintsState.Overview();
     PanelSelect->setVisible(!overview);

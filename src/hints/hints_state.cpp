@@ -23,6 +23,64 @@ const char* const kFirstRulesLine =
     "A Cross Sums Puzzle consists of a crossword grid where the numbers in the white squares "
     "add up to ";
 
+namespace {
+
+constexpr const char* kNoBreakSpace = "\u00A0";
+constexpr const char* kMinusSign = "\u2212";
+
+bool AllDigits(std::string_view s) {
+    return !s.empty() &&
+           std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// A number, perhaps closing a clause or an item: "3", "3,", "3.".
+bool NumberBeforePunctuation(std::string_view s) {
+    if (!s.empty() && std::string_view(",.:;").find(s.back()) != std::string_view::npos) {
+        s.remove_suffix(1);
+    }
+    return AllDigits(s);
+}
+
+bool Operator(std::string_view s) {
+    return s == "+" || s == "-" || s == "=";
+}
+
+}  // namespace
+
+std::string KeepSumsTogether(std::string_view text) {
+    std::vector<std::string_view> words;
+    for (std::size_t start = 0;;) {
+        const std::size_t space = text.find(' ', start);
+        words.push_back(text.substr(start, space - start));
+        if (space == std::string_view::npos) break;
+        start = space + 1;
+    }
+    const auto at = [&](std::size_t i) { return i < words.size() ? words[i] : std::string_view(); };
+    // Whether the space after word i stays on the line with word i + 1.
+    const auto joined = [&](std::size_t i) {
+        const std::string_view a = at(i);
+        const std::string_view b = at(i + 1);
+        if (Operator(a)) return NumberBeforePunctuation(b);
+        if (AllDigits(a) && Operator(b)) return true;
+        // A list: "1, 2", "1 or 2", "8 and 9".
+        if (a.size() > 1 && a.back() == ',' && AllDigits(a.substr(0, a.size() - 1))) {
+            return NumberBeforePunctuation(b);
+        }
+        if (AllDigits(a) && (b == "or" || b == "and")) return NumberBeforePunctuation(at(i + 2));
+        if ((a == "or" || a == "and") && i > 0 && AllDigits(at(i - 1))) {
+            return NumberBeforePunctuation(b);
+        }
+        return false;
+    };
+    std::string out;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const bool minus = words[i] == "-" && i > 0 && joined(i - 1) && joined(i);
+        out += minus ? std::string_view(kMinusSign) : words[i];
+        if (i + 1 < words.size()) out += joined(i) ? kNoBreakSpace : " ";
+    }
+    return out;
+}
+
 void TValuesTable::Reset() {
     Total_ = kMinValuesTotal;
     Squares_ = kMinValuesSquares;

@@ -4,6 +4,8 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
+#include <string_view>
 #include <vector>
 
 namespace xs {
@@ -17,6 +19,11 @@ extern const std::array<const char*, 4> kHintsTabCaptions;
 extern const char* const kOverviewNote;
 // The first line of page 1's rules, which also sets where the overview buttons stand.
 extern const char* const kFirstRulesLine;
+
+// A text of the pages, UTF-8, with every sum and every list of digits kept on one line: the
+// spaces inside "11 - 5 = 6", "1, 2 or 3" and "8 and 9" become no-break spaces, and the minus
+// between two numbers a minus sign, after which no line may break as it may after a hyphen.
+std::string KeepSumsTogether(std::string_view text);
 
 // The page that shows the possible-values table.
 constexpr int kValuesPage = 6;

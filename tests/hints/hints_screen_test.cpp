@@ -1,7 +1,9 @@
 // Tests of the hints screen's widget: the overview walk with its host, the values page's
 // controls, and pages that fit the screen at the standard window sizes.
 #include <QApplication>
+#include <QRegularExpression>
 #include <QTest>
+#include <QTextLayout>
 #include <vector>
 
 #include "hints/hints.h"
@@ -23,6 +25,45 @@ public:
         ++Ended;
     }
 };
+
+// The lines a word-wrapped label breaks its text into at its present width.
+QStringList WrappedLines(const QLabel& label) {
+    QTextLayout layout(label.text(), label.font());
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    QStringList lines;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(label.contentsRect().width());
+        lines << label.text().mid(line.textStart(), line.textLength()).trimmed();
+    }
+    layout.endLayout();
+    return lines;
+}
+
+// A break between two lines that cuts a sum ("11 - 5 | - 1") or a list of digits ("1, 2 | or 3").
+bool BreaksASum(const QString& before, const QString& after) {
+    if (before.isEmpty() || after.isEmpty()) return false;
+    const auto digit = [](QChar c) { return c.isDigit(); };
+    const auto sign = [](QChar c) { return QStringLiteral("+-=\u2212").contains(c); };
+    const QChar last = before.back();
+    const QChar first = after.front();
+    if (sign(last) && digit(first)) return true;
+    if (digit(last) && sign(first)) return true;
+    if (last == u',' && before.size() > 1 && digit(before[before.size() - 2]) && digit(first)) {
+        return true;
+    }
+    const QStringList lastWords = before.split(QRegularExpression(QStringLiteral("\\s")));
+    const QStringList firstWords = after.split(QRegularExpression(QStringLiteral("\\s")));
+    const auto joins = [](const QString& w) { return w == u"or" || w == u"and"; };
+    if (joins(lastWords.back()) && lastWords.size() > 1 &&
+        digit(lastWords[lastWords.size() - 2].back()) && digit(first)) {
+        return true;
+    }
+    return digit(last) && joins(firstWords.front()) && firstWords.size() > 1 &&
+           digit(firstWords[1].front());
+}
 
 }  // namespace
 
@@ -100,6 +141,40 @@ private slots:
         QCOMPARE(hints.PanelTotal->text(), QStringLiteral("6"));  // 1 + 2 + 3
         QVERIFY(hints.dgValues->isVisible());
         QVERIFY(!hints.lblInvalid->isVisible());
+    }
+
+    void SumsAndListsStayOnOneLine_data() {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<int>("points");
+        QTest::newRow("800") << 792 << 562 << 10;
+        QTest::newRow("1000 bigger font") << 991 << 673 << 12;
+        QTest::newRow("1260") << 1251 << 913 << 10;
+    }
+    void SumsAndListsStayOnOneLine() {
+        QFETCH(int, width);
+        QFETCH(int, height);
+        QFETCH(int, points);
+        TProgramFonts fonts;
+        fonts.General.Points = points;
+        TfrmHints hints(fonts, 20, nullptr);
+        hints.resize(width, height);
+        hints.show();
+        QPushButton* const reach[] = {hints.bnXSums, hints.bnSolve, hints.bnExample,
+                                      hints.bnNextExA, hints.bnNextExB};
+        for (int page = 1; page < kValuesPage; ++page) {
+            QTest::mouseClick(reach[page - 1], Qt::LeftButton);
+            QCOMPARE(hints.State().Page(), page);
+            for (QLabel* label : hints.Pages[page - 1]->findChildren<QLabel*>()) {
+                const QStringList lines = WrappedLines(*label);
+                for (int i = 1; i < lines.size(); ++i) {
+                    QVERIFY2(!BreaksASum(lines[i - 1], lines[i]),
+                             qPrintable(QStringLiteral("page %1: %2 | %3")
+                                            .arg(page)
+                                            .arg(lines[i - 1], lines[i])));
+                }
+            }
+        }
     }
 
     void PagesFitTheStandardSizes_data() {

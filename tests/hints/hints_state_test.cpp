@@ -164,5 +164,25 @@ TEST(HintsLayout, GroupsSpreadEvenlyDownThePage) {
     for (const TCase& c : cases) EXPECT_EQ(SpreadGroups(c.Heights, c.Height, c.MaxGap), c.Tops);
 }
 
+// "~" stands for a no-break space, "_" for a minus sign.
+TEST(HintsText, SumsAndListsOfDigitsHoldTogether) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"so 11 - 5 - 1 - 2 = 3. Fill", "so 11~_~5~_~1~_~2~=~3. Fill"},
+        {"be 1, 2, 3 or 5, so", "be 1,~2,~3~or~5, so"},
+        {"totals 13 and 10. 13 in two", "totals 13~and~10. 13 in two"},
+        {"8 and 9; 24 in three", "8~and~9; 24 in three"},
+        {"1 + 2, and 7 in", "1~+~2, and 7 in"},
+        {"numbers 1-9 are used", "numbers 1-9 are used"},
+        {"    A note", "    A note"},
+    };
+    for (const auto& [text, kept] : cases) {
+        std::string expected;
+        for (const char c : std::string(kept)) {
+            expected += c == '~' ? "\u00A0" : c == '_' ? "\u2212" : std::string(1, c);
+        }
+        EXPECT_EQ(KeepSumsTogether(text), expected) << text;
+    }
+}
+
 }  // namespace
 }  // namespace xs
