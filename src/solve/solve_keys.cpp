@@ -21,6 +21,12 @@ void TSolveState::SetCursor(int row, int col) {
     View->CursorMoved(old.Row, old.Col);
 }
 
+void TSolveState::ShowFrame(bool shown) {
+    if (shown == FrameShown) return;
+    FrameShown = shown;
+    View->CursorMoved(CursorAt.Row, CursorAt.Col);
+}
+
 void TSolveState::HomeCursor() {
     CursorAt = TCursor{};
     for (int r = 1; r <= LastRow(); ++r) {
@@ -35,6 +41,7 @@ void TSolveState::HomeCursor() {
 
 void TSolveState::MoveCursor(TBoardMove move) {
     if (!IsSolving) return;
+    ShowFrame(true);
     const int dr = move == TBoardMove::Up ? -1 : (move == TBoardMove::Down ? 1 : 0);
     const int dc = move == TBoardMove::Left ? -1 : (move == TBoardMove::Right ? 1 : 0);
     CursorAt.Down = dr != 0;
@@ -49,6 +56,7 @@ void TSolveState::MoveCursor(TBoardMove move) {
 
 void TSolveState::CursorToRunEnd(bool last) {
     if (!IsSolving) return;
+    ShowFrame(true);
     const int dr = CursorAt.Down ? 1 : 0;
     const int dc = CursorAt.Down ? 0 : 1;
     const int step = last ? 1 : -1;
@@ -63,6 +71,7 @@ void TSolveState::CursorToRunEnd(bool last) {
 
 void TSolveState::NextRun(bool back) {
     if (!IsSolving || !IsWhite(WorkCopy, CursorAt.Row, CursorAt.Col)) return;
+    ShowFrame(true);
     const int dr = CursorAt.Down ? 1 : 0;
     const int dc = CursorAt.Down ? 0 : 1;
     // The cursor's run, by its clue square; runs are ordered by their clue squares.
@@ -85,8 +94,10 @@ void TSolveState::NextRun(bool back) {
     }
 }
 
-bool TSolveState::KeyPressReady() const {
-    return IsSolving && IsWhite(WorkCopy, CursorAt.Row, CursorAt.Col);
+bool TSolveState::KeyPressReady() {
+    if (!IsSolving || !IsWhite(WorkCopy, CursorAt.Row, CursorAt.Col)) return false;
+    ShowFrame(true);
+    return true;
 }
 
 void TSolveState::KeyDigit(int digit, bool mark) {
@@ -143,6 +154,7 @@ void TSolveState::KeyClue(bool down) {
 
 void TSolveState::ToggleMarks() {
     if (!IsSolving) return;
+    ShowFrame(true);
     MarksMode = !MarksMode;
     View->CursorMoved(CursorAt.Row, CursorAt.Col);
 }
@@ -162,6 +174,7 @@ void TSolveState::DropHint() {
 
 void TSolveState::HintKey() {
     if (!IsSolving || CurrentMode != TSolveMode::Solve) return;
+    ShowFrame(true);
     if (HintShown && HintStep.Kind == THintKind::Deduced) {
         const TNextStep step = HintStep;
         TSquare& sq = WorkCopy.CurrentPuzzle.Sq[step.Row][step.Col];

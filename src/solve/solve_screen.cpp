@@ -61,7 +61,6 @@ TfrmSolve::TfrmSolve(const TProgramFonts& fonts, TMessages& messages, int radioI
     Solve->SetView(this);
     // The solving page's keys arrive here; buttons never take the focus.
     setFocusPolicy(Qt::StrongFocus);
-    dgGrid->setToolTip(QString::fromUtf8(kBoardKeysTip));
 }
 
 TfrmSolve::~TfrmSolve() {
@@ -439,6 +438,10 @@ void TfrmSolve::LayoutBoard() {
     const bool resized = BoardSquare != board.Square;
     BoardSquare = board.Square;
     Apply(dgGrid, board.Board);
+    // What the window shows, in the board's own coordinates: drags stop at its edges.
+    const TRect& w = board.Window;
+    const TRect& b = board.Board;
+    Solve->SetSeenArea({w.Left - b.Left, w.Top - b.Top, w.Right - b.Left, w.Bottom - b.Top});
     PanelHideTop->setVisible(board.HideTopShown);
     if (board.HideTopShown) Apply(PanelHideTop, board.HideTop);
     PanelHideLeft->setVisible(board.HideLeftShown);
@@ -478,12 +481,12 @@ void TfrmSolve::PaintBoard(TCanvas& canvas, const QRect& dirtyRect) {
     canvas.FillRect(dirty);
     if (range.FirstRow > range.LastRow || range.FirstCol > range.LastCol) return;
     TBoardOverlay overlay;
-    if (Solve->Solving()) {
+    if (Solve->Solving() && Solve->CursorShown()) {
         overlay.CursorRow = Solve->CursorRow();
         overlay.CursorCol = Solve->CursorCol();
         overlay.MarksOn = Solve->MarksOn();
-        overlay.Hint = Solve->Hint();
     }
+    if (Solve->Solving()) overlay.Hint = Solve->Hint();
     const TBoardView view{&App.Work.CurrentPuzzle, &Solve->Checks(), &Solve->SelectedRun(),
                           FromQColor(PanelPoss->palette().color(QPalette::Window)), &overlay};
     const TGridGeometry geometry{range.FirstCol * pitch, range.FirstRow * pitch, BoardSquare,
@@ -522,8 +525,8 @@ void TfrmSolve::dgGridMouseMove(int x, int y) {
 void TfrmSolve::dgGridMouseUp() {
     if (!Solve->Dragging()) return;
     Solve->dgGridEndDrag();
-    // The mode's cursor stays on the board, so the player still sees the mode after a drag.
-    dgGrid->setCursor(ModeCursor());
+    // The mode's cursor shows again at the next press of a drag and after a mode change.
+    dgGrid->setCursor(QCursor(Qt::ArrowCursor));
 }
 
 QCursor TfrmSolve::ModeCursor() const {

@@ -23,16 +23,6 @@ struct TfrmSolve::TStrips {
 
 namespace solve_screen {
 
-// The board's tooltip: the keys of the solving page.
-inline constexpr const char* kBoardKeysTip =
-    "Keys: arrows, Home, End, Tab move the frame\n"
-    "1..9 fill the square, Shift+1..9 or M then 1..9 mark values\n"
-    "0, Delete, Backspace clear it\n"
-    "Enter or Space: its across total, Shift+Enter: its down total\n"
-    "E, F, N: Erase, Fill, Solve mode\n"
-    "Ctrl+Z undo, Ctrl+Y redo\n"
-    "H: the next step and why; H again fills it in";
-
 inline TColor FromQColor(const QColor& colour) {
     return TColor{static_cast<std::uint32_t>(colour.rgb() & 0xFFFFFF)};
 }

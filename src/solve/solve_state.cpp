@@ -84,6 +84,7 @@ bool TSolveState::bnSolveClick() {
     IsDragging = false;
     MarksMode = false;
     HintShown = false;
+    FrameShown = false;
     HomeCursor();
     ResetUndo();
     View->RepaintBoard();
@@ -378,6 +379,7 @@ bool TSolveState::dgGridMouseDown(int x, int y, TMouseButton button, int squareS
     if (!IsSolving || !SquareAt(x, y, squareSize, row, col)) return false;
     DropHint();
     ClearChecks();
+    ShowFrame(false);
     const int pitch = squareSize + kBoardGridLine;
     const int dx = x - pitch * col;
     const int dy = y - pitch * row;
@@ -509,6 +511,8 @@ bool TSolveState::dgGridDragOver(int x, int y, int squareSize) {
     int row = 0;
     int col = 0;
     if (!IsSolving || !IsDragging || CurrentMode == TSolveMode::Solve) return false;
+    if (x < SeenArea.Left || x >= SeenArea.Right || y < SeenArea.Top || y >= SeenArea.Bottom)
+        return false;
     if (!SquareAt(x, y, squareSize, row, col)) return false;
     return EditSquare(row, col);
 }

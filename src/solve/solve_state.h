@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "model/records.h"
+#include "platform/canvas.h"
 #include "solve/next_step_hint.h"
 #include "solve/solve_types.h"
 #include "storage/messages.h"
@@ -128,9 +129,14 @@ public:
     // press acts on the pressed square and starts a drag: returns true, and the screen then calls
     // dgGridDragOver for each pointer position and dgGridEndDrag when the button is released.
     bool dgGridMouseDown(int x, int y, TMouseButton button, int squareSize);
-    // Returns whether a drop is accepted at the point (a White square): the no-drop cursor shows
-    // otherwise.
+    // Returns whether a drop is accepted at the point (a White square the player sees): the
+    // no-drop cursor shows otherwise.
     bool dgGridDragOver(int x, int y, int squareSize);
+    // The part of the board the player sees, in board coordinates (the window between the pan
+    // buttons on a panned board): a drag passing over squares hidden behind the cover panels,
+    // under the pan buttons or past the window's edge leaves them alone. The whole board until
+    // the screen says otherwise.
+    void SetSeenArea(const TRect& area) { SeenArea = area; }
     void dgGridEndDrag();
     bool Dragging() const { return IsDragging; }
 
@@ -138,6 +144,9 @@ public:
     // square (always a White square while solving), through the same commands.
     int CursorRow() const { return CursorAt.Row; }
     int CursorCol() const { return CursorAt.Col; }
+    // The cursor's frame is drawn: from the player's first board key (a move, a digit, a clear,
+    // a total, M or H) to the next mouse press on the board. Mouse-only play never shows it.
+    bool CursorShown() const { return FrameShown; }
     // Marks toggle (key M): digits mark instead of entering.
     bool MarksOn() const { return MarksMode; }
     // Arrows: the next White square that way, over any Black ones; the cursor stays at the edge.
@@ -190,11 +199,13 @@ private:
     // Restores the ring state of pos on the board, square by square.
     void RestoreRing(std::int32_t pos);
     void SetCursor(int row, int col);
+    void ShowFrame(bool shown);
     // Puts the cursor on the first White square in reading order.
     void HomeCursor();
     void DropHint();
-    // A key that acts as a press on the cursor square: false when no key acts now.
-    bool KeyPressReady() const;
+    // A key that acts as a press on the cursor square: false when no key acts now, else the
+    // frame shows.
+    bool KeyPressReady();
     // Erase or fill one White square (Erase/Fill mode).
     bool EditSquare(int row, int col);
     void ButtonsChangedNow();
@@ -219,7 +230,9 @@ private:
         int Col = 1;
         bool Down = false;  // Home, End and Tab follow the down runs
     } CursorAt;
+    bool FrameShown = false;
     bool MarksMode = false;
+    TRect SeenArea{0, 0, 1 << 30, 1 << 30};
     TNextStep HintStep;
     bool HintShown = false;
     TUndoState UndoRing[kUndoRingSize] = {};

@@ -243,6 +243,35 @@ void Steps(TPlay& p, int n, std::vector<TPuzzleGrid>* boards = nullptr) {
     }
 }
 
+TEST(SolveKeys, TheFrameShowsFromABoardKeyToTheNextPressOnTheBoard) {
+    const struct {
+        const char* Name;
+        TAction Key;
+        bool Shown;
+    } cases[] = {
+        {"arrow", [](TPlay& p) { p.State->MoveCursor(TBoardMove::Right); }, true},
+        {"End", [](TPlay& p) { p.State->CursorToRunEnd(true); }, true},
+        {"Tab", [](TPlay& p) { p.State->NextRun(false); }, true},
+        {"digit", [](TPlay& p) { p.State->KeyDigit(2, false); }, true},
+        {"Delete", [](TPlay& p) { p.State->KeyClear(); }, true},
+        {"Enter", [](TPlay& p) { p.State->KeyClue(false); }, true},
+        {"M", [](TPlay& p) { p.State->ToggleMarks(); }, true},
+        {"H", [](TPlay& p) { p.State->HintKey(); }, true},
+        {"F", [](TPlay& p) { p.State->KeyMode(TSolveMode::Fill); }, false},
+        {"undo", [](TPlay& p) { p.State->bnUndoClick(); }, false},
+    };
+    for (const auto& k : cases) {
+        SCOPED_TRACE(k.Name);
+        TPlay p;
+        EXPECT_FALSE(p.State->CursorShown());
+        k.Key(p);
+        EXPECT_EQ(p.State->CursorShown(), k.Shown);
+        p.State->rbModeClick(TSolveMode::Solve);
+        p.Press(2, 4, 5, TMouseButton::Right);
+        EXPECT_FALSE(p.State->CursorShown());
+    }
+}
+
 TEST(SolveRedo, RedoReturnsTheLaterBoardsUntilTheNextChange) {
     struct TCase {
         int Changes, Undos;

@@ -10,6 +10,7 @@
 #include "storage/settings.h"
 #include "support/sample_puzzles.h"
 #include "support/scripted_messages.h"
+#include "text_grid.h"
 
 using xs::TfrmSolve;
 using xs::test::TScriptedMessages;
@@ -56,6 +57,38 @@ private:
     }
 
     xs::TSquare& Square(int row, int col) { return xs::AppData().Work.CurrentPuzzle.Sq[row][col]; }
+
+    // Slot 3: a Mini puzzle White in rows 1..8 but for columns 5 and 10, solving, zoomed in
+    // until a square is 70 pixels or more and panned two rows down and two columns right.
+    void SolvePannedBoard() {
+        std::vector<std::string> rows{"#############"};
+        for (int r = 1; r <= 8; ++r) {
+            std::string row;
+            for (int c = 0; c < 13; ++c)
+                row += c % 5 == 0 ? '#' : static_cast<char>('1' + (r + c) % 9);
+            rows.push_back(row);
+        }
+        xs::TAppData& app = xs::AppData();
+        xs::AppendPuzzle(app.File.Library, app.File.Settings.LastPuzzleId, xs::test::GridOf(rows),
+                         xs::TPuzzleSize::Mini, 1);
+        Screen->FormShow();
+        ClickSlot(3);
+        QTest::mouseClick(Screen->bnSolve, Qt::LeftButton);
+        while (Screen->bnZoomIn->isEnabled() && Screen->SquareSize() < 70)
+            QTest::mouseClick(Screen->bnZoomIn, Qt::LeftButton);
+        for (int k = 0; k < 2; ++k) {
+            QTest::mouseClick(Screen->bnDown, Qt::LeftButton);
+            QTest::mouseClick(Screen->bnRight, Qt::LeftButton);
+        }
+        QVERIFY(Screen->PanelHideTop->isVisible());
+        QVERIFY(Screen->PanelHideLeft->isVisible());
+    }
+
+    void DragTo(QPoint p) {
+        QMouseEvent move(QEvent::MouseMove, p, Screen->dgGrid->mapToGlobal(p), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(Screen->dgGrid, &move);
+    }
 
 private slots:
     void init() {
@@ -126,7 +159,8 @@ private slots:
         QTest::mouseClick(Screen->bnSolve, Qt::LeftButton);
         QVERIFY(QTest::qWaitForWindowExposed(Screen.get()));
         QCoreApplication::processEvents();
-        // The first press also brings the keyboard's frame to the square; the second only marks.
+        // The first press also moves the keyboard's (unseen) cursor to the square; the second only
+        // marks.
         QTest::mouseClick(Screen->dgGrid, Qt::RightButton, {}, PadPoint(2, 1, 5));
         QCoreApplication::processEvents();
         TPaintSpy spy;
@@ -196,6 +230,30 @@ private slots:
         QTest::mouseClick(Screen->bnUndo, Qt::LeftButton);
         for (int r = 1; r <= 2; ++r)
             for (int c = 1; c <= 2; ++c) QCOMPARE(int(Square(r, c).Entry), kAnswers[r - 1][c - 1]);
+    }
+
+    // Squares hidden under the cover panels (rows and columns panned out of view) and past the
+    // window's bottom edge, where the pan button lies, keep their emptiness.
+    void AFillDragOnAPannedBoardFillsOnlySeenSquaresAndLeavesTheArrow() {
+        SolvePannedBoard();
+        QTest::mouseClick(Screen->sbFiller, Qt::LeftButton);
+        const QPoint start = Screen->SquareRect(2, 2).center();
+        QTest::mousePress(Screen->dgGrid, Qt::LeftButton, {}, start);
+        QCOMPARE(Screen->dgGrid->cursor().shape(), Qt::BitmapCursor);
+        const int pitch = Screen->SquareSize() + 2;
+        const int below = (Screen->dgGrid->height() + 3) / pitch;
+        QVERIFY(below <= 8);
+        for (const QPoint p :
+             {Screen->SquareRect(1, 2).center(), Screen->SquareRect(2, 1).center(),
+              QPoint(start.x(), Screen->dgGrid->height() + 3), Screen->SquareRect(3, 3).center()})
+            DragTo(p);
+        QTest::mouseRelease(Screen->dgGrid, Qt::LeftButton, {}, Screen->SquareRect(3, 3).center());
+        QCOMPARE(int(Square(2, 2).Entry), 5);
+        QCOMPARE(int(Square(3, 3).Entry), 7);
+        QCOMPARE(int(Square(1, 2).Entry), 0);
+        QCOMPARE(int(Square(2, 1).Entry), 0);
+        QCOMPARE(int(Square(below, 2).Entry), 0);
+        QCOMPARE(Screen->dgGrid->cursor().shape(), Qt::ArrowCursor);
     }
 
     void AnEmptyLibraryOrADamagedSlotOffersNothingToSolve_data() {

@@ -319,6 +319,31 @@ TEST_F(SolveState, DragInEraseModeIsOneUndoStep) {
     EXPECT_TRUE(BoardIs(before));
 }
 
+// The seen part of the board runs from 48 to 80 both ways: square (1, 1) is seen from its
+// 17th pixel, square (2, 2) up to its 16th.
+TEST_F(SolveState, ADragFillsOnlySquaresWhereTheBoardIsSeen) {
+    struct TCase {
+        int X, Y;
+        bool Accepted;
+        int Row, Col;
+    };
+    const TCase cases[] = {
+        {47, 52, false, 1, 1}, {48, 52, true, 1, 1},  {52, 47, false, 1, 1},
+        {79, 70, true, 2, 2},  {80, 70, false, 2, 2}, {70, 80, false, 2, 2},
+    };
+    for (const TCase& k : cases) {
+        SCOPED_TRACE(testing::Message() << k.X << ", " << k.Y);
+        Start();
+        State->SetSeenArea({48, 48, 80, 80});
+        State->rbModeClick(TSolveMode::Fill);
+        ASSERT_TRUE(State->dgGridMouseDown(2 * kPitch + 5, kPitch + 20, TMouseButton::Left, kW));
+        EXPECT_EQ(Sq(1, 2).Entry, 2);
+        EXPECT_EQ(State->dgGridDragOver(k.X, k.Y, kW), k.Accepted);
+        EXPECT_EQ(Sq(k.Row, k.Col).Entry != 0, k.Accepted);
+        State->dgGridEndDrag();
+    }
+}
+
 TEST_F(SolveState, FillModePressOnTheLastSquareColoursTheBoard) {
     Start();
     Press(Pad(1, 1, 1));
