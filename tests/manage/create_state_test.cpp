@@ -255,6 +255,33 @@ TEST_F(CreateState, DeletingPuzzlesTwoAndFourOfFive) {
     EXPECT_FALSE(s.SelectionButtonsEnabled());
 }
 
+// The last stored puzzle, of a short list, of a full library, and the only one.
+TEST_F(CreateState, DeletingTheLastStoredPuzzleEmptiesItsSlot) {
+    for (const int stored : {5, 100, 1}) {
+        SetUp();
+        Store(stored);
+        TCreateState& s = Make();
+        s.CellClick(stored);
+        messages.Answers = {kResultOk};
+        EXPECT_TRUE(s.DeleteClick());
+        EXPECT_EQ(Lib().Counts.Total, stored - 1) << stored;
+        EXPECT_EQ(Lib().Info(stored).Id, 0) << stored;
+        EXPECT_EQ(s.Cell(stored).Id, 0) << stored;
+        if (stored > 1) {
+            EXPECT_EQ(Lib().Info(stored - 1).Id, stored - 1) << stored;
+        }
+        int byLevel = 0;
+        for (const int n : Lib().Counts.ByDifficulty) byLevel += n;
+        EXPECT_EQ(byLevel, stored - 1) << stored;
+        EXPECT_EQ(s.ExistText(0), std::to_string(stored - 1));
+        // The freed slot takes the next puzzle made.
+        s.SpinUp(1);
+        s.Create({});
+        EXPECT_EQ(Lib().Info(stored).Id, stored + 1) << stored;
+        EXPECT_FALSE(s.Cell(stored).Selected) << stored;
+    }
+}
+
 TEST_F(CreateState, AllOnAnEmptyLibraryEnablesButtonsAndDeletesNothing) {
     TCreateState& s = Make();
     s.SelectAll();

@@ -185,6 +185,30 @@ TEST_F(SolveState, FillAllReplacesWrongEntriesAsOneStep) {
     EXPECT_TRUE(BoardIs(before));
 }
 
+// The first puzzle is left coloured and unchanged since its save, so nothing on the way out
+// takes its colours off: the next puzzle must start without them.
+TEST_F(SolveState, NextPuzzleOfTheSessionStartsWithoutTheColoursOfTheLast) {
+    Start();
+    Press(Pad(2, 2, 4), TMouseButton::Right);
+    State->bnFillClick();
+    State->bnSaveClick(false);
+    State->bnCheckClick();
+    ASSERT_EQ(State->Checks().EntryCheck[1][1], 2);
+    ASSERT_EQ(State->Checks().PossibleCheck[2][2], 0);
+    State->bnReturnClick();
+    ASSERT_EQ(Msgs.Shown.size(), 1u);  // only Fill All asked
+
+    Start(test::SampleGrid(TPuzzleSize::Small, 4, 1, 2, 3));
+    EXPECT_FALSE(State->ChecksShown());
+    for (int r = 1; r <= 9; ++r) {
+        for (int c = 1; c <= 15; ++c) {
+            EXPECT_EQ(State->Checks().EntryCheck[r][c], 0) << r << "," << c;
+            EXPECT_EQ(State->Checks().PossibleCheck[r][c], 0) << r << "," << c;
+        }
+    }
+    EXPECT_TRUE(State->Buttons().bnFill);
+}
+
 TEST_F(SolveState, CancelChangesNothing) {
     const std::pair<const char*, std::function<void(TSolveState&)>> cases[] = {
         {"fill", [](TSolveState& s) { s.bnFillClick(); }},
@@ -261,6 +285,33 @@ TEST_F(SolveState, ClueClickNarrowsTheRunAndPlacesSingleMarks) {
     Sq(1, 2).Possible[4] = 1;
     Press(Across(1, 0));
     EXPECT_EQ(Sq(1, 2).Entry, 5);
+}
+
+// 7 in three squares is only 1 + 2 + 4. With one of them placed, the shorter run that is left
+// (6 or 5 in two squares) still allows that digit, so only the placed digit itself keeps it off
+// the other squares.
+TEST_F(SolveState, ClueClickNeverOffersADigitAlreadyInItsRun) {
+    TPuzzleGrid g = test::SampleGrid(TPuzzleSize::Mini, 1, 2, 3, 5);
+    g.Sq[1][3].Kind = White;  // row 1 runs on: 1 2 4
+    g.Sq[1][3].SetAnswer(4);
+    g.Sq[1][0].AcrossSquares = 3;
+    g.Sq[1][0].AcrossTotal = 7;
+    g.Sq[0][3].DownSquares = 1;
+    g.Sq[0][3].DownTotal = 4;
+    const struct {
+        int Col, Digit;
+        std::vector<int> Others;
+    } cases[] = {{1, 1, {2, 4}}, {2, 2, {1, 4}}, {3, 4, {1, 2}}};
+    for (const auto& tc : cases) {
+        Start(g);
+        Press(Pad(1, tc.Col, tc.Digit));
+        Press(Across(1, 0));
+        for (int c = 1; c <= 3; ++c) {
+            if (c != tc.Col) {
+                EXPECT_EQ(Marks(1, c), tc.Others) << tc.Digit << " at " << c;
+            }
+        }
+    }
 }
 
 TEST_F(SolveState, ClueClickOnAnEmptyRunMarksOrIntersects) {
