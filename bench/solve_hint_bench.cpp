@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "bench_support.h"
+#include "solve/logic_solver.h"
 #include "solve/next_step_hint.h"
 
 namespace xs {
@@ -53,6 +54,25 @@ void BM_HintReplayLargeFiveStar(benchmark::State& state) {
     state.SetItemsProcessed(hints);
 }
 BENCHMARK(BM_HintReplayLargeFiveStar)->Unit(benchmark::kMillisecond);
+
+// The teaching solver's whole solution from the empty board, every step's sentence included, as
+// "crosssums-cli explain" prints it. Items are steps.
+void BM_ExplainLargeFiveStar(benchmark::State& state) {
+    auto board = std::make_unique<TLogicBoard>();
+    std::int64_t steps = 0;
+    for (auto _ : state) {
+        board->Load(LargeFiveStar(), TPuzzleDims{15, 25});
+        TLogicStep step;
+        while (board->NextStep(step)) {
+            benchmark::DoNotOptimize(StepText(*board, step));
+            board->Apply(step);
+            ++steps;
+        }
+        if (!board->Solved()) state.SkipWithError("not solved");
+    }
+    state.SetItemsProcessed(steps);
+}
+BENCHMARK(BM_ExplainLargeFiveStar)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace xs

@@ -19,6 +19,12 @@ std::string FormatLibraryList(const TDataFileRecord& record, const std::string& 
 bool FormatPuzzle(const TPuzzleLibrary& lib, int slot, bool answers, std::string& text,
                   std::string& problem);
 
+// The slot's puzzle solved from the empty board by the teaching solver: one line a step, then the
+// number of steps and the hardest technique; as JSON Lines with json. False with problem set for
+// a slot that is empty, damaged or outside 1..100.
+bool FormatExplanation(const TPuzzleLibrary& lib, int slot, bool json, std::string& text,
+                       std::string& problem);
+
 // The possible digits and the combinations of a run; false with problem set for squares
 // outside 1..9 or total outside 1..45.
 bool FormatCombos(int squares, int total, std::string& text, std::string& problem);

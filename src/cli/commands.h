@@ -13,6 +13,7 @@ extern const TCommandSpec kListCommand;
 extern const TCommandSpec kShowCommand;
 extern const TCommandSpec kCombosCommand;
 extern const TCommandSpec kGenerateCommand;
+extern const TCommandSpec kExplainCommand;
 
 // "generate" as kGenerateCommand runs it; beforeSave, when given, runs after the batch, just
 // before the data file is written, with the signal handlers still in place.

@@ -14,7 +14,10 @@ namespace {
 
 using namespace xs::cli;
 
-const TCommandSpec* const kCommands[] = {&kListCommand, &kShowCommand, &kCombosCommand,
+const TCommandSpec* const kCommands[] = {&kListCommand,
+                                         &kShowCommand,
+                                         &kExplainCommand,
+                                         &kCombosCommand,
                                          &kGenerateCommand
 #ifdef XS_CLI_PRINT
                                          ,
@@ -27,8 +30,8 @@ void PrintUsage(std::ostream& out) {
         << " COMMAND --help\n\nCommands:\n";
     for (const TCommandSpec* command : kCommands)
         out << "  " << Synopsis(*command) << "\n      " << command->Summary << '\n';
-    out << "\nWithout --data the game's own data file is used. list, show and combos never write "
-           "it.\n";
+    out << "\nWithout --data the game's own data file is used. list, show, explain and combos "
+           "never write it.\n";
 }
 
 }  // namespace

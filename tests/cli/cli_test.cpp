@@ -165,6 +165,34 @@ TEST_F(CliTest, SlotsThatCannotBeShownFailWithOneLine) {
     }
 }
 
+// The sample's 1 2 / 3 5: the crossing of the across 3 and the down 4 fixes the 1, then each run
+// has one square left.
+TEST_F(CliTest, ExplainPrintsTheStepsAsTextOrJsonLines) {
+    const TRun json = RunCli({"explain", "1", "--json", "--data", file});
+    EXPECT_EQ(json.Exit, 0) << json.Err;
+    EXPECT_EQ(Lines(json.Out), 5);
+    EXPECT_EQ(json.Out.substr(0, json.Out.find('\n')),
+              "{\"step\": 1, \"technique\": \"Crossing runs\", \"square\": [1, 1], \"place\": 1, "
+              "\"runs\": [[1, 0, \"across\"], [0, 1, \"down\"]], \"text\": \"Here the across 3 "
+              "allows 1 or 2 and the down 4 allows 1 or 3: only 1 fits both runs, so this square "
+              "holds 1.\"}");
+    EXPECT_NE(json.Out.find("\n{\"solved\": true, \"steps\": 4, \"hardest\": \"Crossing runs\"}\n"),
+              std::string::npos)
+        << json.Out;
+
+    const TRun text = RunCli({"explain", "1", "--data", file});
+    EXPECT_EQ(text.Exit, 0) << text.Err;
+    EXPECT_EQ(Lines(text.Out), 5);
+    EXPECT_NE(text.Out.find("4. Row 2, column 2: place 5 (Last square)."), std::string::npos)
+        << text.Out;
+    EXPECT_NE(text.Out.find("\nSolved in 4 steps; hardest technique: Crossing runs.\n"),
+              std::string::npos);
+
+    const TRun damaged = RunCli({"explain", "4", "--data", file});
+    EXPECT_EQ(damaged.Exit, 1);
+    EXPECT_NE(damaged.Err.find("slot 4 is damaged: unknown size"), std::string::npos);
+}
+
 TEST_F(CliTest, CombosListsDigitsAndCombinations) {
     const TRun run = RunCli({"combos", "2", "10"});
     EXPECT_EQ(run.Exit, 0) << run.Err;

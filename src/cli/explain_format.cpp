@@ -1,0 +1,109 @@
+// The logical solution of a stored puzzle as the companion prints it: a line a step, or JSON Lines.
+#include <memory>
+#include <string>
+
+#include "cli/cli_format.h"
+#include "model/slot_check.h"
+#include "solve/logic_solver.h"
+
+namespace xs::cli {
+
+namespace {
+
+std::string Quoted(const std::string& text) {
+    std::string out = "\"";
+    for (char ch : text) {
+        if (ch == '"' || ch == '\\') out += '\\';
+        out += ch;
+    }
+    return out + "\"";
+}
+
+std::string DigitsJson(TCandidates digits) {
+    std::string out = "[";
+    for (int d = 1; d <= 9; ++d)
+        if (digits & (1u << d)) out += (out.size() > 1 ? ", " : "") + std::to_string(d);
+    return out + "]";
+}
+
+std::string DigitsText(TCandidates digits) {
+    std::string out;
+    for (int d = 1; d <= 9; ++d)
+        if (digits & (1u << d)) out += (out.empty() ? "" : " ") + std::to_string(d);
+    return out;
+}
+
+std::string StepJson(int n, const TLogicStep& step, const std::string& text) {
+    std::string out = "{\"step\": " + std::to_string(n) +
+                      ", \"technique\": " + Quoted(TechniqueName(step.Technique)) +
+                      ", \"square\": [" + std::to_string(step.Row) + ", " +
+                      std::to_string(step.Col) + "], ";
+    out += step.Place != 0 ? "\"place\": " + std::to_string(step.Place)
+                           : "\"remove\": " + DigitsJson(step.Remove);
+    out += ", \"runs\": [";
+    for (int i = 0; i < step.RunCount; ++i) {
+        const TStepRun& run = step.Runs[i];
+        out += (i > 0 ? ", [" : "[") + std::to_string(run.ClueRow) + ", " +
+               std::to_string(run.ClueCol) + ", " + (run.Down ? "\"down\"]" : "\"across\"]");
+    }
+    return out + "], \"text\": " + Quoted(text) + "}\n";
+}
+
+std::string StepLine(int n, const TLogicStep& step, const std::string& text) {
+    std::string out = std::to_string(n) + ". Row " + std::to_string(step.Row) + ", column " +
+                      std::to_string(step.Col) + ": ";
+    out += step.Place != 0 ? "place " + std::to_string(step.Place)
+                           : "remove " + DigitsText(step.Remove);
+    return out + " (" + TechniqueName(step.Technique) + "). " + text + "\n";
+}
+
+}  // namespace
+
+bool FormatExplanation(const TPuzzleLibrary& lib, int slot, bool json, std::string& text,
+                       std::string& problem) {
+    text.clear();
+    problem.clear();
+    if (slot < 1 || slot > MaxPuzzles || slot > UsedSlots(lib.Counts) ||
+        ClassifySlot(lib, slot) == TSlotState::Empty) {
+        problem = "slot " + std::to_string(slot) + " is empty (" +
+                  std::to_string(UsedSlots(lib.Counts)) + " puzzles stored)";
+        return false;
+    }
+    if (const char* why = SlotProblem(lib, slot)) {
+        problem = "slot " + std::to_string(slot) + " is damaged: " + why;
+        return false;
+    }
+    const TPuzzleGrid& grid = lib.Grid(slot);
+    const TSizeDims size = SizeDims(lib.Info(slot).Size);
+    auto board = std::make_unique<TLogicBoard>();
+    if (!board->Load(grid, TPuzzleDims{size.Rows - 1, size.Cols - 1})) {
+        problem = "slot " + std::to_string(slot) + " has a run the solver cannot read";
+        return false;
+    }
+    int steps = 0;
+    TTechnique hardest = TTechnique::LastSquare;
+    TLogicStep step;
+    while (board->NextStep(step)) {
+        // A step against a stored answer means totals that do not fit the answers: stop there.
+        const int answer = grid.Sq[step.Row][step.Col].Answer();
+        if ((step.Place != 0 && step.Place != answer) || (step.Remove & (1u << answer))) break;
+        ++steps;
+        if (step.Technique > hardest) hardest = step.Technique;
+        const std::string reason = StepText(*board, step);
+        text += json ? StepJson(steps, step, reason) : StepLine(steps, step, reason);
+        board->Apply(step);
+    }
+    const bool solved = board->Solved();
+    if (json) {
+        text += std::string("{\"solved\": ") + (solved ? "true" : "false") +
+                ", \"steps\": " + std::to_string(steps) +
+                ", \"hardest\": " + Quoted(TechniqueName(hardest)) + "}\n";
+    } else {
+        text += (solved ? "Solved in " : "Not solved: no further step after ") +
+                std::to_string(steps) + " steps; hardest technique: " + TechniqueName(hardest) +
+                ".\n";
+    }
+    return true;
+}
+
+}  // namespace xs::cli
