@@ -118,6 +118,24 @@ TBoardLayout LayoutBoard(const TBoardLayoutInput& in) {
     return out;
 }
 
+void PanToShow(TBoardLayoutInput& in, int row, int col) {
+    // The window's length changes with the pan near the board's end, so a second look settles
+    // what the first one moved.
+    for (int look = 0; look < 2; ++look) {
+        const TBoardLayout b = LayoutBoard(in);
+        if (b.Fits) return;
+        const int step = b.Square + g;
+        const auto axis = [step, &b](int at, int pan, int window) {
+            if (at < pan) return at;
+            // Squares wholly seen from the pan on.
+            const int whole = std::max(1, (window - b.Square) / step + 1);
+            return at >= pan + whole ? at - whole + 1 : pan;
+        };
+        in.PanRow = axis(row, b.PanRow, b.Window.Height());
+        in.PanCol = axis(col, b.PanCol, b.Window.Width());
+    }
+}
+
 TRect BoardSquareRect(int row, int col, int square) {
     const int left = (square + g) * col;
     const int top = (square + g) * row;

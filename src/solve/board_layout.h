@@ -66,6 +66,11 @@ struct TBoardLayout {
 int FittedSquareSize(int gridWidth, int gridHeight, TPuzzleDims dims);
 TBoardLayout LayoutBoard(const TBoardLayoutInput& in);
 
+// The pan that brings square (row, col) wholly into the window, moving the board as little as
+// it can: in.PanRow and in.PanCol are changed only where the square is out of view or partly
+// seen. A board that fits needs no pan.
+void PanToShow(TBoardLayoutInput& in, int row, int col);
+
 // Board geometry in the board control's own coordinates (panning does not change them).
 // Rectangle of square (row, col), right and bottom exclusive.
 TRect BoardSquareRect(int row, int col, int square);

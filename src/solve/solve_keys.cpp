@@ -157,6 +157,7 @@ void TSolveState::ToggleMarks() {
     ShowFrame(true);
     MarksMode = !MarksMode;
     View->CursorMoved(CursorAt.Row, CursorAt.Col);
+    View->MarksChanged();
 }
 
 void TSolveState::KeyMode(TSolveMode mode) {

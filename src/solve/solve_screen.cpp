@@ -421,7 +421,7 @@ void TfrmSolve::LayoutSolvePage() {
     ShowCombinations();
 }
 
-void TfrmSolve::LayoutBoard() {
+TBoardLayoutInput TfrmSolve::BoardInput() const {
     const QFontMetrics metrics(PanelSolve->font());
     TBoardLayoutInput in;
     in.GridWidth = PanelGrid->width();
@@ -432,7 +432,11 @@ void TfrmSolve::LayoutBoard() {
     in.PanCol = PanCol;
     in.PanThickness = std::max(20, metrics.height() + 6);
     in.PanLength = 3 * in.PanThickness;
-    const TBoardLayout board = xs::LayoutBoard(in);
+    return in;
+}
+
+void TfrmSolve::LayoutBoard() {
+    const TBoardLayout board = xs::LayoutBoard(BoardInput());
     PanRow = board.PanRow;
     PanCol = board.PanCol;
     const bool resized = BoardSquare != board.Square;

@@ -9,6 +9,7 @@
 #include <array>
 #include <memory>
 
+#include "solve/board_layout.h"
 #include "solve/solve_state.h"
 #include "storage/messages.h"
 #include "storage/preferences.h"
@@ -159,6 +160,7 @@ private:
     void ModeChanged(TSolveMode mode) override;
     void CursorMoved(int oldRow, int oldCol) override;
     void HintChanged() override;
+    void MarksChanged() override;
 
     // The instruction lines: the hint's reason while one is shown, else the mode's lines.
     void ShowInstructionLines();
@@ -173,7 +175,11 @@ private:
     void FormResize();
     void LayoutChooser();
     void LayoutSolvePage();
+    TBoardLayoutInput BoardInput() const;
     void LayoutBoard();
+    // Pans the board so that the keyboard's cursor square is wholly in view while its frame is
+    // shown.
+    void KeepCursorInView();
     void LayoutValuesStrip(const QRect& area);
     void ShowCombinations();
     void UpdateValues();

@@ -46,6 +46,7 @@ bool TfrmSolve::SolveKey(int key, Qt::KeyboardModifiers modifiers, quint32 scanC
     if (modifiers.testFlag(Qt::AltModifier)) return false;
     if (const int digit = DigitOf(key, shift, scanCode); digit != 0) {
         Solve->KeyDigit(digit, shift);
+        KeepCursorInView();
         return true;
     }
     switch (key) {
@@ -103,7 +104,19 @@ bool TfrmSolve::SolveKey(int key, Qt::KeyboardModifiers modifiers, quint32 scanC
         default:
             return false;
     }
+    // A digit never goes into a square the player cannot see.
+    KeepCursorInView();
     return true;
+}
+
+void TfrmSolve::KeepCursorInView() {
+    if (!Solve->Solving() || !Solve->CursorShown()) return;
+    TBoardLayoutInput in = BoardInput();
+    PanToShow(in, Solve->CursorRow(), Solve->CursorCol());
+    if (in.PanRow == PanRow && in.PanCol == PanCol) return;
+    PanRow = in.PanRow;
+    PanCol = in.PanCol;
+    LayoutBoard();
 }
 
 void TfrmSolve::keyPressEvent(QKeyEvent* event) {
@@ -131,6 +144,10 @@ void TfrmSolve::CursorMoved(int oldRow, int oldCol) {
     RedrawCursorArea(Solve->CursorRow(), Solve->CursorCol());
 }
 
+void TfrmSolve::MarksChanged() {
+    ShowInstructionLines();
+}
+
 void TfrmSolve::HintChanged() {
     ShowInstructionLines();
     dgGrid->update();
@@ -140,7 +157,7 @@ void TfrmSolve::ShowInstructionLines() {
     const std::array<QLabel*, 3> labels{lblMode1, lblMode2, lblMode3};
     const TNextStep* hint = Solve->Hint();
     if (hint == nullptr) {
-        const TModeLines lines = ModeLines(Solve->Mode());
+        const TModeLines lines = ModeLines(Solve->Mode(), Solve->MarksOn());
         for (std::size_t i = 0; i < 3; ++i) {
             labels[i]->setText(
                 QString::fromUtf8(lines[i].data(), static_cast<qsizetype>(lines[i].size())));

@@ -45,7 +45,7 @@ bool LookUp(int n, int t, std::uint8_t (&flags)[10]) {
 
 }  // namespace
 
-TModeLines ModeLines(TSolveMode mode) {
+TModeLines ModeLines(TSolveMode mode, bool marksOn) {
     switch (mode) {
         case TSolveMode::Erase:
             return {"   Erase Mode : Click a square to", "   erase the answer - or click, hold",
@@ -56,6 +56,9 @@ TModeLines ModeLines(TSolveMode mode) {
         case TSolveMode::Solve:
             break;
     }
+    if (marksOn)
+        return {"Solve Mode, Marks on : the keys 1..9", "mark possible values.  Press M again",
+                "for the keys to fill squares."};
     return {"Solve Mode : Click on the small 1..9 grid",
             "to fill a square.  Click the total to show all", "possible combinations."};
 }

@@ -35,6 +35,8 @@ public:
     virtual void CursorMoved(int /*oldRow*/, int /*oldCol*/) {}
     // A hint appeared or went: the instruction lines and the hint's runs on the board.
     virtual void HintChanged() {}
+    // The marks toggle changed: the instruction lines say whether digits mark.
+    virtual void MarksChanged() {}
 };
 
 enum class TBoardMove { Left, Right, Up, Down };
@@ -69,9 +71,10 @@ struct TUndoState {
 
 constexpr int kUndoRingSize = 100;
 
-// The three instruction lines shown beside the mode buttons.
+// The three instruction lines shown beside the mode buttons; in Solve mode with the marks
+// toggle on they say that the digit keys mark.
 using TModeLines = std::array<std::string_view, 3>;
-TModeLines ModeLines(TSolveMode mode);
+TModeLines ModeLines(TSolveMode mode, bool marksOn = false);
 
 // The digit 1..9 of the square's 3 x 3 pad under the point (x, y), relative to the square's
 // top-left corner; w is the square size.

@@ -5,6 +5,7 @@
 #include <climits>
 #include <cstdlib>
 #include <optional>
+#include <utility>
 
 #include "solve/board_layout.h"
 
@@ -107,6 +108,44 @@ TEST(BoardLayout, PanningPastTheLastRowAndColumnIsUndone) {
     const TBoardLayout taller = LayoutBoard(Input(700, 900, kLarge, zoom, panRow, panCol));
     EXPECT_EQ(taller.Board.Top + step * 16, taller.Window.Bottom);
     EXPECT_LT(taller.PanRow, panRow);
+}
+
+// Every square of a Large board, from the top-left, a middle and the last pan: afterwards it is
+// wholly in the window, and one pan step less towards where the board was would not show it.
+TEST(BoardLayout, PanToShowBringsEverySquareWhollyIntoViewByTheFewestSteps) {
+    const int zoom = FirstPannedZoom(700, 450, kLarge) + 12;
+    for (const auto& [panRow, panCol] : {std::pair{0, 0}, std::pair{5, 9}, std::pair{16, 26}}) {
+        for (int row = 0; row <= 15; ++row) {
+            for (int col = 0; col <= 25; ++col) {
+                SCOPED_TRACE(testing::Message()
+                             << panRow << "," << panCol << ": " << row << "," << col);
+                const TBoardLayoutInput start = Input(700, 450, kLarge, zoom, panRow, panCol);
+                const TBoardLayout before = LayoutBoard(start);
+                TBoardLayoutInput in = start;
+                PanToShow(in, row, col);
+                const auto seen = [&](int pr, int pc) {
+                    const TBoardLayout b = LayoutBoard(Input(700, 450, kLarge, zoom, pr, pc));
+                    const int step = b.Square + kBoardGridLine;
+                    const TRect sq{b.Board.Left + step * col, b.Board.Top + step * row,
+                                   b.Board.Left + step * col + b.Square,
+                                   b.Board.Top + step * row + b.Square};
+                    return Inside(sq, b.Window);
+                };
+                ASSERT_TRUE(seen(in.PanRow, in.PanCol));
+                const int backRow = in.PanRow + (in.PanRow < before.PanRow ? 1 : -1);
+                if (in.PanRow != before.PanRow) {
+                    EXPECT_FALSE(seen(backRow, in.PanCol));
+                }
+                const int backCol = in.PanCol + (in.PanCol < before.PanCol ? 1 : -1);
+                if (in.PanCol != before.PanCol) {
+                    EXPECT_FALSE(seen(in.PanRow, backCol));
+                }
+            }
+        }
+    }
+    TBoardLayoutInput fits = Input(700, 450, kLarge, 0, 0, 0);
+    PanToShow(fits, 15, 25);
+    EXPECT_EQ(fits.PanRow + fits.PanCol, 0);
 }
 
 TEST(BoardLayout, PartlySeenRowIsAThirdWhenThereIsRoomElseTwoThirds) {

@@ -256,6 +256,29 @@ private slots:
         QCOMPARE(Screen->dgGrid->cursor().shape(), Qt::ArrowCursor);
     }
 
+    // The cursor starts on square (1, 1), panned out of view; the first key brings its square
+    // wholly between the pan buttons. The board itself shows no keys.
+    void KeysOnAPannedBoardKeepTheCursorSquareInViewAndSayWhenDigitsMark() {
+        SolvePannedBoard();
+        QVERIFY(Screen->dgGrid->toolTip().isEmpty());
+        QTest::keyClick(Screen.get(), Qt::Key_Right);
+        const QRect square(Screen->dgGrid->mapTo(Screen->PanelGrid, QPoint(0, 0)) +
+                               Screen->SquareRect(1, 2).topLeft(),
+                           QSize(Screen->SquareSize(), Screen->SquareSize()));
+        const QRect window(
+            QPoint(Screen->bnLeft->geometry().right() + 1, Screen->bnUp->geometry().bottom() + 1),
+            QPoint(Screen->bnRight->geometry().left() - 1, Screen->bnDown->geometry().top() - 1));
+        QVERIFY(window.contains(square));
+
+        QTest::keyClick(Screen.get(), Qt::Key_M);
+        QCOMPARE(Screen->lblMode1->text(), QStringLiteral("Solve Mode, Marks on : the keys 1..9"));
+        QTest::keyClick(Screen.get(), Qt::Key_3);
+        QCOMPARE(int(Square(1, 2).Possible[2]), 1);
+        QTest::keyClick(Screen.get(), Qt::Key_M);
+        QCOMPARE(Screen->lblMode1->text(),
+                 QStringLiteral("Solve Mode : Click on the small 1..9 grid"));
+    }
+
     void AnEmptyLibraryOrADamagedSlotOffersNothingToSolve_data() {
         QTest::addColumn<bool>("empty");
         QTest::newRow("empty library") << true;
