@@ -241,18 +241,17 @@ void DrawPosition(TCanvas& canvas, TFitMemo& memo, const TPageContext& page,
     FitFont(canvas, memo, {20, digitRoom, 0}, false, 1, false, [&] {
         return canvas.TextWidth("9") <= digitRoom && canvas.TextHeight("9") <= digitRoom;
     });
+    // A puzzle position shows the player's entries when they are printed; an answer position
+    // shows the solution alone, since an entry under an answer digit would merge with it.
     TNumberSizes digitSizes(canvas);
+    const TPuzzleGrid* entries = source.Slot > 0 && !at.Answer ? source.Entries : nullptr;
     for (int r = 1; r < rows; ++r) {
         for (int c = 1; c < cols; ++c) {
             if (grid.Sq[r][c].Kind != White) continue;
-            if (source.Slot > 0 && source.Entries != nullptr) {
-                const int entry = source.Entries->Sq[r][c].Entry;
-                if (entry >= 1 && entry <= 9) DrawDigit(canvas, digitSizes, g, r, c, entry);
-            }
-            const int answer = grid.Sq[r][c].Answer();
-            if (at.Answer && answer >= 1 && answer <= 9) {
-                DrawDigit(canvas, digitSizes, g, r, c, answer);
-            }
+            const int digit = at.Answer            ? grid.Sq[r][c].Answer()
+                              : entries != nullptr ? entries->Sq[r][c].Entry
+                                                   : 0;
+            if (digit >= 1 && digit <= 9) DrawDigit(canvas, digitSizes, g, r, c, digit);
         }
     }
 

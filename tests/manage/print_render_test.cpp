@@ -377,21 +377,62 @@ TEST_F(PageFixture, ClueFontTurnsRegularSmallFontsJustBelowEightPoints) {
     }
 }
 
-TEST_F(PageFixture, CurrentStatePrintsEntriesOnEveryPosition) {
+TEST_F(PageFixture, CurrentStateWithoutEntriesPrintsTheBlankPuzzle) {
     const int slot = Store(Mini, 1);
-    TPuzzleGrid entries = lib->Grid(slot);
+    const TPuzzleGrid entries = lib->Grid(slot);
     const TPrintPlan plan = SinglePuzzlePlan(TSinglePrint::PuzzleAndAnswer);
     const TSizedCanvas blank = Render(plan, 1, 850, 1100, 2, slot);
     const TSizedCanvas none = Render(plan, 1, 850, 1100, 2, slot, &entries);
     EXPECT_EQ(none.Texts(), blank.Texts());
     EXPECT_EQ(none.Calls.size(), blank.Calls.size());
+}
 
-    entries.Sq[1][1].Entry = 7;
-    entries.Sq[2][2].Entry = 12;  // not a digit
-    const TSizedCanvas filled = Render(plan, 1, 850, 1100, 2, slot, &entries);
-    // Once in the puzzle, once under the answer's own digit.
-    EXPECT_EQ(Digits(filled, 7).size(), 2u);
-    EXPECT_EQ(filled.Calls.size(), blank.Calls.size() + 2);
+// The sample's answers are 1 2 / 3 5. The player entered a wrong 6 over the 1, the right 2, and
+// the stored entry under the 5 is not a digit.
+TEST_F(PageFixture, CurrentStateShowsEntriesInThePuzzleAndTheAnswerDigitsAlone) {
+    const int slot = Store(Mini, 1);
+    TPuzzleGrid entries = lib->Grid(slot);
+    entries.Sq[1][1].Entry = 6;
+    entries.Sq[1][2].Entry = 2;
+    entries.Sq[2][2].Entry = 12;
+    struct Case {
+        TSinglePrint How;
+        int Page;
+        int Position;
+        bool Answer;
+        std::vector<std::string> Want;  // the texts in squares (1, 1), (1, 2), (2, 1), (2, 2)
+    };
+    const Case cases[] = {
+        {TSinglePrint::PuzzleOnly, 1, 1, false, {"6", "2", "", ""}},
+        {TSinglePrint::PuzzleAndAnswer, 1, 1, false, {"6", "2", "", ""}},
+        {TSinglePrint::PuzzleAndAnswer, 1, 2, true, {"1", "2", "3", "5"}},
+        {TSinglePrint::SeparatePages, 1, 1, false, {"6", "2", "", ""}},
+        {TSinglePrint::SeparatePages, 2, 1, true, {"1", "2", "3", "5"}},
+    };
+    for (const Case& c : cases) {
+        const TPrintPlan plan = SinglePuzzlePlan(c.How);
+        const int capacity = plan.CapacityOf(c.Page);
+        const bool portrait = capacity == 2;
+        const int width = portrait ? 850 : 1100;
+        const int height = portrait ? 1100 : 850;
+        const TSizedCanvas canvas = Render(plan, c.Page, width, height, 2, slot, &entries);
+        const TGridLines g =
+            PrintGridLines(PositionRect(width, height, 3, capacity, c.Position), 9, 13, c.Answer);
+        std::vector<std::string> got;
+        for (int r = 1; r <= 2; ++r) {
+            for (int col = 1; col <= 2; ++col) {
+                std::string texts;
+                for (const TCanvasCall& t : canvas.Of(TCanvasOp::TextOut)) {
+                    if (t.At.X >= g.X[col] && t.At.X < g.X[col + 1] && t.At.Y >= g.Y[r + 1] &&
+                        t.At.Y < g.Y[r + 2]) {
+                        texts += t.Text;
+                    }
+                }
+                got.push_back(texts);
+            }
+        }
+        EXPECT_EQ(got, c.Want) << "page " << c.Page << " position " << c.Position;
+    }
 }
 
 }  // namespace
