@@ -308,7 +308,7 @@ void RoundTrip(const char* image, const TControl& c) {
     // A save killed before its rename left a temporary file; the lock's holder tidies it away
     // and nothing else.
     const bool tidy = (c[0] & 4) != 0;
-    const QString leftover = paths.DataFile + QStringLiteral(".xYzAbC");
+    const QString leftover = paths.DataFile + QStringLiteral(".~saving~xYzAbC12");
     const QString unrelated = paths.DataFile + QStringLiteral(".backup");
     TDataFileLock lock(paths.DataFile);
     if (tidy) {

@@ -10,9 +10,9 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QStorageInfo>
 
 #include "cli/args.h"
+#include "storage/data_path.h"
 
 namespace xs::cli {
 
@@ -24,10 +24,10 @@ std::string Local(const QString& path) {
 
 // Why a file that ReadDataFile refused cannot be used.
 std::string ReadProblem(const QString& path) {
+    if (const QString problem = DataPathProblem(path); !problem.isEmpty())
+        return problem.toStdString();
     const QFileInfo info(path);
     if (!info.exists()) return "no such file";
-    if (info.isDir()) return "it is a folder";
-    if (!info.isFile()) return "it is not a regular file";
     if (info.size() < static_cast<qint64>(kDataFileSize))
         return "it is too short for a data file (" + std::to_string(info.size()) + " bytes, " +
                std::to_string(kDataFileSize) + " needed)";
@@ -39,16 +39,6 @@ std::string ReadProblem(const QString& path) {
 std::string SystemReason(int error) {
     return std::strerror(error);
 }
-
-// Takes the failure of a write without showing the game's texts, which speak of its help file.
-class TQuietMessages : public TMessages {
-public:
-    int ShowMsg(const std::string&, TButtons) override { return kResultOk; }
-    int ShowOptions(const std::string&, int, const TOptionTexts&, bool, bool) override {
-        return OptionResult(0);
-    }
-    bool PrintCurrentState() const override { return false; }
-};
 
 }  // namespace
 
@@ -62,7 +52,9 @@ TDataFilePaths CliDataFilePaths(const std::string& dataOption) {
 bool LoadLibrary(const std::string& command, const TDataFilePaths& paths, TDataFileRecord& record) {
     if (ReadDataFile(record, paths)) return true;
     const QString source = DataFileToRead(paths);
-    if (source.isEmpty()) {
+    if (const QString problem = DataPathProblem(paths.DataFile); !problem.isEmpty()) {
+        Failure(command, "cannot read " + Local(paths.DataFile) + ": " + problem.toStdString());
+    } else if (source.isEmpty()) {
         Failure(command, "no data file at " + Local(paths.DataFile));
     } else {
         Failure(command, "cannot read " + Local(source) + ": " + ReadProblem(source));
@@ -71,15 +63,19 @@ bool LoadLibrary(const std::string& command, const TDataFilePaths& paths, TDataF
 }
 
 std::string WriteProblem(const QString& dataFile) {
-    const QByteArray path = QFile::encodeName(dataFile);
-    if (QFileInfo::exists(dataFile)) {
+    if (const QString problem = DataPathProblem(dataFile); !problem.isEmpty())
+        return problem.toStdString();
+    // Links are followed: the file they lead to is the one replaced, in its own folder.
+    const QString target = InspectDataPath(dataFile).Resolved;
+    const QByteArray path = QFile::encodeName(target);
+    if (QFileInfo::exists(target)) {
         // O_NONBLOCK: a named pipe must not hold the check up; nothing is truncated or created.
         const int fd = ::open(path.constData(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
         if (fd < 0) return SystemReason(errno);
         ::close(fd);
     }
     // The write makes missing folders, so the nearest folder that exists must take new entries.
-    QFileInfo folder(QFileInfo(dataFile).absolutePath());
+    QFileInfo folder(QFileInfo(target).absolutePath());
     while (!folder.exists() && !folder.isRoot()) folder.setFile(folder.absolutePath());
     const std::string where = Local(folder.absoluteFilePath());
     if (!folder.isDir()) return where + ": " + SystemReason(ENOTDIR);
@@ -89,17 +85,9 @@ std::string WriteProblem(const QString& dataFile) {
 
 bool SaveLibrary(const std::string& command, TDataFileRecord& record, const TDataFilePaths& paths,
                  const TDataFileLock* lock) {
-    TQuietMessages messages;
-    if (WriteDataFile(record, paths, messages, TValidMark::Keep, lock)) return true;
-    // The write does not say why it failed; what can be found out afterwards is said instead.
-    std::string reason = WriteProblem(paths.DataFile);
-    if (reason.empty()) {
-        const QStorageInfo disk(QFileInfo(paths.DataFile).absolutePath());
-        reason = disk.isValid() && disk.bytesAvailable() < static_cast<qint64>(kDataFileSize)
-                     ? SystemReason(ENOSPC)
-                     : "the system refused the write";
-    }
-    Failure(command, "cannot write " + Local(paths.DataFile) + ": " + reason);
+    const TSaveResult saved = SaveDataFile(record, paths, TValidMark::Keep, lock);
+    if (saved.Saved) return true;
+    Failure(command, "cannot write " + Local(paths.DataFile) + ": " + saved.Problem.toStdString());
     return false;
 }
 

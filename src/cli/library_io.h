@@ -21,14 +21,15 @@ TDataFilePaths CliDataFilePaths(const std::string& dataOption);
 bool LoadLibrary(const std::string& command, const TDataFilePaths& paths, TDataFileRecord& record);
 
 // Why the data file cannot be written, in the system's words ("Permission denied"), or empty when
-// it can: an existing file must open for writing, and the nearest existing folder on its path must
+// it can: the path must lead to a file or to nothing (DataPathProblem), an existing file must open
+// for writing, and the nearest existing folder on its path must
 // be a folder that takes new files (its reason names it: "/srv: Permission denied"). Changes
 // nothing on disk.
 std::string WriteProblem(const QString& dataFile);
 
 // Writes record back to paths.DataFile, keeping Valid as it is, so that the game's preferences
-// are left as they were found. A failure is printed on stderr as one line naming the file and the
-// reason. True when written.
+// are left as they were found. A failure is printed on stderr as one line naming the file and
+// what failed. True when written.
 // With the data file's lock held (lock), leftovers of a killed save are removed as well.
 bool SaveLibrary(const std::string& command, TDataFileRecord& record, const TDataFilePaths& paths,
                  const TDataFileLock* lock = nullptr);

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <utility>
 
+#include "storage/data_path.h"
+
 namespace xs {
 
 const std::array<TToolButtonText, kToolButtonCount> kToolButtonTexts{{
@@ -29,6 +31,7 @@ const char* const kExtraLargeFontsText =
 const char* const kUnsavedChangesText = "You have made changes since your last save.";
 const TOptionTexts kUnsavedChangesOptions{"Save this puzzle with your latest changes",
                                           "Cancel the changes", "", "", ""};
+const TOptionTexts kSaveFailedOptions{"Try the save again", "Close without saving", "", "", ""};
 
 TToolButton ButtonForScreen(TScreenId screen) {
     switch (screen) {
@@ -179,12 +182,41 @@ TResizeCheck CheckResize(TSize current, TSize requested, TSize minimum) {
 }
 
 TMainState::TMainState(TDataFileRecord& file, TDataFilePaths paths, TMessages& messages,
-                       TSolveHooks hooks)
-    : File_(file), Paths_(std::move(paths)), Messages_(messages), Hooks_(std::move(hooks)) {}
+                       TSolveHooks hooks, TFileOps& ops)
+    : File_(file),
+      Paths_(std::move(paths)),
+      Messages_(messages),
+      Hooks_(std::move(hooks)),
+      Ops_(ops) {}
 
 std::string OpenElsewhereText(const QString& path) {
     return "These Cross Sums puzzles are open in another window:\n\r" + path.toStdString() +
            "\n\r\n\rThis window closes and leaves them as they are.";
+}
+
+std::string HeldElsewhereText(const QString& path, const TLockResult& held) {
+    if (held.Holder == TLockHolder::Game) return OpenElsewhereText(path);
+    std::string who =
+        held.Holder == TLockHolder::Companion ? kCompanionLockName : "another program";
+    if (held.Pid > 0) who += " (process " + std::to_string(held.Pid) + ")";
+    return "These Cross Sums puzzles are in use by " + who + ":\n\r" + path.toStdString() +
+           "\n\r\n\rThis window closes and leaves them as they are. Start the game again when " +
+           (held.Holder == TLockHolder::Companion ? kCompanionLockName : "that program") +
+           " has finished.";
+}
+
+std::string UnusablePathText(const QString& path, const QString& problem) {
+    return "The Cross Sums puzzles cannot be kept at\n\r" + path.toStdString() + "\n\rbecause " +
+           problem.toStdString() +
+           ".\n\r\n\rThe game starts with no puzzles and leaves it as it is; nothing of this "
+           "session can be saved there.";
+}
+
+std::string NoLockText(const QString& path, const QString& reason) {
+    return "The Cross Sums puzzles at\n\r" + path.toStdString() +
+           "\n\rcannot be locked: " + reason.toStdString() +
+           ".\n\r\n\rThe game goes on, but another window or " + kCompanionLockName +
+           " could change them at the same time.";
 }
 
 std::string UnreadableFileText(const QString& path, const QString& aside) {
@@ -200,18 +232,26 @@ std::string UnreadableFileText(const QString& path, const QString& aside) {
 TStartUpResult TMainState::StartUp(const TScreenMetrics& screen, TProgramFonts& fonts) {
     TStartUpResult result;
     Lock_ = std::make_unique<TDataFileLock>(Paths_.DataFile);
-    // A lock that cannot be made (a read-only folder) does not stop the game: its write at the
-    // close would fail with its own message anyway.
-    if (Lock_->TryLock().Status == TLockStatus::HeldByOther) {
-        Closed_ = true;
-        Messages_.ShowMsg(OpenElsewhereText(Paths_.DataFile), TButtons::OkOnly);
-        result.OpenElsewhere = true;
-        return result;
+    // Nothing is locked, read or written where no file can be: a pipe, a device, a folder.
+    const QString problem = DataPathProblem(Paths_.DataFile);
+    if (problem.isEmpty()) {
+        const TLockResult locked = Lock_->TryLock();
+        if (locked.Status == TLockStatus::HeldByOther) {
+            Closed_ = true;
+            Messages_.ShowMsg(HeldElsewhereText(Paths_.DataFile, locked), TButtons::OkOnly);
+            result.OpenElsewhere = true;
+            return result;
+        }
+        if (locked.Status == TLockStatus::NotPossible)
+            Messages_.ShowMsg(NoLockText(Paths_.DataFile, locked.Reason), TButtons::OkOnly);
     }
     if (screen.FontClass == TFontClass::ExtraLarge) {
         Messages_.ShowMsg(kExtraLargeFontsText, TButtons::OkOnly);
     }
-    if (!ReadDataFile(File_, Paths_) && IsUnreadableDataFile(Paths_.DataFile)) {
+    if (!problem.isEmpty()) {
+        File_.Settings.Valid = 0;
+        Messages_.ShowMsg(UnusablePathText(Paths_.DataFile, problem), TButtons::OkOnly);
+    } else if (!ReadDataFile(File_, Paths_) && IsUnreadableDataFile(Paths_.DataFile)) {
         // Kept now rather than at the close, so that it is safe however this run ends.
         const QString aside = SetAsideUnreadable(Paths_.DataFile);
         Messages_.ShowMsg(UnreadableFileText(Paths_.DataFile, aside), TButtons::OkOnly);
@@ -250,9 +290,36 @@ bool TMainState::Close(const TWindowRect& window, bool mayAsk) {
     settings.WindowWidth = window.Width;
     settings.WindowTop = window.Top;
     settings.WindowLeft = window.Left;
-    WriteDataFile(File_, Paths_, Messages_, TValidMark::Set, Lock_.get());
+    for (;;) {
+        const TSaveResult saved = SaveFile();
+        if (saved.Saved) break;
+        if (!mayAsk) {
+            Messages_.ShowMsg(SaveFailureText(saved), TButtons::OkOnly);
+            break;
+        }
+        const int answer = Messages_.ShowOptions(
+            SaveFailureText(saved) +
+                "\n\r\n\rThe puzzles of this session are still here: try the save again (after "
+                "making room, for example), or close without saving them.",
+            2, kSaveFailedOptions, false, false);
+        if (answer != OptionResult(0)) break;
+    }
     if (Lock_) Lock_->Unlock();
     return true;
+}
+
+TSaveResult TMainState::SaveFile() {
+    // A path that held no file at start may hold one now; the lock is taken before writing.
+    if (Lock_ && !Lock_->IsLocked() && DataPathProblem(Paths_.DataFile).isEmpty()) {
+        const TLockResult locked = Lock_->TryLock();
+        if (locked.Status == TLockStatus::HeldByOther) {
+            TSaveResult refused;
+            refused.Path = Paths_.DataFile;
+            refused.Problem = locked.Reason;
+            return refused;
+        }
+    }
+    return SaveDataFile(File_, Paths_, TValidMark::Set, Lock_.get(), Ops_);
 }
 
 }  // namespace xs

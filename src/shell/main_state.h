@@ -98,6 +98,8 @@ extern const char* const kMinimumHeightText;
 extern const char* const kExtraLargeFontsText;
 extern const char* const kUnsavedChangesText;
 extern const TOptionTexts kUnsavedChangesOptions;
+// Offered when the save at the close fails: try it again, or close without saving.
+extern const TOptionTexts kSaveFailedOptions;
 
 // What the main window needs of the solve screen.
 struct TSolveHooks {
@@ -116,22 +118,32 @@ struct TStartUpResult {
 
 // Told when another running game holds the data file at `path`.
 std::string OpenElsewhereText(const QString& path);
+// Told when another program holds the data file: the game, the companion or one unknown.
+std::string HeldElsewhereText(const QString& path, const TLockResult& held);
+// Told at start when the path holds something that is not a file (`problem`: DataPathProblem).
+std::string UnusablePathText(const QString& path, const QString& problem);
+// Told at start when no lock can be had on the data file (`reason`: the lock's Reason).
+std::string NoLockText(const QString& path, const QString& reason);
 // Told once at start when the data file at `path` could not be read; `aside` is where it was
 // kept, empty when it could not be moved.
 std::string UnreadableFileText(const QString& path, const QString& aside);
 
 class TMainState {
 public:
-    TMainState(TDataFileRecord& file, TDataFilePaths paths, TMessages& messages, TSolveHooks hooks);
+    // `ops` makes the system calls of the save at the close.
+    TMainState(TDataFileRecord& file, TDataFilePaths paths, TMessages& messages, TSolveHooks hooks,
+               TFileOps& ops = SystemFileOps());
 
     bool MainReady = false;
     bool FirstRunOverview = false;
 
     TScreenId CurrentScreen() const { return Current_; }
 
-    // Takes the data file's lock (when another game holds it: says so, and nothing more happens,
-    // nothing is written), extra-large-fonts notice, data file (one that cannot be read is set
-    // aside and the player told), window geometry and fonts; the solve screen becomes current.
+    // Takes the data file's lock (when another program holds it: says so, and nothing more
+    // happens, nothing is written; when none can be had: says so and goes on), extra-large-fonts
+    // notice, data file (one that cannot be read is set aside and the player told; a path that
+    // holds no file is not read, and the player told why), window geometry and fonts; the solve
+    // screen becomes current.
     // The caller shows the window there and, on a first run, starts the overview.
     TStartUpResult StartUp(const TScreenMetrics& screen, TProgramFonts& fonts);
 
@@ -139,20 +151,24 @@ public:
     // unsaved solving progress first. Returns the screen to show.
     TScreenId ChangeScreen(TScreenId target);
 
-    // Offers to save unsaved progress, stores the window geometry and writes the data file.
-    // Runs once per run; later calls do nothing and return false. Releases the data file's lock.
-    // Without `mayAsk` (the desktop session is ending and allows no dialog) unsaved progress is
-    // left unsaved.
+    // Offers to save unsaved progress, stores the window geometry and writes the data file. When
+    // the write fails the player is told what failed and where, and may try it again or close
+    // without saving; the library stays in memory meanwhile. Runs once per run; later calls do
+    // nothing and return false. Releases the data file's lock. Without `mayAsk` (the desktop
+    // session is ending and allows no dialog) unsaved progress is left unsaved and a failed
+    // write is only reported.
     bool Close(const TWindowRect& window, bool mayAsk = true);
     bool Closed() const { return Closed_; }
 
 private:
     void OfferToSave();
+    TSaveResult SaveFile();
 
     TDataFileRecord& File_;
     TDataFilePaths Paths_;
     TMessages& Messages_;
     TSolveHooks Hooks_;
+    TFileOps& Ops_;
     TScreenId Current_ = TScreenId::None;
     bool Closed_ = false;
     std::unique_ptr<TDataFileLock> Lock_;  // held from the start-up's read to the close's write

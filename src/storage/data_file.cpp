@@ -2,8 +2,6 @@
 #include "storage/data_file.h"
 
 #include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
@@ -14,10 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
-
-#include "storage/data_file_lock.h"
 
 namespace xs {
 
@@ -57,57 +52,6 @@ bool RenameNoReplace(const QString& from, const QString& to) {
         return true;
     if (errno != EINVAL && errno != ENOSYS) return false;
     return IsFreeName(to) && std::rename(f.constData(), t.constData()) == 0;
-}
-
-// Removes what a save killed between writing its temporary file and renaming it left behind.
-void RemoveSaveLeftovers(const QString& dataFile) {
-    const QFileInfo data(dataFile);
-    const QDir folder = data.absoluteDir();
-    // No wildcard filter: the data file's own name may hold characters that wildcards give
-    // a meaning to.
-    const QStringList names = folder.entryList(QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString& name : names) {
-        const QFileInfo leftover(folder.filePath(name));
-        // Never through a link, and never anything larger than an image.
-        if (!IsSaveLeftoverName(data.fileName(), name) || leftover.isSymLink()) continue;
-        if (leftover.size() > static_cast<qint64>(kDataFileSize)) continue;
-        QFile::remove(leftover.filePath());
-    }
-}
-
-// The mode and owner that the replacement takes over from the file it replaces.
-struct TKeptAttributes {
-    bool Known = false;
-    mode_t Mode = 0;
-    uid_t Owner = 0;
-    gid_t Group = 0;
-};
-
-TKeptAttributes AttributesOf(const QString& path) {
-    TKeptAttributes kept;
-    struct stat st {};
-    if (::stat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISREG(st.st_mode)) return kept;
-    kept = {true, static_cast<mode_t>(st.st_mode & 07777), st.st_uid, st.st_gid};
-    return kept;
-}
-
-void ApplyAttributes(int fd, const TKeptAttributes& kept) {
-    if (!kept.Known || fd < 0) return;
-    // Only root can give a file away; for anyone else the file is theirs already. Owner first:
-    // changing it clears set-id bits that the mode then puts back. A failure here costs the
-    // old mode, not data, so the save goes on.
-    if (geteuid() == 0) (void)!fchown(fd, kept.Owner, kept.Group);
-    (void)!fchmod(fd, kept.Mode);
-}
-
-// The rename is only durable once the folder that records it is on disk too.
-bool SyncFolder(const QString& file) {
-    const QByteArray folder = QFile::encodeName(QFileInfo(file).absolutePath());
-    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return false;
-    const bool synced = ::fsync(fd) == 0;
-    ::close(fd);
-    return synced;
 }
 
 }  // namespace
@@ -202,56 +146,6 @@ QString SetAsideUnreadable(const QString& path) {
         if (errno != EEXIST) return {};
     }
     return {};
-}
-
-bool IsSaveLeftoverName(const QString& dataFileName, const QString& candidate) {
-    const qsizetype base = dataFileName.size();
-    if (candidate.size() != base + 7 || !candidate.startsWith(dataFileName)) return false;
-    if (candidate.at(base) != QLatin1Char('.')) return false;
-    bool lower = false;
-    bool upper = false;
-    for (qsizetype i = base + 1; i < candidate.size(); ++i) {
-        const char16_t ch = candidate.at(i).unicode();
-        lower = lower || (ch >= u'a' && ch <= u'z');
-        upper = upper || (ch >= u'A' && ch <= u'Z');
-        if (!(ch >= u'a' && ch <= u'z') && !(ch >= u'A' && ch <= u'Z')) return false;
-    }
-    return lower && upper;
-}
-
-bool WriteDataFile(TDataFileRecord& record, const TDataFilePaths& paths, TMessages& messages,
-                   TValidMark valid, const TDataFileLock* lock) {
-    bool ready = !paths.DataFile.isEmpty();
-    if (ready) {
-        // The user's data folder may not exist yet; if it cannot be made, opening fails below.
-        QDir().mkpath(QFileInfo(paths.DataFile).absolutePath());
-        // Another program may be in the middle of its own save: only the lock's holder tidies.
-        if (lock != nullptr && lock->IsLocked() &&
-            lock->LockPath() == TDataFileLock::LockPathFor(paths.DataFile))
-            RemoveSaveLeftovers(paths.DataFile);
-        // A file that could not be read may still be worth something to its owner; it is never
-        // replaced without being kept.
-        if (IsUnreadableDataFile(paths.DataFile))
-            ready = !SetAsideUnreadable(paths.DataFile).isEmpty();
-    }
-    const TKeptAttributes kept = ready ? AttributesOf(paths.DataFile) : TKeptAttributes{};
-    // The image goes to a temporary file beside the old one, which is replaced only after the
-    // whole image is on disk: a failed write leaves the last good library in place.
-    QSaveFile file(paths.DataFile);
-    if (!ready || !file.open(QIODevice::WriteOnly)) {
-        messages.ShowMsg(kDataFileOpenError, TButtons::OkOnly);
-        return false;
-    }
-    ApplyAttributes(file.handle(), kept);
-    if (valid == TValidMark::Set) record.Settings.Valid = 1;
-    const auto size = static_cast<qint64>(kDataFileSize);
-    if (file.write(reinterpret_cast<const char*>(&record), size) != size || !file.commit() ||
-        !SyncFolder(paths.DataFile)) {
-        file.cancelWriting();
-        messages.ShowMsg(kDataFileWriteError, TButtons::OkOnly);
-        return false;
-    }
-    return true;
 }
 
 }  // namespace xs

@@ -2,9 +2,11 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 
 #include <QString>
 
+#include "storage/file_ops.h"
 #include "storage/messages.h"
 #include "storage/settings.h"
 
@@ -75,22 +77,42 @@ bool IsUnreadableDataFile(const QString& path);
 // nothing unreadable at path or it could not be moved.
 QString SetAsideUnreadable(const QString& path);
 
-// The names that the save's temporary file takes beside the data file: the data file's name, a
-// dot and six letters. Those whose letters are all of one case are never taken for ours, so that
-// a copy named, say, ".backup" is left alone.
+// The save's temporary files are named after the data file, this marker and eight random letters
+// and digits, a shape no copy a player makes is likely to have. A killed save may leave one.
+constexpr const char* kSaveTempMarker = ".~saving~";
+// Whether `candidate`, a name in the data file's folder, is one of the save's temporary files.
 bool IsSaveLeftoverName(const QString& dataFileName, const QString& candidate);
 
-// Writes the whole record, Valid set to 1 (unless told to keep it), to a temporary file beside
-// the data file that replaces it only when complete; then syncs the folder, so that a save that
-// reports success survives a power cut. Before that:
+// How a save ended. On failure the file at Path is as it was before the save.
+struct TSaveResult {
+    bool Saved = false;
+    bool OpenFailed = false;  // nothing could be created or the path holds no file
+    QString Path{};           // the data file as named to the program
+    QString Problem{};        // what failed, one line: "writing failed: No space left on device"
+};
+
+// Writes the whole record, Valid set to 1 (unless told to keep it), to a temporary file in the
+// folder of the file the path leads to (after its links), then puts it in that file's place and
+// syncs the folder, so that a save that reports success survives a power cut, and a failure at
+// any step leaves the previous file byte for byte and no temporary file. A link stays a link.
+// Nothing that is not a regular file is ever written over (DataPathProblem). Before that:
 // - an existing file that cannot be read is set aside (SetAsideUnreadable); when that fails
 //   nothing is written rather than lose it;
 // - with `lock` held on this data file, temporary files left by a save that was killed are
-//   removed (IsSaveLeftoverName);
+//   removed (IsSaveLeftoverName), and nothing else;
 // - the new file takes the old one's mode, and, when running as root, its owner and group.
-// Failures are shown through messages (message A when the file cannot be opened, B when writing
-// or committing fails). Returns true when written.
+// `ops` makes the system calls of the save itself.
+TSaveResult SaveDataFile(TDataFileRecord& record, const TDataFilePaths& paths,
+                         TValidMark valid = TValidMark::Set, const TDataFileLock* lock = nullptr,
+                         TFileOps& ops = SystemFileOps());
+
+// The player's text for a failed save: message A when nothing could be created, B otherwise,
+// then the path and what failed.
+std::string SaveFailureText(const TSaveResult& result);
+
+// SaveDataFile that shows a failure (SaveFailureText, "O.K." only). Returns true when written.
 bool WriteDataFile(TDataFileRecord& record, const TDataFilePaths& paths, TMessages& messages,
-                   TValidMark valid = TValidMark::Set, const TDataFileLock* lock = nullptr);
+                   TValidMark valid = TValidMark::Set, const TDataFileLock* lock = nullptr,
+                   TFileOps& ops = SystemFileOps());
 
 }  // namespace xs

@@ -1,90 +1,166 @@
-// One writer at a time: a QLockFile beside the data file, taken over when its holder has died.
+// One writer at a time: the system's lock on a lock file beside the data file.
 #include "storage/data_file_lock.h"
 
-#include <QDateTime>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
+#include <QSysInfo>
+
+#include "storage/data_path.h"
 
 namespace xs {
 
 namespace {
 
-// A lock file that names no process (emptied or cut short by a crash or a full disk) would
-// otherwise never count as stale. It is only judged after a grace period, because its maker
-// writes the name just after creating it; removal still fails while a live holder keeps its
-// system lock on the file.
-bool HoldsNoOwner(const QLockFile& lock, const QString& path) {
-    qint64 pid = 0;
-    QString host;
-    QString app;
-    if (lock.getLockInfo(&pid, &host, &app)) return false;
-    const QDateTime changed = QFileInfo(path).lastModified();
-    return changed.isValid() && changed.secsTo(QDateTime::currentDateTime()) >= 5;
+QString SystemReason(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+QByteArray HolderLines() {
+    const QString app = QCoreApplication::instance() != nullptr
+                            ? QCoreApplication::applicationName()
+                            : QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget();
+    return QByteArray::number(static_cast<qint64>(::getpid())) + '\n' + app.toUtf8() + '\n' +
+           QSysInfo::machineHostName().toUtf8() + '\n';
+}
+
+// What a lock file says of its holder; a file being written just now may say nothing yet.
+void ReadHolder(int fd, TLockResult& result) {
+    char text[512] = {};
+    const ssize_t n = ::pread(fd, text, sizeof text - 1, 0);
+    if (n <= 0) return;
+    const QList<QByteArray> lines = QByteArray(text, n).split('\n');
+    bool ok = false;
+    const qint64 pid = lines.value(0).toLongLong(&ok);
+    if (ok && pid > 0) result.Pid = pid;
+    const QByteArray app = lines.value(1);
+    if (app == kGameLockName) result.Holder = TLockHolder::Game;
+    if (app == kCompanionLockName) result.Holder = TLockHolder::Companion;
+    const QString host = QString::fromUtf8(lines.value(2));
+    if (host != QSysInfo::machineHostName()) result.Host = host;
+}
+
+// Whether the open lock file is still the one at the path: its last holder removes it on the
+// way out, possibly between our open and our lock.
+bool StillAtPath(int fd, const QByteArray& path) {
+    struct stat open {};
+    struct stat named {};
+    return ::fstat(fd, &open) == 0 && ::lstat(path.constData(), &named) == 0 &&
+           open.st_dev == named.st_dev && open.st_ino == named.st_ino;
 }
 
 }  // namespace
 
 TDataFileLock::TDataFileLock(const QString& dataFile)
-    : LockPath_(LockPathFor(dataFile)), Lock_(std::make_unique<QLockFile>(LockPath_)) {
-    // Held for the whole run of the game, so only a dead holder makes a lock stale, never its age.
-    Lock_->setStaleLockTime(0);
+    : DataFile_(dataFile), LockPath_(LockPathFor(dataFile)) {}
+
+TDataFileLock::~TDataFileLock() {
+    Unlock();
 }
 
-TDataFileLock::~TDataFileLock() = default;
-
 QString TDataFileLock::LockPathFor(const QString& dataFile) {
-    return dataFile + QLatin1String(".lock");
+    return InspectDataPath(dataFile).Resolved + QLatin1String(".lock");
+}
+
+TLockResult TDataFileLock::Refused(int fd) {
+    TLockResult result;
+    result.Status = TLockStatus::HeldByOther;
+    ReadHolder(fd, result);
+    ::close(fd);
+    QString who;
+    switch (result.Holder) {
+        case TLockHolder::Game:
+            who = QStringLiteral("is open in the game");
+            break;
+        case TLockHolder::Companion:
+            who = QStringLiteral("is in use by %1").arg(QLatin1String(kCompanionLockName));
+            break;
+        case TLockHolder::Unknown:
+            who = QStringLiteral("is in use by another program");
+            break;
+    }
+    if (result.Pid > 0) who += QStringLiteral(" (process %1)").arg(result.Pid);
+    if (!result.Host.isEmpty()) who += QStringLiteral(" on ") + result.Host;
+    result.Reason = DataFile_ + QLatin1Char(' ') + who;
+    return result;
 }
 
 TLockResult TDataFileLock::TryLock() {
     TLockResult result;
-    if (Lock_->isLocked()) {
+    if (IsLocked()) {
         result.Status = TLockStatus::Locked;
         return result;
     }
     const QString folder = QFileInfo(LockPath_).absolutePath();
     QDir().mkpath(folder);
-    // tryLock(0) removes a stale lock (its process gone) and retries once by itself.
-    bool locked = Lock_->tryLock(0);
-    if (!locked && Lock_->error() == QLockFile::LockFailedError && HoldsNoOwner(*Lock_, LockPath_))
-        locked = Lock_->removeStaleLockFile() && Lock_->tryLock(0);
-    if (locked) {
+    const QByteArray path = QFile::encodeName(LockPath_);
+    // A holder that is just leaving removes the file under us; the next round finds the new one.
+    for (int round = 0; round < 100; ++round) {
+        const int fd =
+            ::open(path.constData(),
+                   O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0644);
+        if (fd < 0) {
+            const int error = errno;
+            if (error == ELOOP)
+                result.Reason = QStringLiteral("%1 is a link, not a lock file").arg(LockPath_);
+            else if (error == EISDIR)
+                result.Reason = QStringLiteral("%1 is a folder, not a lock file").arg(LockPath_);
+            else if (!QFileInfo(folder).isDir())
+                result.Reason =
+                    QStringLiteral("cannot create %1: no folder %2").arg(LockPath_, folder);
+            else
+                result.Reason =
+                    QStringLiteral("cannot open %1: %2").arg(LockPath_, SystemReason(error));
+            return result;
+        }
+        struct stat st {};
+        if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+            ::close(fd);
+            result.Reason = QStringLiteral("%1 is not a lock file").arg(LockPath_);
+            return result;
+        }
+        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            const int error = errno;
+            if (error == EWOULDBLOCK) return Refused(fd);
+            ::close(fd);
+            result.Reason =
+                QStringLiteral("cannot lock %1: %2").arg(LockPath_, SystemReason(error));
+            return result;
+        }
+        if (!StillAtPath(fd, path)) {
+            ::close(fd);
+            continue;
+        }
+        // Whatever an earlier holder left in it is replaced by who holds it now. The lock holds
+        // even if this fails (a full disk); the holder is then unknown to others.
+        const QByteArray lines = HolderLines();
+        if (::ftruncate(fd, 0) == 0)
+            (void)!::pwrite(fd, lines.constData(), static_cast<std::size_t>(lines.size()), 0);
+        Fd_ = fd;
         result.Status = TLockStatus::Locked;
         return result;
     }
-    switch (Lock_->error()) {
-        case QLockFile::LockFailedError: {
-            result.Status = TLockStatus::HeldByOther;
-            Lock_->getLockInfo(&result.Pid, &result.Host, &result.App);
-            QString who = result.Pid > 0 ? QStringLiteral("process %1").arg(result.Pid)
-                                         : QStringLiteral("another process");
-            if (!result.App.isEmpty()) who = result.App + QLatin1Char(' ') + who;
-            if (!result.Host.isEmpty()) who += QStringLiteral(" on ") + result.Host;
-            result.Reason = QStringLiteral("%1 is locked by %2").arg(LockPath_, who);
-            break;
-        }
-        case QLockFile::PermissionError:
-            result.Status = TLockStatus::NotPossible;
-            result.Reason = QStringLiteral("cannot create %1: permission denied").arg(LockPath_);
-            break;
-        default:
-            result.Status = TLockStatus::NotPossible;
-            result.Reason =
-                QFileInfo(folder).isDir()
-                    ? QStringLiteral("cannot create %1").arg(LockPath_)
-                    : QStringLiteral("cannot create %1: no folder %2").arg(LockPath_, folder);
-            break;
-    }
+    result.Reason = QStringLiteral("cannot lock %1: it keeps changing").arg(LockPath_);
     return result;
 }
 
-bool TDataFileLock::IsLocked() const {
-    return Lock_->isLocked();
-}
-
 void TDataFileLock::Unlock() {
-    if (Lock_->isLocked()) Lock_->unlock();
+    if (Fd_ < 0) return;
+    // Removed while still held, so that nobody locks a file that is on its way out (StillAtPath);
+    // a file put there by someone else since is theirs.
+    const QByteArray path = QFile::encodeName(LockPath_);
+    if (StillAtPath(Fd_, path)) ::unlink(path.constData());
+    ::close(Fd_);
+    Fd_ = -1;
 }
 
 }  // namespace xs

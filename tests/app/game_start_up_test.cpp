@@ -2,12 +2,16 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include <QFile>
 #include <QTemporaryDir>
 
 #include "shell/main_state.h"
 #include "storage/data_file_lock.h"
+#include "support/lock_holder.h"
 #include "support/scripted_messages.h"
 
 namespace xs {
@@ -35,23 +39,37 @@ protected:
     }
 };
 
-TEST_F(GameStartUp, AFileHeldByAnotherGameIsNeitherUsedNorWritten) {
+// The holder is named as it is: another window of the game, or the companion with its process.
+TEST_F(GameStartUp, AFileHeldByAnotherProgramIsNeitherUsedNorWritten) {
     const QByteArray image(static_cast<qsizetype>(kDataFileSize), '\x01');
     Put(image);
-    TDataFileLock other(paths.DataFile);
-    ASSERT_EQ(other.TryLock().Status, TLockStatus::Locked);
+    const std::string path = paths.DataFile.toStdString();
+    const std::pair<const char*, std::string> holders[] = {
+        {"VelmorDuvidOzad", "These Cross Sums puzzles are open in another window:\n\r" + path +
+                                "\n\r\n\rThis window closes and leaves them as they are."},
+        {"crosssums-cli", "These Cross Sums puzzles are in use by crosssums-cli (process %):\n\r" +
+                              path +
+                              "\n\r\n\rThis window closes and leaves them as they are. Start the "
+                              "game again when crosssums-cli has finished."},
+    };
+    for (const auto& [program, says] : holders) {
+        SCOPED_TRACE(program);
+        test::TLockHolder other(paths.DataFile, program);
+        ASSERT_TRUE(other.Locked);
+        messages.Shown.clear();
+        TMainState state(*file, paths, messages, {});
+        const TStartUpResult result = state.StartUp(screen, fonts);
+        EXPECT_TRUE(result.OpenElsewhere);
+        std::string expected = says;
+        if (const auto at = expected.find('%'); at != std::string::npos)
+            expected.replace(at, 1, std::to_string(other.Pid));
+        EXPECT_EQ(messages.Shown, std::vector<std::string>{expected});
+        EXPECT_EQ(file->Library.Counts.Total, 0) << "the file was read";
+        EXPECT_FALSE(state.Close(window));
+        EXPECT_EQ(Stored(), image);
+    }
 
-    TMainState state(*file, paths, messages, {});
-    const TStartUpResult result = state.StartUp(screen, fonts);
-    EXPECT_TRUE(result.OpenElsewhere);
-    ASSERT_EQ(messages.Shown.size(), 1u);
-    EXPECT_EQ(messages.Shown[0], OpenElsewhereText(paths.DataFile));
-    EXPECT_EQ(file->Library.Counts.Total, 0) << "the file was read";
-    EXPECT_FALSE(state.Close(window));
-    EXPECT_EQ(Stored(), image);
-
-    // Once the other game has closed, the next start has the file to itself.
-    other.Unlock();
+    // Once the other program has ended, the next start has the file to itself.
     TMainState next(*file, paths, messages, {});
     EXPECT_FALSE(next.StartUp(screen, fonts).OpenElsewhere);
     EXPECT_TRUE(next.Close(window));

@@ -1,5 +1,6 @@
 // The command-line companion as a user runs it: outputs, exit codes and errors on real files.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <memory>
 #include <string>
@@ -278,7 +279,8 @@ TEST_F(CliTest, GenerateRefusesAtOnceWhenTheFileIsLockedOrCannotBeWritten) {
         std::string says;
     };
     const Case cases[] = {
-        {file, " is locked by "},
+        {file, file + " is in use by another program (process " + std::to_string(getpid()) +
+                   "); nothing created"},
         {below, "cannot write " + below + ": " + dir.filePath("plain").toStdString() +
                     ": Not a directory; nothing created"},
     };

@@ -53,8 +53,9 @@ TEST(LibraryIo, SaveKeepsValidAndNamesThePathAndReasonOnFailure) {
     testing::internal::CaptureStderr();
     EXPECT_FALSE(SaveLibrary("generate", *record, paths));
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "crosssums-cli generate: cannot write " +
-                                                          paths.DataFile.toStdString() + ": " +
-                                                          plain + ": Not a directory\n");
+                                                          paths.DataFile.toStdString() +
+                                                          ": creating the new copy failed: Not a "
+                                                          "directory\n");
 }
 
 TEST(LibraryIo, WriteProblemLooksAtTheFileAndTheNearestFolder) {
@@ -63,7 +64,7 @@ TEST(LibraryIo, WriteProblemLooksAtTheFileAndTheNearestFolder) {
     EXPECT_EQ(WriteProblem(file), "");
     EXPECT_EQ(WriteProblem(dir.filePath("new/deeper/a.dat")), "") << "folders are made on write";
     EXPECT_FALSE(QFileInfo::exists(dir.filePath("new"))) << "the check makes nothing";
-    EXPECT_EQ(WriteProblem(dir.path()), "Is a directory");
+    EXPECT_EQ(WriteProblem(dir.path()), "it is a folder, not a file");
     QFile(file).open(QIODevice::WriteOnly);
     EXPECT_EQ(WriteProblem(file), "");
     EXPECT_EQ(WriteProblem(file + "/below/b.dat"), file.toStdString() + ": Not a directory");

@@ -2,66 +2,48 @@
 #include "storage/data_file_lock.h"
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
-#include <csignal>
+#include <functional>
+#include <string>
 
-#include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+
+#include "support/lock_holder.h"
 
 namespace xs {
 namespace {
 
-// A forked process that takes the lock and keeps it until it is killed.
-class TLockHolder {
-public:
-    explicit TLockHolder(const QString& dataFile) {
-        int ready[2];
-        if (pipe(ready) != 0) return;
-        Pid = fork();
-        if (Pid == 0) {
-            close(ready[0]);
-            TDataFileLock lock(dataFile);
-            const char status = lock.TryLock().Status == TLockStatus::Locked ? 'L' : 'F';
-            if (write(ready[1], &status, 1) != 1) _exit(2);
-            for (;;) pause();
-        }
-        close(ready[1]);
-        char status = 0;
-        if (read(ready[0], &status, 1) == 1) Locked = status == 'L';
-        close(ready[0]);
-    }
-    ~TLockHolder() { Kill(); }
-    void Kill() {
-        if (Pid <= 0) return;
-        kill(Pid, SIGKILL);
-        waitpid(Pid, nullptr, 0);
-        Pid = -1;
-    }
-    pid_t Pid = -1;
-    bool Locked = false;
-};
+using test::TLockHolder;
 
-TEST(DataFileLock, AnotherLiveProcessKeepsItUntilItDiesThenItIsTakenOver) {
+TEST(DataFileLock, ALiveHolderIsNamedAndItsLockTakenOverOnceItDies) {
     QTemporaryDir dir;
     const QString dataFile = dir.filePath(QStringLiteral("lib.dat"));
-    TLockHolder holder(dataFile);
-    ASSERT_TRUE(holder.Locked);
+    const std::pair<const char*, std::string> cases[] = {
+        {"VelmorDuvidOzad", " is open in the game (process "},
+        {"crosssums-cli", " is in use by crosssums-cli (process "},
+        {"holder", " is in use by another program (process "},
+    };
+    for (const auto& [program, says] : cases) {
+        SCOPED_TRACE(program);
+        TLockHolder holder(dataFile, program);
+        ASSERT_TRUE(holder.Locked);
+        TDataFileLock lock(dataFile);
+        const TLockResult refused = lock.TryLock();
+        EXPECT_EQ(refused.Status, TLockStatus::HeldByOther);
+        EXPECT_EQ(refused.Pid, holder.Pid);
+        EXPECT_EQ(refused.Reason.toStdString(),
+                  dataFile.toStdString() + says + std::to_string(holder.Pid) + ")");
+        EXPECT_FALSE(lock.IsLocked());
 
-    TDataFileLock lock(dataFile);
-    const TLockResult refused = lock.TryLock();
-    EXPECT_EQ(refused.Status, TLockStatus::HeldByOther);
-    EXPECT_EQ(refused.Pid, holder.Pid);
-    EXPECT_TRUE(refused.Reason.contains(lock.LockPath())) << refused.Reason.toStdString();
-    EXPECT_TRUE(refused.Reason.contains(QString::number(holder.Pid)));
-    EXPECT_FALSE(lock.IsLocked());
-
-    holder.Kill();  // the lock file stays behind, naming a process that is gone
-    ASSERT_TRUE(QFile::exists(lock.LockPath()));
-    EXPECT_EQ(lock.TryLock().Status, TLockStatus::Locked);
-    EXPECT_TRUE(lock.IsLocked());
+        holder.Kill();  // the lock file stays behind, naming a process that is gone
+        ASSERT_TRUE(QFile::exists(lock.LockPath()));
+        EXPECT_EQ(lock.TryLock().Status, TLockStatus::Locked);
+        lock.Unlock();
+    }
 }
 
 TEST(DataFileLock, TwoHoldersInOneProcessExcludeEachOtherUntilUnlock) {
@@ -77,22 +59,74 @@ TEST(DataFileLock, TwoHoldersInOneProcessExcludeEachOtherUntilUnlock) {
     EXPECT_EQ(second.TryLock().Status, TLockStatus::Locked);
 }
 
-TEST(DataFileLock, ALockFileNamingNoProcessIsTakenOverOnlyOnceItIsOld) {
+// A holder killed before it named itself leaves an empty file; one cut short leaves part of a
+// name; one whose process id came back to another program names a live process. None holds the
+// system's lock, so each is taken over at once.
+TEST(DataFileLock, ALockFileLeftWithoutAHolderIsTakenOverAtOnce) {
     QTemporaryDir dir;
     TDataFileLock lock(dir.filePath(QStringLiteral("lib.dat")));
-    for (const QByteArray& content : {QByteArray(), QByteArray("garbage")}) {
+    for (const QByteArray& content :
+         {QByteArray(), QByteArray("garbage"), QByteArray("1\nVelmorDuvidOzad\n")}) {
         SCOPED_TRACE(content.toStdString());
         QFile file(lock.LockPath());
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(content);
         file.close();
-        EXPECT_EQ(lock.TryLock().Status, TLockStatus::HeldByOther) << "it may be just made";
-        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
-        file.setFileTime(QDateTime::currentDateTime().addSecs(-6),
-                         QFileDevice::FileModificationTime);
-        file.close();
         EXPECT_EQ(lock.TryLock().Status, TLockStatus::Locked);
         lock.Unlock();
+        EXPECT_FALSE(QFile::exists(lock.LockPath()));
+    }
+}
+
+// Something in the lock file's place that is no lock file is reported as what it is.
+TEST(DataFileLock, AFolderLinkOrPipeInTheLockFilesPlaceIsNamed) {
+    QTemporaryDir dir;
+    TDataFileLock lock(dir.filePath(QStringLiteral("lib.dat")));
+    const QByteArray path = QFile::encodeName(lock.LockPath());
+    const std::string where = lock.LockPath().toStdString();
+    struct Case {
+        std::function<void()> make;
+        std::string reason;
+    };
+    const Case cases[] = {
+        {[&] { QDir().mkdir(lock.LockPath()); }, where + " is a folder, not a lock file"},
+        {[&] { QFile::link(dir.filePath(QStringLiteral("elsewhere")), lock.LockPath()); },
+         where + " is a link, not a lock file"},
+        {[&] { mkfifo(path.constData(), 0600); }, where + " is not a lock file"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.reason);
+        c.make();
+        const TLockResult result = lock.TryLock();
+        EXPECT_EQ(result.Status, TLockStatus::NotPossible);
+        EXPECT_EQ(result.Reason.toStdString(), c.reason);
+        EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("elsewhere"))));
+        ASSERT_TRUE(QDir().rmdir(lock.LockPath()) || QFile::remove(lock.LockPath()));
+    }
+}
+
+// Every path to one file takes one lock: the file itself, a link to it, a link to that link, a
+// relative link, a path through a linked folder.
+TEST(DataFileLock, EveryPathToOneFileTakesOneLock) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("real")));
+    const QString file = dir.filePath(QStringLiteral("real/lib.dat"));
+    QFile(file).open(QIODevice::WriteOnly);
+    ASSERT_TRUE(QFile::link(file, dir.filePath(QStringLiteral("link.dat"))));
+    ASSERT_TRUE(QFile::link(dir.filePath(QStringLiteral("link.dat")),
+                            dir.filePath(QStringLiteral("chain.dat"))));
+    ASSERT_EQ(symlink("real/lib.dat", QFile::encodeName(dir.filePath("relative.dat")).constData()),
+              0);
+    ASSERT_TRUE(
+        QFile::link(dir.filePath(QStringLiteral("real")), dir.filePath(QStringLiteral("folder"))));
+    TDataFileLock held(file);
+    ASSERT_EQ(held.TryLock().Status, TLockStatus::Locked);
+    EXPECT_EQ(held.LockPath(), file + QStringLiteral(".lock"));
+    for (const char* name : {"link.dat", "chain.dat", "relative.dat", "folder/lib.dat"}) {
+        SCOPED_TRACE(name);
+        TDataFileLock other(dir.filePath(QLatin1String(name)));
+        EXPECT_EQ(other.LockPath(), held.LockPath());
+        EXPECT_EQ(other.TryLock().Status, TLockStatus::HeldByOther);
     }
 }
 

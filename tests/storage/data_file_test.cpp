@@ -322,7 +322,11 @@ TEST_F(DataFileTest, AFileThatCannotBeCreatedShowsMessageA) {
     TRecordingMessages messages;
     EXPECT_FALSE(WriteDataFile(*record, blocked, messages));
     ASSERT_EQ(messages.Shown.size(), 1u);
-    EXPECT_EQ(messages.Shown[0], kDataFileOpenError);
+    EXPECT_EQ(messages.Shown[0],
+              "Error occurred while writing the preferences file.\n\r\n\rPlease read the "
+              "Frequently Asked Questions (FAQ) in the help file for more information.\n\r\n\r" +
+                  blocked.DataFile.toStdString() +
+                  "\n\rcreating the new copy failed: Not a directory");
     EXPECT_EQ(messages.Buttons[0], TButtons::OkOnly);
     EXPECT_EQ(record->Settings.Valid, 0);
     EXPECT_TRUE(ReadBytes(dir.filePath("plain")) == Bytes({1, 2, 3}));
@@ -366,7 +370,9 @@ TEST_F(DataFileTest, AFailedWriteLeavesTheOldFileIntactAndShowsMessageB) {
 
     EXPECT_FALSE(written);
     ASSERT_EQ(messages.Shown.size(), 1u);
-    EXPECT_EQ(messages.Shown[0], kDataFileWriteError);
+    EXPECT_EQ(messages.Shown[0], "Error occurred while writing the preferences file.\n\r\n\r" +
+                                     paths.DataFile.toStdString() +
+                                     "\n\rwriting failed: File too large");
     EXPECT_EQ(messages.Buttons[0], TButtons::OkOnly);
     EXPECT_TRUE(ReadBytes(paths.DataFile) == oldImage);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{kDataFileName});

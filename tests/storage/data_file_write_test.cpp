@@ -79,34 +79,35 @@ TEST_F(DataFileWrite, AFileThatCannotBeOpenedIsSetAsideWhole) {
 // holding the lock removes exactly those, and no other file.
 TEST_F(DataFileWrite, LeftoversOfAKilledSaveGoOnlyWhileTheLockIsHeld) {
     const QString data = kDataFileName;
-    const QString leftover = data + ".qWeRty";
+    const QStringList leftovers = {data + ".~saving~qWeRty12", data + ".~saving~ABCDEFGH",
+                                   data + ".~saving~00000000"};
     const QStringList kept = {
-        data + ".backup",      // one case only: someone's own copy
-        data + ".BACKUP",      //
-        data + ".AbCdE",       // five letters
-        data + ".AbCdEfG",     // seven letters
-        data + ".AbC1Ef",      // not all letters
-        data + ".unreadable",  //
-        QStringLiteral("other.dat.qWeRty"),
+        data + ".Backup",              // a player's own copies, whatever their case
+        data + ".qWeRty",              //
+        data + ".backup",              //
+        data + ".~saving~qWeRty1",     // seven letters
+        data + ".~saving~qWeRty123",   // nine letters
+        data + ".~saving~qWeRty1-",    // not all letters and digits
+        data + ".saving~qWeRty12",     // not the marker
+        data + ".unreadable",          //
+        "other.dat.~saving~qWeRty12",  // another file's
     };
-    Put(leftover, static_cast<qint64>(kDataFileSize));
+    for (const QString& name : leftovers) Put(name, static_cast<qint64>(kDataFileSize) + 1);
     for (const QString& name : kept) Put(name, 10);
-    Put(data + ".BiGgEr", static_cast<qint64>(kDataFileSize) + 1);  // larger than any image
     Put(QStringLiteral("target"), 10);
-    ASSERT_TRUE(
-        QFile::link(dir.filePath(QStringLiteral("target")), dir.filePath(data + ".LiNkEd")));
+    ASSERT_TRUE(QFile::link(dir.filePath(QStringLiteral("target")),
+                            dir.filePath(data + ".~saving~LiNkEd00")));
 
     ASSERT_TRUE(WriteDataFile(*record, paths, messages));
-    EXPECT_TRUE(QFile::exists(dir.filePath(leftover))) << "removed without the lock";
+    EXPECT_TRUE(QFile::exists(dir.filePath(leftovers[0]))) << "removed without the lock";
 
     TDataFileLock lock(paths.DataFile);
     ASSERT_EQ(lock.TryLock().Status, TLockStatus::Locked);
     ASSERT_TRUE(WriteDataFile(*record, paths, messages, TValidMark::Set, &lock));
-    EXPECT_FALSE(QFile::exists(dir.filePath(leftover)));
-    for (const QString& name : kept)
-        EXPECT_TRUE(QFile::exists(dir.filePath(name))) << name.toStdString();
-    EXPECT_TRUE(QFile::exists(dir.filePath(data + ".BiGgEr")));
-    EXPECT_TRUE(QFileInfo(dir.filePath(data + ".LiNkEd")).isSymLink());
+    for (const QString& name : leftovers)
+        EXPECT_FALSE(QFile::exists(dir.filePath(name))) << name.toStdString();
+    for (const QString& name : kept) EXPECT_EQ(Contents(name).size(), 10) << name.toStdString();
+    EXPECT_TRUE(QFileInfo(dir.filePath(data + ".~saving~LiNkEd00")).isSymLink());
     EXPECT_EQ(Contents(QStringLiteral("target")).size(), 10);
 }
 
