@@ -33,10 +33,13 @@ cp "$data" "$work/first.dat"
 "$cli" generate --size mini --stars 2 --count 2 --seed 11 --data "$work/again.dat" 2>/dev/null
 cmp -s "$work/first.dat" "$work/again.dat" || fail "same seed, different puzzles"
 
-# Appending continues the Ids and the counters, and tidies away what a killed save left.
-echo leftover >"$data.QwErTy"
+# Appending continues the Ids and the counters, and tidies away what a killed save left, and
+# nothing else.
+echo leftover >"$data.~saving~QwErTy12"
+echo mine >"$data.QwErTy"
 "$cli" generate --size small --stars 1 --count 1 --seed 12 --data "$data" 2>/dev/null
-[ ! -e "$data.QwErTy" ] || fail "a killed save's temporary file was left"
+[ ! -e "$data.~saving~QwErTy12" ] || fail "a killed save's temporary file was left"
+[ -e "$data.QwErTy" ] || fail "a file of the user's was taken for a leftover"
 "$cli" list --data "$data" >"$work/list2"
 expect_line "$work/list2" "Puzzles stored: 3"
 expect_line "$work/list2" "Last puzzle Id: 3"
