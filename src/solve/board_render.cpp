@@ -33,6 +33,8 @@ struct TClueLook {
     TColor Down = kNavy;
     bool AcrossLit = false;
     bool DownLit = false;
+    TColor AcrossLight = kHighlightOrange;  // the lit triangle's colour
+    TColor DownLight = kHighlightOrange;
 };
 
 // Navy square, the two totals and the diagonal; `lit` says which total stands on the highlight.
@@ -69,28 +71,30 @@ void ClueSquare(TCanvas& canvas, const TBoardView& view, int col, int row, const
     canvas.SetFont("MS Sans Serif", r.Width() < kLargeFontSquare ? 8 : 10, false);
 
     TClueLook look;
+    const auto light = [&look](bool down, TColor colour) {
+        (down ? look.DownLit : look.AcrossLit) = true;
+        (down ? look.DownLight : look.AcrossLight) = colour;
+    };
     const TSelectedRun* sel = view.Selected;
-    if (sel != nullptr && sel->ClueRow == row && sel->ClueCol == col) {
-        (sel->IsDown == 0 ? look.AcrossLit : look.DownLit) = true;
-    }
-    const TNextStep* hint = view.Overlay != nullptr ? view.Overlay->Hint : nullptr;
-    for (int i = 0; hint != nullptr && i < hint->RunCount; ++i) {
-        const THintRun& run = hint->Runs[i];
-        if (run.ClueRow == row && run.ClueCol == col)
-            (run.Down ? look.DownLit : look.AcrossLit) = true;
+    if (sel != nullptr && sel->ClueRow == row && sel->ClueCol == col)
+        light(sel->IsDown != 0, view.Highlight);
+    if (view.Overlay != nullptr) {
+        for (const THintRun& run : view.Overlay->HintRuns)
+            if (run.ClueRow == row && run.ClueCol == col) light(run.Down, kHintColour);
     }
     const int right = r.Right - 1;
     const int bottom = r.Bottom - 1;
     canvas.SetPen(kBlack);
-    canvas.SetBrush(view.Highlight);
     if (look.AcrossLit) {
-        look.Across = view.Highlight;
+        look.Across = look.AcrossLight;
+        canvas.SetBrush(look.Across);
         const std::array<TPoint, 3> triangle{TPoint{r.Left, r.Top}, TPoint{right, r.Top},
                                              TPoint{right, bottom}};
         canvas.Polygon(triangle);
     }
     if (look.DownLit) {
-        look.Down = view.Highlight;
+        look.Down = look.DownLight;
+        canvas.SetBrush(look.Down);
         const std::array<TPoint, 3> triangle{TPoint{r.Left, r.Top}, TPoint{right, bottom},
                                              TPoint{r.Left, bottom}};
         canvas.Polygon(triangle);
@@ -230,9 +234,8 @@ void PaintOverlay(TCanvas& canvas, const TBoardView& view, const TGridGeometry& 
     const TBoardOverlay* overlay = view.Overlay;
     if (overlay == nullptr || view.Grid == nullptr) return;
     const int line = geometry.Line;
-    const TNextStep* hint = overlay->Hint;
-    for (int i = 0; hint != nullptr && i < hint->RunCount; ++i) {
-        const THintRun& run = hint->Runs[i];
+    for (const THintRun& run : overlay->HintRuns) {
+        if (!InGrid(run.ClueRow, run.ClueCol)) continue;
         const int dr = run.Down ? 1 : 0;
         const int dc = run.Down ? 0 : 1;
         int n = 0;
@@ -243,7 +246,8 @@ void PaintOverlay(TCanvas& canvas, const TBoardView& view, const TGridGeometry& 
         const TRect first = GridSquareRect(geometry, range, run.ClueRow + dr, run.ClueCol + dc);
         const TRect last =
             GridSquareRect(geometry, range, run.ClueRow + dr * n, run.ClueCol + dc * n);
-        Frame(canvas, {first.Left, first.Top, last.Right, last.Bottom}, line, 0, view.Highlight);
+        Frame(canvas, {first.Left, first.Top, last.Right, last.Bottom}, line, kHintFrameInside,
+              kHintColour);
     }
     if (InGrid(overlay->CursorRow, overlay->CursorCol)) {
         const TRect r = GridSquareRect(geometry, range, overlay->CursorRow, overlay->CursorCol);

@@ -2,6 +2,8 @@
 // (printed pages, example pictures), all through the drawing surface.
 #pragma once
 
+#include <span>
+
 #include "model/records.h"
 #include "platform/canvas.h"
 #include "solve/next_step_hint.h"
@@ -19,18 +21,24 @@ constexpr TColor kPaleYellow{0xFFFFB0};
 // The keyboard cursor's frame, and its colour while digits set marks.
 constexpr TColor kCursorColour = kBlue;
 constexpr TColor kMarksCursorColour{0xC08000};
+// The next-step hint's frames and the totals of its runs: apart from the selected clue's orange,
+// the cursor's blue and the check colours.
+constexpr TColor kHintColour{0xE040E0};
+// How far a hint's frame reaches into its squares, beyond the grid line around them.
+constexpr int kHintFrameInside = 2;
 
 // Board squares narrower than this use the smaller clue and entry fonts.
 constexpr int kLargeFontSquare = 40;
 
 // What the keyboard adds to the solving board: the cursor square, framed on the grid lines around
-// it and its own outermost pixel so the pad stays whole; and the runs of a hint on show, framed on
-// the grid lines around them, their totals on the highlight. Row -1: no cursor; Hint null: none.
+// it and its own outermost pixel so the pad stays whole; and the runs of a hint on show, any
+// number of them, each framed on the grid lines around its squares and the squares' outer
+// pixels, its total on the hint colour. Row -1: no cursor.
 struct TBoardOverlay {
     int CursorRow = -1;
     int CursorCol = -1;
     bool MarksOn = false;
-    const TNextStep* Hint = nullptr;
+    std::span<const THintRun> HintRuns;
 };
 
 // What a board square is drawn from. Checks, Selected and Overlay may be null: no check colours,

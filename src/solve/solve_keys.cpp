@@ -187,8 +187,9 @@ void TSolveState::HintKey() {
             return;
         }
     }
-    ClearChecks();
     HintStep = FindNextStep(WorkCopy.CurrentPuzzle, WorkCopy.PuzzleDims);
+    // A solved board stays green.
+    if (HintStep.Kind != THintKind::Solved) ClearChecks();
     if (HintStep.Kind == THintKind::WrongEntry) {
         // Shown as Check shows a wrong entry, and gone at the next press like any check colour.
         CheckMarks.EntryCheck[HintStep.Row][HintStep.Col] = 1;

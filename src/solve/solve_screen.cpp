@@ -490,7 +490,10 @@ void TfrmSolve::PaintBoard(TCanvas& canvas, const QRect& dirtyRect) {
         overlay.CursorCol = Solve->CursorCol();
         overlay.MarksOn = Solve->MarksOn();
     }
-    if (Solve->Solving()) overlay.Hint = Solve->Hint();
+    if (const TNextStep* hint = Solve->Solving() ? Solve->Hint() : nullptr)
+        overlay.HintRuns = std::span<const THintRun>(
+            hint->Runs, static_cast<std::size_t>(std::clamp(
+                            hint->RunCount, 0, static_cast<int>(std::size(hint->Runs)))));
     const TBoardView view{&App.Work.CurrentPuzzle, &Solve->Checks(), &Solve->SelectedRun(),
                           FromQColor(PanelPoss->palette().color(QPalette::Window)), &overlay};
     const TGridGeometry geometry{range.FirstCol * pitch, range.FirstRow * pitch, BoardSquare,

@@ -171,6 +171,37 @@ TEST_F(BoardSquare, SelectedClueShowsItsTriangleInTheHighlightColour) {
     EXPECT_TRUE(other.Of(TCanvasOp::Polygon).empty());
 }
 
+// Three runs of a hint from the clue squares (1, 1) and (3, 0): each total's triangle and each
+// run framed in the hint's magenta, 2 pixels on the grid lines and 2 inside the squares.
+TEST_F(BoardSquare, HintRunsOfAnyNumberAreFramedInTheirOwnColour) {
+    const char* rows[] = {"#####", "##...", "#.###", "#..##"};
+    for (int r = 0; r < 4; ++r)
+        for (int c = 0; c < 5; ++c) Sq(r, c).Kind = rows[r][c] == '#' ? Black : White;
+    Sq(1, 1) = TSquare{Black, {}, 12, 3, 3, 2, 0, {}};
+    Sq(3, 0) = TSquare{Black, {}, 4, 0, 2, 0, 0, {}};
+    const THintRun runs[3] = {{1, 1, false}, {1, 1, true}, {3, 0, false}};
+    TBoardOverlay overlay;
+    overlay.HintRuns = runs;
+    TBoardView view = View();
+    view.Overlay = &overlay;
+    TRecordingCanvas canvas;
+    PaintBoard(canvas, view, {0, 0, 20, 2}, {0, 0, 3, 4});
+
+    std::vector<TRect> magenta;
+    for (const TCanvasCall& c : canvas.Of(TCanvasOp::FillRect))
+        if (c.Brush == TColor{0xE040E0}) magenta.push_back(c.Rect);
+    // Squares x 44..108, y 22..42; x 22..42, y 44..86; x 22..64, y 66..86.
+    const std::vector<TRect> frames = {{42, 20, 110, 24},  {42, 40, 110, 44}, {42, 20, 46, 44},
+                                       {106, 20, 110, 44}, {20, 42, 44, 46},  {20, 84, 44, 88},
+                                       {20, 42, 24, 88},   {40, 42, 44, 88},  {20, 64, 66, 68},
+                                       {20, 84, 66, 88},   {20, 64, 24, 88},  {62, 64, 66, 88}};
+    EXPECT_EQ(magenta, frames);
+    const auto polygons = canvas.Of(TCanvasOp::Polygon);
+    ASSERT_EQ(polygons.size(), 3u);
+    for (const TCanvasCall& p : polygons) EXPECT_EQ(p.Brush, TColor{0xE040E0});
+    EXPECT_EQ(TextCall(canvas, "12")->Brush, TColor{0xE040E0});
+}
+
 TEST_F(BoardSquare, EveryKindEndsWithItsLeftAndTopEdgesInsideTheSquare) {
     Sq(1, 1).Kind = Black;
     Sq(1, 2).Kind = White;

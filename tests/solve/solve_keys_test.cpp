@@ -5,6 +5,7 @@
 #include <cstring>
 #include <functional>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "solve/solve_state.h"
@@ -348,6 +349,18 @@ TEST(SolveHintKey, AWrongEntryIsMarkedAndNeverFilledOver) {
     p.Press(1, 2, 2, TMouseButton::Right);
     EXPECT_EQ(p.State->Hint(), nullptr);
     EXPECT_EQ(p.State->Checks().EntryCheck[2][3], 0);
+}
+
+TEST(SolveHintKey, HOnASolvedBoardLeavesItGreen) {
+    TPlay p;
+    p.Msgs.Answers = {kResultOk};
+    p.State->bnFillClick();
+    p.State->HintKey();
+    ASSERT_NE(p.State->Hint(), nullptr);
+    EXPECT_EQ(p.State->Hint()->Kind, THintKind::Solved);
+    EXPECT_TRUE(p.State->ChecksShown());
+    for (const auto& [r, c] : {std::pair{1, 1}, std::pair{1, 2}, std::pair{2, 4}})
+        EXPECT_EQ(p.State->Checks().EntryCheck[r][c], 2) << r << c;
 }
 
 TEST(SolveHintKey, AHintShownIsPlacedOnlyWhileItsSquareIsEmpty) {
