@@ -6,6 +6,7 @@
 
 #include "model/combinations.h"
 #include "model/slot_check.h"
+#include "solve/logic_solver.h"
 
 namespace xs::cli {
 
@@ -34,6 +35,17 @@ std::string WhiteCell(const TSquare& s, bool answers) {
     return Format("  %d  ", digit);
 }
 
+// The slot's puzzle solved from its totals by the teaching solver.
+TGrade SlotGrade(const TPuzzleLibrary& lib, int slot) {
+    const TSizeDims dims = SizeDims(lib.Info(slot).Size);
+    return GradePuzzle(lib.Grid(slot), TPuzzleDims{dims.Rows - 1, dims.Cols - 1});
+}
+
+std::string GradeText(const TGrade& grade) {
+    if (!grade.Solved) return "not solved by the techniques";
+    return TechniqueName(grade.Hardest);
+}
+
 void TrimRight(std::string& line) {
     while (!line.empty() && line.back() == ' ') line.pop_back();
 }
@@ -59,7 +71,7 @@ std::string FormatLibraryList(const TDataFileRecord& record, const std::string& 
     out += "\n";
     out += Format("Last puzzle Id: %d\n", record.Settings.LastPuzzleId);
     if (used == 0) return out + "No puzzles stored.\n";
-    out += "Slot  Puzzle Id  Size     Stars\n";
+    out += "Slot  Puzzle Id  Size     Stars   Steps  Hardest technique\n";
     for (int slot = 1; slot <= used; ++slot) {
         const TPuzzleInfo& info = lib.Info(slot);
         std::string line = Format("%4d  ", slot);
@@ -67,10 +79,13 @@ std::string FormatLibraryList(const TDataFileRecord& record, const std::string& 
             case TSlotState::Empty:
                 line += "empty";
                 break;
-            case TSlotState::Valid:
+            case TSlotState::Valid: {
+                const TGrade grade = SlotGrade(lib, slot);
                 line += Format("%9d  %-7s  ", info.Id, SizeText(info.Size)) +
-                        StarsText(info.Difficulty);
+                        StarsText(info.Difficulty) + Format("  %5d  ", grade.Steps) +
+                        GradeText(grade);
                 break;
+            }
             case TSlotState::Damaged:
                 line += Format("%9d  damaged: %s", info.Id, SlotProblem(lib, slot));
                 break;
@@ -103,6 +118,10 @@ bool FormatPuzzle(const TPuzzleLibrary& lib, int slot, bool answers, std::string
     const TSizeDims dims = SizeDims(info.Size);
     text = Format("Puzzle Id %d (slot %d): %s, ", info.Id, slot, SizeText(info.Size)) +
            StarsText(info.Difficulty) + (answers ? ", answers\n" : "\n");
+    const TGrade grade = SlotGrade(lib, slot);
+    text += grade.Solved ? Format("Solved by logic in %d steps; hardest technique: ", grade.Steps) +
+                               TechniqueName(grade.Hardest) + ".\n"
+                         : Format("Not solved by the techniques: no step after %d.\n", grade.Steps);
     for (int r = 0; r < dims.Rows; ++r) {
         std::string line;
         for (int c = 0; c < dims.Cols; ++c) {

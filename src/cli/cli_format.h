@@ -10,10 +10,12 @@ namespace xs::cli {
 // "1 Star" .. "5 Star"; "? Star" outside 1..5.
 std::string StarsText(int difficulty);
 
-// The counters, the file's location and one line per stored slot; damaged slots say why.
+// The counters, the file's location and one line per stored slot with the number of steps of its
+// logical solution and the hardest technique it needs; damaged slots say why.
 std::string FormatLibraryList(const TDataFileRecord& record, const std::string& location);
 
-// The slot's puzzle as a grid of fixed-width cells: clue squares as down\across, White squares
+// A line naming the puzzle, a line with its logical solution's steps and hardest technique, then
+// the puzzle as a grid of fixed-width cells: clue squares as down\across, White squares
 // as the answer (answers) or the player's entry, "." when empty. A slot that is outside 1..100,
 // not in use or damaged gives false with the reason in problem.
 bool FormatPuzzle(const TPuzzleLibrary& lib, int slot, bool answers, std::string& text,

@@ -86,7 +86,9 @@ bool FormatExplanation(const TPuzzleLibrary& lib, int slot, bool json, std::stri
     while (board->NextStep(step)) {
         // A step against a stored answer means totals that do not fit the answers: stop there.
         const int answer = grid.Sq[step.Row][step.Col].Answer();
-        if ((step.Place != 0 && step.Place != answer) || (step.Remove & (1u << answer))) break;
+        if (answer < 1 || answer > 9 || (step.Place != 0 && step.Place != answer) ||
+            (step.Remove & (1u << answer)))
+            break;
         ++steps;
         if (step.Technique > hardest) hardest = step.Technique;
         const std::string reason = StepText(*board, step);

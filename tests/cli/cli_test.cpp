@@ -88,10 +88,10 @@ TEST_F(CliTest, ListShowsCountersLocationAndEverySlot) {
                            "Puzzles stored: 4\n"
                            "By stars: 1 Star 1, 2 Star 1, 3 Star 1, 4 Star 0, 5 Star 1\n"
                            "Last puzzle Id: 44\n"
-                           "Slot  Puzzle Id  Size     Stars\n"
-                           "   1         41  9 x 13   1 Star\n"
-                           "   2         42  16 x 26  3 Star\n"
-                           "   3         43  10 x 16  5 Star\n"
+                           "Slot  Puzzle Id  Size     Stars   Steps  Hardest technique\n"
+                           "   1         41  9 x 13   1 Star      4  Crossing runs\n"
+                           "   2         42  16 x 26  3 Star      4  Crossing runs\n"
+                           "   3         43  10 x 16  5 Star      4  Crossing runs\n"
                            "   4         44  damaged: unknown size\n");
     EXPECT_EQ(FileBytes(), before) << "list never writes the file";
 }
@@ -131,9 +131,11 @@ TEST_F(CliTest, ShowDrawsTheGridWithEntriesOrAnswers) {
 
     const TRun entries = RunCli({"show", "1", "--data", file});
     EXPECT_EQ(entries.Exit, 0) << entries.Err;
-    EXPECT_EQ(entries.Out, "Puzzle Id 41 (slot 1): 9 x 13, 1 Star\n" + black + "  4\\    7\\  " +
-                               rest + "\n" + "  \\3    4     .  " + rest + "\n" +
-                               "  \\8    .     5  " + rest + "\n" + tail);
+    EXPECT_EQ(entries.Out,
+              "Puzzle Id 41 (slot 1): 9 x 13, 1 Star\n"
+              "Solved by logic in 4 steps; hardest technique: Crossing runs.\n" +
+                  black + "  4\\    7\\  " + rest + "\n" + "  \\3    4     .  " + rest + "\n" +
+                  "  \\8    .     5  " + rest + "\n" + tail);
 
     const TRun answers = RunCli({"show", "--answers", "1", "--data", file});
     EXPECT_EQ(answers.Exit, 0) << answers.Err;
@@ -143,7 +145,7 @@ TEST_F(CliTest, ShowDrawsTheGridWithEntriesOrAnswers) {
 
     const TRun large = RunCli({"show", "2", "--data", file});
     EXPECT_EQ(large.Exit, 0) << large.Err;
-    EXPECT_EQ(Lines(large.Out), 1 + 16);
+    EXPECT_EQ(Lines(large.Out), 2 + 16);
 }
 
 TEST_F(CliTest, SlotsThatCannotBeShownFailWithOneLine) {
