@@ -78,12 +78,14 @@ std::string Needs(const TLogicRun& run, const TLogicBoard::TRunState& st) {
            Words(st.Open) + " open squares, besides the " + DigitList(st.Placed) + " already in it";
 }
 
-// What the step does to its square, told after its reason.
-std::string Outcome(const TLogicStep& step, TCandidates before) {
-    if (step.Place == 0) return "so this square cannot hold " + DigitList(step.Remove, "or") + ".";
+// What the step does to its square, told after its reason ("so ..." unless `so` is false).
+std::string Outcome(const TLogicStep& step, TCandidates before, bool so = true) {
+    const std::string lead = so ? "so " : "";
+    if (step.Place == 0)
+        return lead + "this square cannot hold " + DigitList(step.Remove, "or") + ".";
     const std::string d = std::to_string(step.Place);
-    if (before == kAllCandidates) return "so this square holds " + d + ".";
-    return "so of the digits still open here, " + DigitList(before) + ", only " + d +
+    if (before == kAllCandidates) return lead + "this square holds " + d + ".";
+    return lead + "of the digits still open here, " + DigitList(before) + ", only " + d +
            " is left: this square holds " + d + ".";
 }
 
@@ -149,17 +151,17 @@ std::string StepText(const TLogicBoard& before, const TLogicStep& step) {
             return Capital(Words(step.Count)) + " open squares of " + RunName(run) +
                    " can only hold " + DigitList(step.Digits) +
                    " between them, so those digits are theirs and no other square of the run "
-                   "can hold them; " +
-                   Outcome(step, cand);
+                   "can hold them: " +
+                   Outcome(step, cand, false);
         case TTechnique::SumRange: {
             const int low = st.Remainder - step.High < 1 ? 1 : st.Remainder - step.High;
             const int high = st.Remainder - step.Low > 9 ? 9 : st.Remainder - step.Low;
             return Capital(Needs(run, st)) + ". Its other open squares add up to at least " +
                    std::to_string(step.Low) + " and at most " + std::to_string(step.High) +
-                   ", so this square takes " +
+                   ", which leaves this square " +
                    (low == high ? std::to_string(low)
                                 : "from " + std::to_string(low) + " to " + std::to_string(high)) +
-                   "; " + Outcome(step, cand);
+                   "; " + Outcome(step, cand, false);
         }
         case TTechnique::FittingCombinations: {
             TCandidates open[9];
@@ -184,7 +186,7 @@ std::string StepText(const TLogicBoard& before, const TLogicStep& step) {
             return Capital(Needs(run, st)) + ". With the digits still open in its squares " +
                    which + ", and no way of placing " + (n == 1 ? "it" : "them") +
                    " in the run's squares puts " + DigitList(step.Remove, "or") + " here; " +
-                   Outcome(step, cand);
+                   Outcome(step, cand, false);
         }
     }
     return {};

@@ -295,7 +295,7 @@ TEST(LogicSolver, EachTechniqueFindsItsStep) {
          1,
          0,
          "3456789",
-         "add up to at least 6 and at most 8, so this square takes from 1 to 2"},
+         "add up to at least 6 and at most 8, which leaves this square from 1 to 2"},
         {TTechnique::FittingCombinations,
          {"###", "#19"},
          {{1, 1, 0, "13"}, {1, 2, 0, "89"}},
