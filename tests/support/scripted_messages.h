@@ -12,15 +12,20 @@ namespace xs::test {
 class TScriptedMessages : public TMessages {
 public:
     std::vector<std::string> Shown;
-    std::deque<int> Answers;  // returned in order; kResultOk / first option when empty
+    std::vector<std::string> Offered;  // the options of each ShowOptions, joined by " | "
+    std::deque<int> Answers;           // returned in order; kResultOk / first option when empty
     bool Print = false;
 
     int ShowMsg(const std::string& text, TButtons) override {
         Shown.push_back(text);
         return Next(kResultOk);
     }
-    int ShowOptions(const std::string& text, int, const TOptionTexts&, bool, bool) override {
+    int ShowOptions(const std::string& text, int count, const TOptionTexts& options, bool,
+                    bool) override {
         Shown.push_back(text);
+        std::string joined;
+        for (int i = 0; i < count; ++i) joined += (i > 0 ? " | " : "") + options[i];
+        Offered.push_back(joined);
         return Next(OptionResult(0));
     }
     bool PrintCurrentState() const override { return Print; }
