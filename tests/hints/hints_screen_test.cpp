@@ -82,6 +82,7 @@ private slots:
         QVERIFY(!hints.PanelSelect->isVisible());
         QVERIFY(hints.PanelOverview->isVisible());
         QVERIFY(!hints.bnOverviewPrev->isVisible());
+        QVERIFY(!hints.lblNotes->font().bold());
         for (int page = 2; page <= kHintsPages; ++page) {
             QTest::mouseClick(hints.bnOverviewNext, Qt::LeftButton);
             QCOMPARE(hints.State().Page(), page);
