@@ -59,6 +59,14 @@ int RunPrint(const TParsedArgs& args) {
         colors = ParseInt(args.Value("colors"), 1, 4);
         if (!colors) return UsageError("print", "--colors takes a colour scheme 1..4");
     }
+    TPaper paper = LocalePaper();
+    if (args.Has("paper")) {
+        const std::string name = args.Value("paper");
+        if (name != "a4" && name != "letter") {
+            return UsageError("print", "--paper takes a4 or letter");
+        }
+        paper = name == "letter" ? TPaper::Letter : TPaper::A4;
+    }
 
     const TDataFilePaths paths = CliDataFilePaths(args.Value("data"));
     TDataFileRecord& record = AppData().File;
@@ -94,7 +102,7 @@ int RunPrint(const TParsedArgs& args) {
 
     const QString file = QString::fromStdString(args.Value("pdf"));
     QString error;
-    if (!WritePdf(file, {&plan, &library, -1, nullptr, scheme}, kPdfDpi, error)) {
+    if (!WritePdf(file, {&plan, &library, -1, nullptr, scheme}, kPdfDpi, paper, error)) {
         return Failure("print", args.Value("pdf") + ": " + error.toStdString());
     }
     std::cout << plan.PageCount << (plan.PageCount == 1 ? " page" : " pages") << " written to "
@@ -113,6 +121,7 @@ const TCommandSpec kPrintCommand = {
      {"puzzles", "SIZE", "large, small or none (default: the game's choice)"},
      {"answers", "SIZE", "large, small or none (default: the game's choice)"},
      {"colors", "N", "colour scheme 1..4 (default: the game's choice)"},
+     {"paper", "PAPER", "a4 or letter (default: the locale's paper)"},
      kDataOption},
     {},
     RunPrint};

@@ -1,6 +1,7 @@
 // Sending printed pages to a printer or a PDF file.
 #include "manage/printing.h"
 
+#include <QLocale>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -17,6 +18,13 @@
 namespace xs {
 
 const char* const kPrintJobTitle = "Velmor Cross Sums Puzzles";
+
+namespace {
+
+// Most printers cannot put ink nearer the edge of the sheet than this, in inches.
+constexpr double kPdfMargin = 0.25;
+
+}  // namespace
 
 int PrintScale(int pageWidth) {
     return std::max(1, pageWidth / 550);
@@ -47,7 +55,13 @@ bool SendPages(QPagedPaintDevice& device, const TPageSource& source, bool oneDoc
     return true;
 }
 
-bool WritePdf(const QString& fileName, const TPageSource& source, int dpi, QString& error) {
+TPaper LocalePaper() {
+    return QLocale::system().measurementSystem() == QLocale::ImperialUSSystem ? TPaper::Letter
+                                                                              : TPaper::A4;
+}
+
+bool WritePdf(const QString& fileName, const TPageSource& source, int dpi, TPaper paper,
+              QString& error) {
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly)) {
         error = file.errorString();
@@ -58,8 +72,9 @@ bool WritePdf(const QString& fileName, const TPageSource& source, int dpi, QStri
         writer.setTitle(QString::fromLatin1(kPrintJobTitle));
         writer.setCreator(QString::fromLatin1(kPrintJobTitle));
         writer.setResolution(dpi);
-        writer.setPageSize(QPageSize(QPageSize::A4));
-        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        writer.setPageSize(QPageSize(paper == TPaper::Letter ? QPageSize::Letter : QPageSize::A4));
+        writer.setPageMargins(QMarginsF(kPdfMargin, kPdfMargin, kPdfMargin, kPdfMargin),
+                              QPageLayout::Inch);
         if (!SendPages(writer, source, true)) {
             file.cancelWriting();
             error = QStringLiteral("the PDF pages could not be drawn");

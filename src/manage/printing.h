@@ -25,9 +25,16 @@ int PrintScale(int pageWidth);
 // False when the device cannot be painted on.
 bool SendPages(QPagedPaintDevice& device, const TPageSource& source, bool oneDocument);
 
-// The pages as a PDF file at `dpi` on A4, written whole or not at all. On failure `error` says
-// why.
-bool WritePdf(const QString& fileName, const TPageSource& source, int dpi, QString& error);
+// The sheet a PDF file is laid out on.
+enum class TPaper { A4, Letter };
+// The locale's paper, as Qt reports the locale: Letter where it measures in US units, else A4.
+TPaper LocalePaper();
+
+// The pages as a PDF file at `dpi` on the paper, written whole or not at all. The pages keep a
+// quarter of an inch from every edge of the sheet, as a printer's printable area does, so the
+// file prints without losing the frames. On failure `error` says why.
+bool WritePdf(const QString& fileName, const TPageSource& source, int dpi, TPaper paper,
+              QString& error);
 
 // Qt's print dialog (printers, or a PDF file), then the pages. `printing` is true while pages
 // are being sent. Returns false when the dialog was cancelled. A plan with no pages prints
