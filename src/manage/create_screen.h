@@ -64,6 +64,8 @@ public:
     const TCreateState& State() const;
     TCreateState& State();
     bool Creating() const;
+    // The session or the program ends: a running batch stops at its next poll, without asking.
+    void StopForSession();
     // For tests: runs before every poll of a batch, inside the poll.
     std::function<void()> BeforePoll;
 
@@ -125,7 +127,6 @@ private:
     void bnClearClick();
     void bnDeleteClick();
     void bnPrintOptionsClick();
-    void StopForSession();
     // Every control as the state says.
     void Sync();
     void Layout();
