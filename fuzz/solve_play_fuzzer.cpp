@@ -268,6 +268,9 @@ struct TPlay {
             Fail("hint names a digit other than the answer of an empty square");
         if (hint->Kind == THintKind::WrongEntry && (sq->Entry == 0 || sq->Entry == sq->Answer()))
             Fail("hint calls a right entry wrong");
+        if (hint->Kind == THintKind::Narrowed &&
+            (sq->Entry != 0 || (hint->Remove & (1u << (sq->Answer() & 15)))))
+            Fail("hint rules out the answer of an empty square");
     }
 
     void Step(TInput& in) {

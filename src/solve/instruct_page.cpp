@@ -31,7 +31,7 @@ constexpr const char* kKeyTexts[4] = {
     "3) Keys : the arrows, Home, End and Tab move the blue frame.  1..9 fill its square,",
     "    Shift+1..9 (or 1..9 after pressing M) mark values;  0, Delete or Backspace clear it.",
     "    Enter or Space clicks its across total, Shift+Enter its down total.  E, F, N change mode.",
-    "    Ctrl+Z undoes, Ctrl+Y redoes.  H shows the next step and why;  H again fills it in."};
+    "    Ctrl+Z undoes, Ctrl+Y redoes.  H shows the next step and why;  H again applies it."};
 
 // Row 1 of a grid: a clue square at column 0 with a run of `answers` after it.
 TPuzzleGrid RunGrid(std::initializer_list<int> answers) {

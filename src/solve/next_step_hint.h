@@ -1,25 +1,21 @@
-// The next step on the solving board: the simplest deduction from the totals and the player's
-// right entries that fixes one more square, told in one line a player can follow.
+// The next step on the solving board: the simplest step of the teaching solver that the player's
+// board allows, told in one line that names its technique and every run it rests on.
 #pragma once
 
 #include <string>
 
 #include "model/records.h"
+#include "solve/logic_solver.h"
 
 namespace xs {
 
 enum class THintKind {
     Deduced,     // Row, Col must hold Digit; Runs say why
+    Narrowed,    // Row, Col cannot hold the digits of Remove; Runs say why
     WrongEntry,  // the entry at Row, Col differs from its answer; nothing is deduced
+    WrongMarks,  // the marks at Row, Col leave out its answer; nothing is deduced
     Solved,      // every White square holds its answer
-    NoStep,      // the totals and right entries fix no further square by these rules
-};
-
-// Which rule fixed the square, simplest first.
-enum class THintRule {
-    LastSquare,  // the only empty square of a run takes what the total still lacks
-    BothRuns,    // the digits its two runs allow have one in common
-    Narrowing,   // what the other squares of a run can add up to leaves one digit
+    NoStep,      // the totals, right entries and marks allow no step of the ladder
 };
 
 // A run named by its clue square.
@@ -33,19 +29,27 @@ struct TNextStep {
     THintKind Kind = THintKind::NoStep;
     int Row = -1;
     int Col = -1;
-    int Digit = 0;
-    THintRule Rule = THintRule::LastSquare;
-    THintRun Runs[2];
+    int Digit = 0;           // Deduced: the digit; WrongEntry: the entry
+    TCandidates Remove = 0;  // Narrowed: the digits ruled out
+    // The technique of a Deduced or Narrowed step; FromMarks: the square's one mark, no technique.
+    TTechnique Technique = TTechnique::LastSquare;
+    bool FromMarks = false;
+    THintRun Runs[kMaxStepRuns];
     int RunCount = 0;
     std::string Text;
 };
 
 // Looks at rows 1..LastRow and columns 1..LastCol of the grid. Wrong entries come first: the
-// first one in reading order is named, as a deduction from a wrong board would mislead. Else,
-// simplest first: the last empty square of a run; a square whose two runs leave it one digit;
-// a square narrowed by what the other squares of its runs can still add up to, repeated until
-// some square is left one digit. Marks are not read. A deduced digit always equals the answer:
-// one that does not (totals that contradict the stored answers) gives NoStep.
+// first one in reading order is named, as a deduction from a wrong board would mislead; then
+// marks that leave out a square's answer. Else the simplest step of the teaching solver on the
+// board as the player has it: right entries placed, a square's marks its candidates (all nine
+// where it has none); a square whose one mark is its answer comes before any technique. A step
+// always agrees with the answers: one that does not (totals that contradict the stored answers)
+// gives NoStep.
 TNextStep FindNextStep(const TPuzzleGrid& grid, const TPuzzleDims& dims);
+
+// The marks a Narrowed step leaves on its square: its marks, or all nine when it has none, less
+// the digits ruled out; Possible[d - 1] as in TSquare.
+void NarrowMarks(TSquare& square, TCandidates remove);
 
 }  // namespace xs

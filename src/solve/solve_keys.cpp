@@ -176,23 +176,34 @@ void TSolveState::DropHint() {
 void TSolveState::HintKey() {
     if (!IsSolving || CurrentMode != TSolveMode::Solve) return;
     ShowFrame(true);
-    if (HintShown && HintStep.Kind == THintKind::Deduced) {
+    if (HintShown &&
+        (HintStep.Kind == THintKind::Deduced || HintStep.Kind == THintKind::Narrowed)) {
         const TNextStep step = HintStep;
         TSquare& sq = WorkCopy.CurrentPuzzle.Sq[step.Row][step.Col];
         DropHint();
         if (sq.Entry == 0) {
             ClearChecks();
             SetCursor(step.Row, step.Col);
-            ClickWhite(step.Row, step.Col, step.Digit, false);
+            if (step.Kind == THintKind::Deduced) {
+                ClickWhite(step.Row, step.Col, step.Digit, false);
+            } else {
+                // The digits ruled out leave the square's marks, as one undo step.
+                NarrowMarks(sq, step.Remove);
+                PushUndo();
+                View->RedrawSquare(step.Row, step.Col);
+            }
             return;
         }
     }
     HintStep = FindNextStep(WorkCopy.CurrentPuzzle, WorkCopy.PuzzleDims);
     // A solved board stays green.
     if (HintStep.Kind != THintKind::Solved) ClearChecks();
-    if (HintStep.Kind == THintKind::WrongEntry) {
-        // Shown as Check shows a wrong entry, and gone at the next press like any check colour.
-        CheckMarks.EntryCheck[HintStep.Row][HintStep.Col] = 1;
+    if (HintStep.Kind == THintKind::WrongEntry || HintStep.Kind == THintKind::WrongMarks) {
+        // Shown as Check shows a wrong entry or marks without the answer, and gone at the next
+        // press like any check colour.
+        (HintStep.Kind == THintKind::WrongEntry
+             ? CheckMarks.EntryCheck
+             : CheckMarks.PossibleCheck)[HintStep.Row][HintStep.Col] = 1;
         ChecksAreShown = true;
         View->RedrawSquare(HintStep.Row, HintStep.Col);
     }

@@ -171,8 +171,10 @@ public:
     void ToggleMarks();
     // E, F, N: as the mode button, where it is enabled.
     void KeyMode(TSolveMode mode);
-    // H: shows the next step (Hint()); the next H while it is shown places its digit as one undo
-    // step. A wrong entry is marked instead.
+    // H: shows the next step (Hint()); the next H while it is shown applies it as one undo step:
+    // places its digit, or takes the digits it rules out from the square's marks (a square
+    // without marks gets the other digits marked). A wrong entry, or marks that leave out the
+    // answer, are marked red instead.
     void HintKey();
     // The hint on show, or nullptr. Any change of the board or the mode takes it away.
     const TNextStep* Hint() const { return HintShown ? &HintStep : nullptr; }

@@ -1,5 +1,5 @@
-// The next-step hint: hand-built positions for each rule and for a wrong entry, and whole
-// generated puzzles solved by hints alone, through the solving state's H key.
+// The next-step hint: hand-built positions for a step from the runs, from the marks, and for wrong
+// entries and marks, and whole generated puzzles solved by hints alone, through the H key.
 #include "solve/next_step_hint.h"
 
 #include <gtest/gtest.h>
@@ -22,101 +22,166 @@ constexpr TPuzzleDims kMini{8, 12};
 
 struct TEntry {
     int Row, Col, Digit;
+    const char* Marks = "";  // "79": the square's marks, no entry
 };
 
 struct THintCase {
     const char* Name;
+    std::vector<std::string> Rows;
     std::vector<TEntry> Entries;
     THintKind Kind;
-    THintRule Rule;
     int Row, Col, Digit;
+    std::uint16_t Remove;
     int RunCount;
+    const char* Says;
 };
 
 // 8 9 / 1 2: the across 17 allows 8 and 9, the down 9 in two squares no 9.
 const std::vector<std::string> kPair = {"###", "#89", "#12"};
+// 7 9 / 9 7: every run 16 in two squares, so no square is fixed by its runs.
+const std::vector<std::string> kSixteens = {"###", "#79", "#97"};
 
-TEST(NextStepHint, FindsTheSimplestStepOrTheWrongEntry) {
+TEST(NextStepHint, FindsTheSimplestStepOrTheWrongEntryOrMarks) {
     const std::vector<THintCase> cases = {
-        {"forced pair meets a run without 9",
+        {"crossing runs",
+         kPair,
          {},
          THintKind::Deduced,
-         THintRule::BothRuns,
          1,
          1,
          8,
-         2},
+         0x2FE,
+         2,
+         "Crossing runs: Here the across 17 allows 8 or 9 and the down 9 allows 1 to 8"},
         // The down 9 of column 1 has one square left; its clue comes first in reading order.
         {"last square of a run",
+         kPair,
          {{1, 1, 8}},
          THintKind::Deduced,
-         THintRule::LastSquare,
          2,
          1,
          1,
-         1},
-        {"wrong entry after a right one",
-         {{1, 1, 8}, {2, 2, 7}},
-         THintKind::WrongEntry,
-         THintRule::LastSquare,
+         0x3FC,
+         1,
+         "Last square: This is the last open square of the down 9"},
+        {"a narrowing from no marks",
+         kSixteens,
+         {},
+         THintKind::Narrowed,
+         1,
+         1,
+         0,
+         0x17E,
+         1,
+         "this square cannot hold 1 to 6 or 8."},
+        {"the player's marks are the candidates",
+         kSixteens,
+         {{1, 1, 0, "79"}, {1, 2, 0, "79"}, {2, 1, 0, "79"}},
+         THintKind::Narrowed,
+         2,
+         2,
+         0,
+         0x17E,
+         1,
+         "The down 16 needs 16"},
+        {"one mark left",
+         kSixteens,
+         {{2, 2, 0, "7"}},
+         THintKind::Deduced,
          2,
          2,
          7,
-         0},
+         0,
+         0,
+         "Only 7 is marked in this square, so it holds 7."},
+        {"marks without the answer",
+         kSixteens,
+         {{1, 1, 7}, {2, 1, 0, "79"}, {2, 2, 0, "9"}},
+         THintKind::WrongMarks,
+         2,
+         2,
+         0,
+         0,
+         0,
+         "leave out its digit"},
+        {"wrong entry before wrong marks",
+         kPair,
+         {{1, 2, 0, "8"}, {2, 2, 7}},
+         THintKind::WrongEntry,
+         2,
+         2,
+         7,
+         0,
+         0,
+         "The 7 in the square marked red is wrong"},
         {"wrong entry on a full board",
+         kPair,
          {{1, 1, 8}, {1, 2, 9}, {2, 1, 2}, {2, 2, 1}},
          THintKind::WrongEntry,
-         THintRule::LastSquare,
          2,
          1,
          2,
-         0},
+         0,
+         0,
+         "clear it, then press H again."},
         {"solved",
+         kPair,
          {{1, 1, 8}, {1, 2, 9}, {2, 1, 1}, {2, 2, 2}},
          THintKind::Solved,
-         THintRule::LastSquare,
          -1,
          -1,
          0,
-         0},
+         0,
+         0,
+         "Every square holds its right digit."},
     };
     for (const THintCase& t : cases) {
         SCOPED_TRACE(t.Name);
-        TPuzzleGrid g = GridOf(kPair);
-        for (const TEntry& e : t.Entries)
+        TPuzzleGrid g = GridOf(t.Rows);
+        for (const TEntry& e : t.Entries) {
             g.Sq[e.Row][e.Col].Entry = static_cast<std::uint8_t>(e.Digit);
+            for (const char* m = e.Marks; *m != '\0'; ++m)
+                g.Sq[e.Row][e.Col].Possible[*m - '1'] = 1;
+        }
         const TNextStep step = FindNextStep(g, kMini);
         EXPECT_EQ(step.Kind, t.Kind);
         EXPECT_EQ(step.Row, t.Row);
         EXPECT_EQ(step.Col, t.Col);
         EXPECT_EQ(step.Digit, t.Digit);
+        EXPECT_EQ(step.Remove, t.Remove);
         EXPECT_EQ(step.RunCount, t.RunCount);
-        if (t.Kind == THintKind::Deduced) {
-            EXPECT_EQ(step.Rule, t.Rule);
-        }
-        EXPECT_FALSE(step.Text.empty());
+        EXPECT_NE(step.Text.find(t.Says), std::string::npos) << step.Text;
     }
 }
 
-TEST(NextStepHint, ExplainsAForcedPairByItsDigitsAndTheCrossingRun) {
-    const TNextStep step = FindNextStep(GridOf(kPair), kMini);
-    EXPECT_NE(step.Text.find("17 in two squares can only be 8 and 9"), std::string::npos)
-        << step.Text;
-    EXPECT_NE(step.Text.find("the down 9"), std::string::npos) << step.Text;
-}
-
-TEST(NextStepHint, MarksAndWrongLookingTotalsAreNotTrusted) {
+TEST(NextStepHint, TotalsAgainstTheAnswersGiveNoStep) {
     TPuzzleGrid g = GridOf(kPair);
-    // Marks are the player's guesses: a single mark 9 on (1, 1) changes nothing.
-    g.Sq[1][1].Possible[8] = 1;
-    EXPECT_EQ(FindNextStep(g, kMini).Digit, 8);
-    // Totals that contradict the stored answers give no step rather than a wrong one.
     g.Sq[1][0].AcrossTotal = 16;
     EXPECT_EQ(FindNextStep(g, kMini).Kind, THintKind::NoStep);
 }
 
+TEST(NextStepHint, NarrowingTakesTheDigitsFromTheMarks) {
+    struct TCase {
+        const char* Marks;
+        std::uint16_t Remove;
+        const char* Left;
+    };
+    const TCase cases[] = {{"", 0x17E, "79"}, {"1789", 0x302, "7"}, {"35", 0x008, "5"}};
+    for (const TCase& t : cases) {
+        SCOPED_TRACE(t.Marks);
+        TSquare sq{};
+        for (const char* m = t.Marks; *m != '\0'; ++m) sq.Possible[*m - '1'] = 1;
+        NarrowMarks(sq, t.Remove);
+        std::string left;
+        for (int d = 1; d <= 9; ++d)
+            if (sq.IsPossible(d)) left += static_cast<char>('0' + d);
+        EXPECT_EQ(left, t.Left);
+    }
+}
+
 // A generated puzzle of each size and level, solved from the empty board by pressing H twice at a
-// time: every placed digit is the answer, each placement is one undo step, and nothing is left.
+// time: every placed digit is the answer, every narrowing keeps it among the square's marks, each
+// applied step is one undo step and is framed with every run it names, and nothing is left.
 TEST(NextStepHint, HintsAloneSolveGeneratedPuzzles) {
     auto lib = std::make_unique<TPuzzleLibrary>();
     auto work = std::make_unique<TWorkingCopy>();
@@ -139,24 +204,37 @@ TEST(NextStepHint, HintsAloneSolveGeneratedPuzzles) {
         work->CurrentSlot = slot;
         ASSERT_TRUE(state->bnSolveClick());
         for (int steps = 0;; ++steps) {
-            ASSERT_LT(steps, kGridRows * kGridCols);
+            ASSERT_LT(steps, 9 * kGridRows * kGridCols);
             state->HintKey();
             const TNextStep* hint = state->Hint();
             ASSERT_NE(hint, nullptr);
             if (hint->Kind == THintKind::Solved) break;
-            ASSERT_EQ(hint->Kind, THintKind::Deduced) << hint->Text;
-            narrowed += hint->Rule == THintRule::Narrowing ? 1 : 0;
+            ASSERT_TRUE(hint->Kind == THintKind::Deduced || hint->Kind == THintKind::Narrowed)
+                << hint->Text;
+            ASSERT_GE(hint->RunCount, 1) << hint->Text;
+            for (int i = 0; i < hint->RunCount; ++i) {
+                const THintRun& run = hint->Runs[i];
+                const bool inRun = run.Down ? run.ClueCol == hint->Col && run.ClueRow < hint->Row
+                                            : run.ClueRow == hint->Row && run.ClueCol < hint->Col;
+                EXPECT_TRUE(inRun) << hint->Text;
+            }
+            narrowed += hint->Kind == THintKind::Narrowed ? 1 : 0;
             const int row = hint->Row;
             const int col = hint->Col;
+            const bool place = hint->Kind == THintKind::Deduced;
             const std::int32_t pos = state->UndoPos();
             state->HintKey();
             EXPECT_EQ(state->Hint(), nullptr);
             const TSquare& sq = work->CurrentPuzzle.Sq[row][col];
-            ASSERT_EQ(sq.Entry, sq.Answer());
+            if (place) {
+                ASSERT_EQ(sq.Entry, sq.Answer());
+            } else {
+                ASSERT_EQ(sq.Entry, 0);
+                ASSERT_TRUE(sq.IsPossible(sq.Answer()));
+            }
             ASSERT_EQ(state->UndoPos(), pos + 1);
         }
     }
-    // The harder puzzles need the last rule somewhere.
     EXPECT_GT(narrowed, 0);
 }
 
