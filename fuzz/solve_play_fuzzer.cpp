@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
-#include <memory>
+#include <optional>
 
 #include "model/slot_check.h"
 #include "solve/solve_state.h"
@@ -78,6 +78,24 @@ const TPuzzleLibrary& BaseLibrary() {
     return *lib;
 }
 
+// The slots a puzzle may be started from, stored or empty.
+constexpr int kSlotsInPlay = 8;
+
+bool SameInPlay(const TPuzzleLibrary& a, const TPuzzleLibrary& b) {
+    return std::memcmp(&a.Counts, &b.Counts, sizeof a.Counts) == 0 &&
+           std::memcmp(a.Grids, b.Grids, kSlotsInPlay * sizeof(TPuzzleGrid)) == 0 &&
+           std::memcmp(a.Infos, b.Infos, sizeof a.Infos) == 0;
+}
+
+// The library as it was before any input, in the parts an input can change; the rest of it
+// never changes (the end of each input makes sure).
+void RestoreInPlay(TPuzzleLibrary& lib) {
+    const TPuzzleLibrary& base = BaseLibrary();
+    lib.Counts = base.Counts;
+    std::memcpy(lib.Grids, base.Grids, kSlotsInPlay * sizeof(TPuzzleGrid));
+    std::memcpy(lib.Infos, base.Infos, sizeof lib.Infos);
+}
+
 class TInput {
 public:
     TInput(const std::uint8_t* data, std::size_t size) : Data(data), Size(size) {}
@@ -117,8 +135,9 @@ struct TPlay {
     TPuzzleGrid& Loaded;
     TPuzzleLibrary& SavedLib;
     int SquareSize = 22;
-    int Pending = 0;  // presses left in a burst
-    int BurstAt = 0;  // the burst's next press, counted over the whole input
+    int Pending = 0;                 // presses left in a burst
+    int BurstAt = 0;                 // the burst's next press, counted over the whole input
+    std::int32_t NewestChecked = 0;  // the position the board was last found to be
 
     // A right press on the pad: White squares in turn, then the next digit on each.
     void PressNextPad() {
@@ -181,39 +200,54 @@ struct TPlay {
     }
 
     // Entries, marks and check marks stay in range; only Entry and Possible of White squares in
-    // the puzzle ever change.
-    void CheckBoard() const {
+    // the puzzle ever change. A row whose squares and check marks are as they were before the
+    // step keeps what was checked of it then; the whole board is checked when solving starts.
+    void CheckBoard(const TPuzzleGrid& before, const TCheckMarks& checksBefore, bool all) const {
         const TCheckMarks& ck = State.Checks();
         for (int r = 0; r < kGridRows; ++r) {
-            for (int c = 0; c < kGridCols; ++c) {
-                const TSquare& now = Work.CurrentPuzzle.Sq[r][c];
-                const TSquare& then = Loaded.Sq[r][c];
-                const bool playable = InRegion(r, c) && then.Kind == White;
-                if (!playable) {
-                    if (std::memcmp(&now, &then, sizeof now) != 0) Fail("square outside changed");
-                    if (ck.EntryCheck[r][c] != 0 || ck.PossibleCheck[r][c] != 0)
-                        Fail("check mark outside the playable squares");
-                    continue;
-                }
-                if (std::memcmp(&now, &then, offsetof(TSquare, Entry)) != 0)
-                    Fail("fixed field of a White square changed");
-                if (now.Entry > 9) Fail("entry out of range");
-                for (std::uint8_t p : now.Possible)
-                    if (p > 1) Fail("possible flag out of range");
-                if (ck.EntryCheck[r][c] < 0 || ck.EntryCheck[r][c] > 2 ||
-                    ck.PossibleCheck[r][c] < 0 || ck.PossibleCheck[r][c] > 2)
-                    Fail("check mark out of range");
-            }
+            if (!all &&
+                std::memcmp(Work.CurrentPuzzle.Sq[r], before.Sq[r], sizeof before.Sq[r]) == 0 &&
+                std::memcmp(ck.EntryCheck[r], checksBefore.EntryCheck[r],
+                            sizeof ck.EntryCheck[r]) == 0 &&
+                std::memcmp(ck.PossibleCheck[r], checksBefore.PossibleCheck[r],
+                            sizeof ck.PossibleCheck[r]) == 0)
+                continue;
+            for (int c = 0; c < kGridCols; ++c) CheckSquare(r, c);
         }
     }
 
-    // The whole library after the commands that reach it, else only the slot being played.
-    void CheckLibrary(bool whole) const {
+    void CheckSquare(int r, int c) const {
+        const TCheckMarks& ck = State.Checks();
+        const TSquare& now = Work.CurrentPuzzle.Sq[r][c];
+        const TSquare& then = Loaded.Sq[r][c];
+        const bool playable = InRegion(r, c) && then.Kind == White;
+        if (!playable) {
+            if (std::memcmp(&now, &then, sizeof now) != 0) Fail("square outside changed");
+            if (ck.EntryCheck[r][c] != 0 || ck.PossibleCheck[r][c] != 0)
+                Fail("check mark outside the playable squares");
+            return;
+        }
+        if (std::memcmp(&now, &then, offsetof(TSquare, Entry)) != 0)
+            Fail("fixed field of a White square changed");
+        if (now.Entry > 9) Fail("entry out of range");
+        for (std::uint8_t p : now.Possible)
+            if (p > 1) Fail("possible flag out of range");
+        if (ck.EntryCheck[r][c] < 0 || ck.EntryCheck[r][c] > 2 || ck.PossibleCheck[r][c] < 0 ||
+            ck.PossibleCheck[r][c] > 2)
+            Fail("check mark out of range");
+    }
+
+    // After the commands that reach the library, the counters, the index and the grids of every
+    // slot a puzzle may be started from (0..7 and 101 lie within them); after other steps only
+    // the slot being played. The whole library is compared once the input ends.
+    void CheckLibrary(bool all) const {
         const int slot = Work.CurrentSlot;
-        const bool same =
-            whole || slot < 1 || slot > MaxPuzzles
-                ? std::memcmp(&Lib, &SavedLib, sizeof Lib) == 0
-                : std::memcmp(&Lib.Grid(slot), &SavedLib.Grid(slot), sizeof(TPuzzleGrid)) == 0;
+        bool same = true;
+        if (all || slot < 1 || slot > kSlotsInPlay) {
+            same = SameInPlay(Lib, SavedLib);
+        } else {
+            same = std::memcmp(&Lib.Grid(slot), &SavedLib.Grid(slot), sizeof(TPuzzleGrid)) == 0;
+        }
         if (!same) Fail("library changed without a save");
     }
 
@@ -286,7 +320,9 @@ struct TPlay {
         const bool solving = State.Solving();
         const bool commands = State.Buttons().Commands;
         static TPuzzleGrid before;
+        static TCheckMarks checksBefore;
         before = Work.CurrentPuzzle;
+        checksBefore = State.Checks();
         const int answer = arg % 2 == 0 ? kResultOk : kResultCancel;
         bool expectSave = false;
         bool expectReload = false;
@@ -419,19 +455,16 @@ struct TPlay {
                 break;
         }
 
-        if (!State.Solving() && !solving) {
-            if (std::memcmp(&before, &Work.CurrentPuzzle, sizeof before) != 0)
-                Fail("board changed while not solving");
-        }
-        if (expectUnchanged && std::memcmp(&before, &Work.CurrentPuzzle, sizeof before) != 0)
-            Fail("a cancelled or refused command changed the board");
+        const bool boardSame = std::memcmp(&before, &Work.CurrentPuzzle, sizeof before) == 0;
+        if (!State.Solving() && !solving && !boardSame) Fail("board changed while not solving");
+        if (expectUnchanged && !boardSame) Fail("a cancelled or refused command changed the board");
         if (expectSave) {
             if (!RegionMatchesSlot()) Fail("save did not store the board");
             SavedLib.Grid(Work.CurrentSlot) = Lib.Grid(Work.CurrentSlot);
         }
         CheckLibrary(action >= 9 && action <= 12);
         if (expectReload && !RegionMatchesSlot()) Fail("reset did not give back the saved board");
-        if (State.Solving() || solving) CheckBoard();
+        if (State.Solving() || solving) CheckBoard(before, checksBefore, restart);
 
         const std::int32_t pos = State.UndoPos();
         if (pos < 1 && State.Solving()) Fail("history position below 1");
@@ -455,33 +488,44 @@ struct TPlay {
                    !(action == 15 && arg == 5 && pos == posBefore + 1)) {
             Fail("history moved by more than one step");
         }
-        // In Solve mode every change is recorded at once: the board is the newest state.
-        if (State.Solving() && State.Mode() == TSolveMode::Solve && !BoardIs(pos))
+        // In Solve mode every change is recorded at once: the board is the newest state. A board
+        // that did not move from a position already found so stays so, as a recorded board only
+        // changes by taking the board as it is.
+        const bool newest = State.Solving() && State.Mode() == TSolveMode::Solve;
+        if (newest && !(boardSame && pos == NewestChecked) && !BoardIs(pos))
             Fail("board differs from the newest recorded state");
+        NewestChecked = newest ? pos : 0;
     }
 };
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static auto* lib = new TPuzzleLibrary{};
-    static auto* saved = new TPuzzleLibrary{};
+    static auto* lib = new TPuzzleLibrary(BaseLibrary());
+    static auto* saved = new TPuzzleLibrary(BaseLibrary());
     static auto* work = new TWorkingCopy{};
     static auto* loaded = new TPuzzleGrid{};
     static auto* history = new TUndoState[kMaxSteps + 2];
+    // Made in place for each input and ended with it, so that its large history is not allocated
+    // each time and whatever it holds is freed within the input.
+    static auto* state = new std::optional<TSolveState>;
 
     TInput in(data, size);
-    *lib = BaseLibrary();
+    RestoreInPlay(*lib);
     DamageLibrary(in, *lib);
-    *saved = *lib;
+    RestoreInPlay(*saved);
+    std::memcpy(saved->Grids, lib->Grids, kSlotsInPlay * sizeof(TPuzzleGrid));
+    std::memcpy(saved->Infos, lib->Infos, sizeof saved->Infos);
     *work = TWorkingCopy{};
     *loaded = work->CurrentPuzzle;
+    // What the messages keep is freed within the input, or libFuzzer would look for a leak.
     test::TScriptedMessages msgs;
-    auto state = std::make_unique<TSolveState>(*lib, *work, msgs);
-    TPlay play{*lib, *work, msgs, *state, history, *loaded, *saved};
+    state->emplace(*lib, *work, msgs);
+    TPlay play{*lib, *work, msgs, **state, history, *loaded, *saved};
 
     int steps = 0;
     while ((in.More() || play.Pending > 0) && steps++ < kMaxSteps) play.Step(in);
-    play.CheckLibrary(true);
+    if (std::memcmp(lib, saved, sizeof *lib) != 0) Fail("library changed without a save");
+    state->reset();
     return 0;
 }
