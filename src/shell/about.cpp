@@ -17,7 +17,8 @@ QIcon ProgramIcon() {
     for (int size : {16, 32, 48, 64, 128, 256}) {
         icon.addFile(QStringLiteral(":/icons/crosssums-%1.png").arg(size), QSize(size, size));
     }
-    return icon;
+    // Installed, the icon theme's copy serves, so that a theme that redraws it is followed.
+    return QIcon::fromTheme(QStringLiteral("crosssums"), icon);
 }
 
 TfrmAbout::TfrmAbout(QWidget* parent) : QWidget(parent) {

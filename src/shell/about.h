@@ -11,7 +11,8 @@ namespace xs {
 
 // The version set by the build, e.g. "1.0.0".
 QString ProgramVersion();
-// The program's icon, for window icons and the about screen.
+// The program's icon, for window icons and the about screen: the icon theme's "crosssums" where
+// one is installed, else the one compiled in.
 QIcon ProgramIcon();
 
 class TfrmAbout : public QWidget {

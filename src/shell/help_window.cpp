@@ -1,6 +1,7 @@
 // The help window.
 #include "shell/help_window.h"
 
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPointer>
@@ -8,8 +9,17 @@
 #include <QVBoxLayout>
 
 #include "shell/about.h"
+#include "storage/data_file.h"
 
 namespace xs {
+
+QUrl HelpStartUrl(const QString& installedShareFolder) {
+    if (!installedShareFolder.isEmpty()) {
+        const QString page = installedShareFolder + QStringLiteral("/help/index.html");
+        if (QFileInfo(page).isFile()) return QUrl::fromLocalFile(page);
+    }
+    return QUrl(QString::fromLatin1(kHelpUrl));
+}
 
 THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setWindowTitle(QStringLiteral("Cross Sums Help"));
@@ -42,7 +52,7 @@ THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     connect(Browser, &QTextBrowser::backwardAvailable, bnBack, &QPushButton::setEnabled);
     connect(Browser, &QTextBrowser::forwardAvailable, bnForward, &QPushButton::setEnabled);
 
-    Browser->setSource(QUrl(QString::fromLatin1(kHelpUrl)));
+    Browser->setSource(HelpStartUrl(InstalledShareFolder(ProgramFolder())));
     resize(820, 640);
 }
 

@@ -3,12 +3,17 @@
 
 #include <QPushButton>
 #include <QTextBrowser>
+#include <QUrl>
 #include <QWidget>
 
 namespace xs {
 
 // Where the help's start page lives (compiled into the program).
 inline constexpr const char* kHelpUrl = "qrc:/help/index.html";
+
+// The help's start page: the copy in an installed program's shared folder when there is one,
+// else the one compiled in.
+QUrl HelpStartUrl(const QString& installedShareFolder);
 
 class THelpWindow : public QWidget {
     Q_OBJECT

@@ -83,13 +83,22 @@ TDataFilePaths ChooseDataFilePaths(const QString& programFolder, bool programFol
     return paths;
 }
 
+QString InstalledShareFolder(const QString& programFolder) {
+    const QString share = QDir::cleanPath(InFolder(programFolder, XS_SHARE_FROM_BIN));
+    return QFileInfo(share).isDir() ? share : QString();
+}
+
 TDataFilePaths DefaultDataFilePaths() {
     const QString program = ProgramFolder();
     // Named explicitly rather than through the application's name, so that the game and the
     // command-line companion agree on the folder.
     const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     const QString user = base.isEmpty() ? QString() : InFolder(base, kUserDataFolderName);
-    return ChooseDataFilePaths(program, QFileInfo(program).isWritable(), user);
+    // An installed program's folder is shared by every user (and writable for root), so its
+    // players keep their files in their own folders.
+    const bool keepBeside =
+        QFileInfo(program).isWritable() && InstalledShareFolder(program).isEmpty();
+    return ChooseDataFilePaths(program, keepBeside, user);
 }
 
 bool ParseDataFileImage(const char* data, std::size_t size, TDataFileRecord& record) {

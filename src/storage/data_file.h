@@ -41,8 +41,11 @@ constexpr const char* kDataFileWriteError = "Error occurred while writing the pr
 
 // The folder of the running executable, without a trailing separator.
 QString ProgramFolder();
-// The program folder's files, or, when that folder is not writable, the user's data folder
-// (which then also keeps the file on later runs).
+// The folder of the program's shared files (its help) when the program runs installed, as
+// <prefix>/share/crosssums beside <prefix>/bin; empty when it runs from where it was built.
+QString InstalledShareFolder(const QString& programFolder);
+// The program folder's files, or, when that folder is not writable or the program is installed,
+// the user's data folder (which then also keeps the file on later runs).
 TDataFilePaths DefaultDataFilePaths();
 // The rule behind DefaultDataFilePaths, for given folders: a file already kept in userFolder
 // stays there; otherwise the program folder when it is writable; otherwise userFolder, seeded

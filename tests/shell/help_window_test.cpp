@@ -1,7 +1,9 @@
 // The help opens on its contents, comes back as one window, and its links all lead somewhere.
+#include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "shell/help_window.h"
@@ -44,6 +46,19 @@ private slots:
         }
         QVERIFY(ShowHelp(&main) == help);  // the same window, brought back
         help->close();
+    }
+
+    void AnInstalledProgramReadsItsInstalledHelp() {
+        QTemporaryDir share;
+        QCOMPARE(HelpStartUrl(QString()), QUrl(QStringLiteral("qrc:/help/index.html")));
+        // A shared folder without the page (a partly removed install) still has help.
+        QCOMPARE(HelpStartUrl(share.path()), QUrl(QStringLiteral("qrc:/help/index.html")));
+        QVERIFY(QDir(share.path()).mkpath(QStringLiteral("help")));
+        QFile page(share.filePath(QStringLiteral("help/index.html")));
+        QVERIFY(page.open(QIODevice::WriteOnly));
+        page.close();
+        QCOMPARE(HelpStartUrl(share.path()), QUrl(QStringLiteral("file://") + share.path() +
+                                                  QStringLiteral("/help/index.html")));
     }
 
     void EveryLinkLeadsToAnAnchor() {

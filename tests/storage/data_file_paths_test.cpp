@@ -93,6 +93,34 @@ TEST(DataFilePaths, AReadOnlyProgramFolderHandsItsLibraryToTheUserFolder) {
     EXPECT_EQ(programCopy->Settings.LastPuzzleId, 33);
 }
 
+TEST(DataFilePaths, AnInstalledProgramFindsItsSharedFolderBesideItsOwn) {
+    struct Case {
+        const char* what;
+        const char* made;  // below the prefix; a name ending in '/' is a folder
+        bool installed;
+    };
+    const Case cases[] = {
+        {"built, nothing beside", "bin/", false},
+        {"installed", "share/crosssums/", true},
+        {"another program's share", "share/other/", false},
+        {"a file of that name", "share/crosssums", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir prefix;
+        ASSERT_TRUE(QDir(prefix.path()).mkpath("bin"));
+        const QString made = QString::fromLatin1(c.made);
+        if (made.endsWith('/')) {
+            ASSERT_TRUE(QDir(prefix.path()).mkpath(made));
+        } else {
+            ASSERT_TRUE(QDir(prefix.path()).mkpath("share"));
+            Touch(prefix.filePath(made), 0);
+        }
+        const QString found = InstalledShareFolder(prefix.filePath("bin"));
+        EXPECT_EQ(found, c.installed ? prefix.path() + "/share/crosssums" : QString());
+    }
+}
+
 TEST(DataFilePaths, TheDefaultIsBesideThisProgram) {
     const TDataFilePaths p = DefaultDataFilePaths();
     EXPECT_TRUE(QFileInfo::exists(QDir(ProgramFolder()).filePath("storage_tests")));
