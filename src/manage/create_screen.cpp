@@ -236,7 +236,7 @@ TfrmCreate::TfrmCreate(const TProgramFonts& fonts, TMessages& messages, int radi
     connect(bnDelete, &QPushButton::clicked, this, &TfrmCreate::bnDeleteClick);
     bnPrintOptions = MakeButton(PanelDelete, QStringLiteral("bnPrintOptions"), "Print options");
     connect(bnPrintOptions, &QPushButton::clicked, this, &TfrmCreate::bnPrintOptionsClick);
-    PanelPrint = new TPanelPrint(file.Settings, file.Library, RadioIndent, this);
+    PanelPrint = new TPanelPrint(file.Settings, file.Library, messages, RadioIndent, this);
     PanelPrint->hide();
     PanelPrint->OnReturn = [this] { FormShow(); };
 

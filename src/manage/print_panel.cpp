@@ -82,8 +82,8 @@ void TPaintBox::mousePressEvent(QMouseEvent* event) {
     event->accept();
 }
 
-TPanelPrint::TPanelPrint(TSettings& settings, const TPuzzleLibrary& library, int radioIndent,
-                         QWidget* parent)
+TPanelPrint::TPanelPrint(TSettings& settings, const TPuzzleLibrary& library, TMessages& messages,
+                         int radioIndent, QWidget* parent)
     : QWidget(parent), Panel(settings, library), RadioIndent(radioIndent) {
     setObjectName(QStringLiteral("PanelPrint"));
     PanelInstruct = new QLabel(this);
@@ -146,8 +146,8 @@ TPanelPrint::TPanelPrint(TSettings& settings, const TPuzzleLibrary& library, int
         if (OnReturn) OnReturn();
     });
 
-    PrintPages = [this](const TPageSource& source, bool& printing) {
-        return PrintWithDialog(this, source, printing);
+    PrintPages = [this, &messages](const TPageSource& source, bool& printing) {
+        return PrintWithDialog(this, messages, source, printing);
     };
 }
 

@@ -11,6 +11,7 @@
 #include <functional>
 
 #include "manage/print_panel_state.h"
+#include "storage/messages.h"
 
 namespace xs {
 
@@ -31,10 +32,10 @@ class TPanelPrint : public QWidget {
     Q_OBJECT
 
 public:
-    // settings hold the print options; library the puzzles. radioIndent: a radio button's or
-    // check box's width beyond its caption.
-    TPanelPrint(TSettings& settings, const TPuzzleLibrary& library, int radioIndent,
-                QWidget* parent = nullptr);
+    // settings hold the print options; library the puzzles; messages tell the player when
+    // printing stops. radioIndent: a radio button's or check box's width beyond its caption.
+    TPanelPrint(TSettings& settings, const TPuzzleLibrary& library, TMessages& messages,
+                int radioIndent, QWidget* parent = nullptr);
 
     // bnPrintOptions: the panel for these selected slots.
     void Open(const TSelection& selected);
@@ -42,7 +43,8 @@ public:
     TPrintPanelState& State() { return Panel; }
     // bnReturn.
     std::function<void()> OnReturn;
-    // Sends the pages; the default shows Qt's print dialog. Returns false when cancelled.
+    // Sends the pages; the default shows Qt's print dialog. Returns false when cancelled or when
+    // printing stopped.
     std::function<bool(const TPageSource& source, bool& printing)> PrintPages;
 
     QLabel* PanelInstruct;

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "manage/print_render.h"
+#include "manage/print_send.h"
 #include "storage/messages.h"
 #include "storage/settings.h"
 
@@ -16,14 +17,14 @@ namespace xs {
 
 extern const char* const kPrintJobTitle;
 
-// The scale of lines and margins on a page of that many device pixels across; at least 1.
-int PrintScale(int pageWidth);
+// SendPages (print_send.h) onto a printer or a PDF writer: a job is a painter's run on the device.
+// A failure's reason names the printer, or the file a printer writes.
+TSendResult SendPages(QPagedPaintDevice& device, const TPageSource& source, bool oneDocument);
 
-// Draws pages 1..Plan->PageCount of the source onto the device, each in the orientation its
-// capacity asks for. With oneDocument every page goes into the one document (a PDF file keeps
-// them all); otherwise a new job begins wherever the orientation changes, as printers need.
-// False when the device cannot be painted on.
-bool SendPages(QPagedPaintDevice& device, const TPageSource& source, bool oneDocument);
+// Sends the pages and, when printing stops, tells the player where and why. Returns whether
+// every page went out.
+bool SendPagesOrSay(QPagedPaintDevice& device, TMessages& messages, const TPageSource& source,
+                    bool oneDocument);
 
 // The sheet a PDF file is laid out on.
 enum class TPaper { A4, Letter };
@@ -37,11 +38,12 @@ bool WritePdf(const QString& fileName, const TPageSource& source, int dpi, TPape
               QString& error);
 
 // Qt's print dialog (printers, or a PDF file), then the pages. `printing` is true while pages
-// are being sent. Returns false when the dialog was cancelled. A plan with no pages prints
-// nothing.
-bool PrintWithDialog(QWidget* parent, const TPageSource& source, bool& printing);
+// are being sent. Returns false when the dialog was cancelled or printing stopped (the player has
+// been told why). A plan with no pages prints nothing.
+bool PrintWithDialog(QWidget* parent, TMessages& messages, const TPageSource& source,
+                     bool& printing);
 
-// Sends pages and says whether they went out (false: cancelled).
+// Sends pages and says whether they all went out (false: cancelled, or printing stopped).
 using TSendPages = std::function<bool(const TPageSource& source, bool& printing)>;
 
 // The solve screen's print buttons: asks whether to print the puzzle alone, with its answer on

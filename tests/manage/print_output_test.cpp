@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPrinter>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -162,8 +164,38 @@ TEST_F(PrintOutput, PrinterWritingAFileKeepsEveryJobsPages) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(dir.filePath(QStringLiteral("printer.pdf")));
-    ASSERT_TRUE(SendPages(printer, {&plan, lib.get(), -1, nullptr, 2}, true));
+    ASSERT_TRUE(SendPages(printer, {&plan, lib.get(), -1, nullptr, 2}, true).Ok());
     EXPECT_EQ(Orientations(printer.outputFileName()), "LPLP");
+}
+
+TEST_F(PrintOutput, PrinterThatCannotWriteItsFileTellsThePlayerWhy) {
+    const TPrintPlan plan = PrintPlan(selected, *lib, kPrintSmall, kPrintLarge);
+    const QString missing = dir.filePath(QStringLiteral("missing"));
+    QDir(dir.path()).mkdir(QStringLiteral("locked"));
+    QFile::setPermissions(dir.filePath(QStringLiteral("locked")),
+                          QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    const QString locked = dir.filePath(QStringLiteral("locked"));
+    struct Case {
+        QString File;
+        std::string Reason;
+    };
+    std::vector<Case> cases = {{missing + QStringLiteral("/out.pdf"),
+                                "the folder \"" + missing.toStdString() + "\" does not exist"}};
+    // Root writes into any folder; the permission case only means something for other users.
+    if (!QFileInfo(locked).isWritable()) {
+        cases.push_back({locked + QStringLiteral("/out.pdf"),
+                         "the folder \"" + locked.toStdString() + "\" cannot be written to"});
+    }
+    for (const Case& c : cases) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(c.File);
+        test::TScriptedMessages messages;
+        EXPECT_FALSE(SendPagesOrSay(printer, messages, {&plan, lib.get(), -1, nullptr, 2}, true));
+        EXPECT_EQ(messages.Shown,
+                  std::vector<std::string>{"Printing stopped at page 1 of 4: " + c.Reason +
+                                           ".\n\rPages 1 to 4 were not printed."});
+    }
 }
 
 TEST_F(PrintOutput, PdfIntoAFolderThatDoesNotExistFailsAndSaysWhy) {

@@ -1,0 +1,56 @@
+// Sending the pages of a plan to a printer job by job.
+#include "manage/print_send.h"
+
+#include <algorithm>
+
+namespace xs {
+
+int PrintScale(int pageWidth) {
+    return std::max(1, pageWidth / 550);
+}
+
+TSendResult SendPages(TPrintTarget& target, const TPageSource& source, bool oneDocument) {
+    TSendResult result;
+    if (source.Plan == nullptr) return result;
+    const auto failed = [&](TSendStep step, int page) {
+        result = {step, page, target.FailureReason()};
+        return result;
+    };
+    bool running = false;
+    int jobFirstPage = 0;
+    for (const TPrintRun& run : PrintRuns(*source.Plan)) {
+        for (int page = run.FirstPage; page <= run.LastPage; ++page) {
+            if (running && (oneDocument || page > run.FirstPage)) {
+                if (!target.NewPage(run.Landscape)) {
+                    failed(TSendStep::NewPage, page);
+                    target.EndJob();
+                    return result;
+                }
+            } else {
+                if (running && !target.EndJob()) return failed(TSendStep::EndJob, jobFirstPage);
+                running = false;
+                if (!target.BeginJob(run.Landscape)) return failed(TSendStep::BeginJob, page);
+                running = true;
+                jobFirstPage = page;
+            }
+            const int width = target.PageWidth();
+            RenderPage(target.Canvas(), {width, target.PageHeight(), PrintScale(width), page},
+                       source);
+        }
+    }
+    if (running && !target.EndJob()) return failed(TSendStep::EndJob, jobFirstPage);
+    return result;
+}
+
+std::string PrintFailureText(const TSendResult& result, int pageCount) {
+    if (result.Ok()) return {};
+    const std::string first = std::to_string(result.Page);
+    const std::string last = std::to_string(pageCount);
+    std::string text = "Printing stopped at page " + first + " of " + last + ": " +
+                       (result.Reason.empty() ? "the printer gave no reason" : result.Reason) +
+                       ".\n\r";
+    if (result.Page >= pageCount) return text + "Page " + last + " was not printed.";
+    return text + "Pages " + first + " to " + last + " were not printed.";
+}
+
+}  // namespace xs
