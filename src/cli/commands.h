@@ -14,6 +14,8 @@ extern const TCommandSpec kShowCommand;
 extern const TCommandSpec kCombosCommand;
 extern const TCommandSpec kGenerateCommand;
 extern const TCommandSpec kExplainCommand;
+extern const TCommandSpec kExportCommand;
+extern const TCommandSpec kImportCommand;
 
 // "generate" as kGenerateCommand runs it; beforeSave, when given, runs after the batch, just
 // before the data file is written, with the signal handlers still in place.

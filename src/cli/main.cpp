@@ -18,7 +18,9 @@ const TCommandSpec* const kCommands[] = {&kListCommand,
                                          &kShowCommand,
                                          &kExplainCommand,
                                          &kCombosCommand,
-                                         &kGenerateCommand
+                                         &kGenerateCommand,
+                                         &kExportCommand,
+                                         &kImportCommand
 #ifdef XS_CLI_PRINT
                                          ,
                                          &kPrintCommand
