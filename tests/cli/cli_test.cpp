@@ -316,5 +316,40 @@ TEST_F(CliTest, HelpPrintsTheUsage) {
     EXPECT_EQ(Lines(version.Out), 1);
 }
 
+// export writes the grid the reader takes back; import checks before it touches the file and
+// appends with the next Id; a refusal is one line and leaves the file byte for byte.
+TEST_F(CliTest, ExportThenImportAppendsTheSamePuzzle) {
+    const TRun csv = RunCli({"export", "1", "--format", "csv", "--answers", "--data", file});
+    EXPECT_EQ(csv.Exit, 0) << csv.Err;
+    EXPECT_EQ(csv.Out.rfind("###,4\\,7\\,###,###,###,###,###,###,###,###,###,###\n\\3,1,2,", 0),
+              0u);
+    const TRun text = RunCli({"export", "1", "--data", file});
+    EXPECT_EQ(text.Out.rfind("###   4\\    7\\    ###   ###   ###", 0), 0u);
+
+    const QByteArray before = FileBytes();
+    const std::string bad = dir.filePath("bad.txt").toStdString();
+    QFile badFile(QString::fromStdString(bad));
+    ASSERT_TRUE(badFile.open(QIODevice::WriteOnly));
+    badFile.write("### 4\\ 6\\\n\\3 . .\n\\7 . x\n");
+    badFile.close();
+    const TRun refused = RunCli({"import", bad, "--data", file});
+    EXPECT_EQ(refused.Exit, 1);
+    EXPECT_EQ(refused.Err, "crosssums-cli import: " + bad +
+                               ": line 3, column 3: unknown square \"x\"; a square is ###, "
+                               "down\\across, . or a digit; nothing imported\n");
+    EXPECT_EQ(FileBytes(), before);
+
+    QProcess process;
+    process.start(QStringLiteral(XS_CLI_PATH),
+                  {"import", "-", "--data", QString::fromStdString(file)});
+    process.write(QByteArray::fromStdString(csv.Out));
+    process.closeWriteChannel();
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+    EXPECT_EQ(process.readAllStandardOutput().toStdString(),
+              "Imported as puzzle Id 45 in slot 5: 9 x 13, 1 Star\n");
+    EXPECT_EQ(RunCli({"export", "5", "--data", file}).Out, text.Out);
+}
+
 }  // namespace
 }  // namespace xs
