@@ -6,6 +6,7 @@
 
 #include "generate/solution_count.h"
 #include "model/slot_check.h"
+#include "solve/logic_solver.h"
 
 namespace xs {
 
@@ -28,9 +29,26 @@ bool SmallestSize(int rows, int cols, TPuzzleSize& size) {
     return false;
 }
 
-// PLACEHOLDER until the technique grading lands: not to be committed.
-int ImportedStars(const TPuzzleGrid&, int, int) {
-    return 3;
+// The star level by the hardest technique the puzzle's logical solution needs; a puzzle that the
+// techniques cannot finish needs trial and error, the hardest level of all.
+int ImportedStars(const TPuzzleGrid& grid, int rows, int cols) {
+    const TGrade grade = GradePuzzle(grid, TPuzzleDims{rows - 1, cols - 1});
+    if (!grade.Solved) return 5;
+    switch (grade.Hardest) {
+        case TTechnique::LastSquare:
+        case TTechnique::Crossing:
+            return 1;
+        case TTechnique::OneCombination:
+        case TTechnique::PossibleDigits:
+            return 2;
+        case TTechnique::NeededDigit:
+            return 3;
+        case TTechnique::LockedDigits:
+        case TTechnique::SumRange:
+            return 4;
+        default:
+            return 5;
+    }
 }
 
 }  // namespace
