@@ -284,6 +284,17 @@ void TfrmCreate::FormShow() {
     Sync();
 }
 
+bool TfrmCreate::ListShown() const {
+    return isVisible() && PanelMain->isVisible() && !Creating();
+}
+
+void TfrmCreate::ShowAddedPuzzle(int slot) {
+    FormShow();
+    Create->ClearSelection();
+    Create->CellClick(slot);
+    Sync();
+}
+
 void TfrmCreate::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!event->spontaneous()) FormShow();

@@ -66,6 +66,10 @@ public:
     bool Creating() const;
     // The session or the program ends: a running batch stops at its next poll, without asking.
     void StopForSession();
+    // A puzzle pasted or dropped on the window: taken while the list is shown and no batch runs;
+    // the list then shows it selected.
+    bool ListShown() const;
+    void ShowAddedPuzzle(int slot);
     // For tests: runs before every poll of a batch, inside the poll.
     std::function<void()> BeforePoll;
 

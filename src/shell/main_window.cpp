@@ -1,9 +1,13 @@
 // The main window.
 #include "shell/main_window.h"
 
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QGuiApplication>
 #include <QKeySequence>
+#include <QMimeData>
 #include <QScreen>
 #include <QSessionManager>
 #include <QShortcut>
@@ -15,6 +19,7 @@
 #include "platform/fonts.h"
 #include "shell/about.h"
 #include "shell/help_window.h"
+#include "shell/puzzle_paste.h"
 #include "shell/setup.h"
 #include "solve/solve_screen.h"
 #include "storage/settings.h"
@@ -131,6 +136,9 @@ TfrmMain::TfrmMain(TMainWindowDeps deps, QWidget* parent)
     connect(f1, &QShortcut::activated, this, &TfrmMain::OpenHelp);
     auto* f2 = new QShortcut(QKeySequence(Qt::Key_F2), this);
     connect(f2, &QShortcut::activated, this, &TfrmMain::F2Pressed);
+    auto* paste = new QShortcut(QKeySequence::Paste, this);
+    connect(paste, &QShortcut::activated, this, &TfrmMain::PastePuzzle);
+    setAcceptDrops(true);
 
     if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
         connect(app, &QGuiApplication::commitDataRequest, this, &TfrmMain::CommitData,
@@ -289,6 +297,55 @@ void TfrmMain::F2Pressed() {
     // leave no way back to it.
     if (!State.MainReady || State.FirstRunOverview) return;
     ChangeScreen(TScreenId::About);
+}
+
+// Where a puzzle can be added: the chooser or the create screen's list, with no batch running;
+// the first-run overview has neither.
+void TfrmMain::PastePuzzle() {
+    if (!State.MainReady || !(frmSolve->ChooserShown() || frmCreate->ListShown())) return;
+    const QString text = QGuiApplication::clipboard()->text();
+    AddPuzzleText(text.toStdString());
+}
+
+void TfrmMain::dragEnterEvent(QDragEnterEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() == 1 && urls[0].isLocalFile() && IsPuzzleFileName(urls[0].toLocalFile()))
+        event->acceptProposedAction();
+}
+
+void TfrmMain::dropEvent(QDropEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.size() != 1 || !urls[0].isLocalFile()) return;
+    event->acceptProposedAction();
+    DropPuzzleFile(urls[0].toLocalFile());
+}
+
+void TfrmMain::DropPuzzleFile(const QString& path) {
+    if (!State.MainReady || !(frmSolve->ChooserShown() || frmCreate->ListShown())) {
+        Deps.Messages->ShowMsg(
+            "A puzzle can be added on the puzzle chooser (\"Select and solve\") "
+            "or on the list of the \"Create/Delete/Print\" screen.",
+            TButtons::OkOnly);
+        return;
+    }
+    std::string text;
+    std::string reason;
+    if (!ReadPuzzleFile(path, text, reason)) {
+        Deps.Messages->ShowMsg("This puzzle cannot be added to the library.\n\r\n\r" + reason + ".",
+                               TButtons::OkOnly);
+        return;
+    }
+    AddPuzzleText(text);
+}
+
+void TfrmMain::AddPuzzleText(const std::string& text) {
+    const int slot = AddPastedPuzzle(AppData().File, text, *Deps.Messages);
+    if (slot == 0) return;
+    if (frmSolve->ChooserShown()) {
+        frmSolve->ShowAddedPuzzle(slot);
+    } else if (frmCreate->ListShown()) {
+        frmCreate->ShowAddedPuzzle(slot);
+    }
 }
 
 void TfrmMain::SetOverviewCaption(const QString& caption) {

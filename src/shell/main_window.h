@@ -58,6 +58,8 @@ public:
     void ChangeScreen(TScreenId target);
     // Runs the current screen's show handler again so that it refreshes its contents.
     void ShowCurrentScreen();
+    // A file dropped on the window: added as a puzzle on the chooser or the create screen's list.
+    void DropPuzzleFile(const QString& path);
 
     bool MainReady() const { return State.MainReady; }
     bool StartUpDone() const { return StartedUp; }
@@ -109,12 +111,17 @@ protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void TimerStartTimer();
     void ToolButtonClick(TToolButton button);
     void OpenHelp();
     void F2Pressed();
+    // Ctrl+V on the chooser or the create screen's list, and a puzzle file dropped on the window.
+    void PastePuzzle();
+    void AddPuzzleText(const std::string& text);
     void PlaceHighlight();
     void UpdateMinimumSize();
     void SetMainReady(bool ready);

@@ -40,6 +40,11 @@ public:
     bool IsPuzzleModified() const;
     void SavePuzzle();
 
+    // A puzzle pasted or dropped on the window: taken while the chooser page is shown, which then
+    // lists it and shows it chosen.
+    bool ChooserShown() const;
+    void ShowAddedPuzzle(int slot);
+
     const TSolveState& State() const { return *Solve; }
 
     // The chooser page.

@@ -21,6 +21,15 @@ void TfrmSolve::sgPuzzlesMouseDown(int x, int y) {
     if (slot >= 1) SelectSlot(slot);
 }
 
+bool TfrmSolve::ChooserShown() const {
+    return isVisible() && PanelMain->isVisible();
+}
+
+void TfrmSolve::ShowAddedPuzzle(int slot) {
+    FormShow();
+    SelectSlot(slot);
+}
+
 void TfrmSolve::SelectSlot(int slot) {
     TPuzzleLibrary& lib = App.File.Library;
     const TChooserPick pick = PickSlot(lib, slot, App.Work, App.File.Settings.CurrentPuzzleId);
