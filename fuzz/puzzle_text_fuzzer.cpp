@@ -38,9 +38,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::int32_t lastId = 0;
     Check(AppendImportedPuzzle(lib, lastId, puzzle, reason) == 1);
     std::string written;
-    Check(ExportPuzzleText(lib, 1, (size & 1) != 0, (size & 2) != 0 ? TTextFormat::Csv
-                                                                     : TTextFormat::Grid,
-                           written, reason));
+    Check(ExportPuzzleText(lib, 1, (size & 1) != 0,
+                           (size & 2) != 0 ? TTextFormat::Csv : TTextFormat::Grid, written,
+                           reason));
     Check(PreparePuzzleImport(written, again, reason));
     Check(std::memcmp(&again.Grid, &puzzle.Grid, sizeof puzzle.Grid) == 0);
     return 0;
