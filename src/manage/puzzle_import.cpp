@@ -29,8 +29,10 @@ bool SmallestSize(int rows, int cols, TPuzzleSize& size) {
     return false;
 }
 
-// The star level by the hardest technique the puzzle's logical solution needs; a puzzle that the
-// techniques cannot finish needs trial and error, the hardest level of all.
+// The star level by the hardest technique the puzzle's logical solution needs, set against what
+// the made puzzles of each level need (docs/solver.md): crossings for 1 star, the sums of a run's
+// other squares for 3, the combinations that fit for 4; a puzzle that the techniques cannot
+// finish needs trial and error, the hardest level of all.
 int ImportedStars(const TPuzzleGrid& grid, int rows, int cols) {
     const TGrade grade = GradePuzzle(grid, TPuzzleDims{rows - 1, cols - 1});
     if (!grade.Solved) return 5;
@@ -40,14 +42,13 @@ int ImportedStars(const TPuzzleGrid& grid, int rows, int cols) {
             return 1;
         case TTechnique::OneCombination:
         case TTechnique::PossibleDigits:
-            return 2;
         case TTechnique::NeededDigit:
-            return 3;
         case TTechnique::LockedDigits:
+            return 2;
         case TTechnique::SumRange:
-            return 4;
+            return 3;
         default:
-            return 5;
+            return 4;
     }
 }
 
