@@ -21,15 +21,23 @@ std::string Quoted(const std::string& text) {
 
 std::string DigitsJson(TCandidates digits) {
     std::string out = "[";
-    for (int d = 1; d <= 9; ++d)
-        if (digits & (1u << d)) out += (out.size() > 1 ? ", " : "") + std::to_string(d);
+    for (int d = 1; d <= 9; ++d) {
+        if (digits & (1u << d)) {
+            if (out.size() > 1) out += ", ";
+            out += std::to_string(d);
+        }
+    }
     return out + "]";
 }
 
 std::string DigitsText(TCandidates digits) {
     std::string out;
-    for (int d = 1; d <= 9; ++d)
-        if (digits & (1u << d)) out += (out.empty() ? "" : " ") + std::to_string(d);
+    for (int d = 1; d <= 9; ++d) {
+        if (digits & (1u << d)) {
+            if (!out.empty()) out += ' ';
+            out += std::to_string(d);
+        }
+    }
     return out;
 }
 
