@@ -10,6 +10,7 @@
 #include <cstring>
 #include <memory>
 #include <optional>
+#include <random>
 #include <string>
 #include <utility>
 #include <vector>
@@ -476,6 +477,53 @@ int Play(TDataFileRecord& record, const char* image, const TControl& c,
 }
 
 }  // namespace
+
+extern "C" std::size_t LLVMFuzzerMutate(std::uint8_t* data, std::size_t size, std::size_t maxSize);
+
+// Whole files stay whole: a mutation changes bytes within one part of the image (the preferences
+// and counters, the index, one slot's grid, mostly of a slot in use) or its control bytes, never
+// its length, so that libFuzzer does not breed half-megabyte edit lists of which only the first
+// 4,096 bytes are read. Edit lists stay within those 4,096 bytes.
+extern "C" std::size_t LLVMFuzzerCustomMutator(std::uint8_t* data, std::size_t size,
+                                               std::size_t maxSize, unsigned int seed) {
+    if (size < kDataFileSize)
+        return LLVMFuzzerMutate(data, size, std::min<std::size_t>(maxSize, 4096));
+    std::minstd_rand rng(seed);
+    std::int32_t total = 0;
+    std::memcpy(&total, data + offsetof(TDataFileRecord, Library), sizeof total);
+    const auto used = static_cast<unsigned>(std::clamp<std::int32_t>(total, 0, MaxPuzzles));
+    std::size_t at = 0;
+    std::size_t length = kGridsAt;
+    switch (rng() % 4) {
+        case 0:
+            break;
+        case 1:
+            at = kInfosAt;
+            length = sizeof(TPuzzleLibrary::Infos);
+            break;
+        case 2: {
+            const unsigned slot = used > 0 && rng() % 4 != 0 ? rng() % used : rng() % MaxPuzzles;
+            at = kGridsAt + slot * sizeof(TPuzzleGrid);
+            length = sizeof(TPuzzleGrid);
+            break;
+        }
+        default: {
+            // The control bytes, which may grow to their full 24.
+            std::uint8_t control[kControlSize] = {};
+            const std::size_t had = std::min(size - kDataFileSize, kControlSize);
+            std::memcpy(control, data + kDataFileSize, had);
+            const std::size_t now =
+                LLVMFuzzerMutate(control, had, std::min(kControlSize, maxSize - kDataFileSize));
+            std::memcpy(data + kDataFileSize, control, now);
+            return kDataFileSize + now;
+        }
+    }
+    static std::uint8_t part[sizeof(TPuzzleGrid)];
+    std::memcpy(part, data + at, length);
+    const std::size_t changed = LLVMFuzzerMutate(part, length, length);
+    std::memcpy(data + at, part, std::min(changed, length));
+    return size;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     TControl control;
