@@ -234,21 +234,24 @@ void PaintOverlay(TCanvas& canvas, const TBoardView& view, const TGridGeometry& 
     const TBoardOverlay* overlay = view.Overlay;
     if (overlay == nullptr || view.Grid == nullptr) return;
     const int line = geometry.Line;
-    for (const THintRun& run : overlay->HintRuns) {
-        if (!InGrid(run.ClueRow, run.ClueCol)) continue;
+    const auto frameRun = [&](const THintRun& run, TColor colour) {
+        if (!InGrid(run.ClueRow, run.ClueCol)) return;
         const int dr = run.Down ? 1 : 0;
         const int dc = run.Down ? 0 : 1;
         int n = 0;
         while (InGrid(run.ClueRow + dr * (n + 1), run.ClueCol + dc * (n + 1)) &&
                view.Grid->Sq[run.ClueRow + dr * (n + 1)][run.ClueCol + dc * (n + 1)].Kind == White)
             ++n;
-        if (n == 0) continue;
+        if (n == 0) return;
         const TRect first = GridSquareRect(geometry, range, run.ClueRow + dr, run.ClueCol + dc);
         const TRect last =
             GridSquareRect(geometry, range, run.ClueRow + dr * n, run.ClueCol + dc * n);
         Frame(canvas, {first.Left, first.Top, last.Right, last.Bottom}, line, kHintFrameInside,
-              kHintColour);
-    }
+              colour);
+    };
+    // A hint's frames over those of runs in conflict.
+    for (const THintRun& run : overlay->ConflictRuns) frameRun(run, kConflictColour);
+    for (const THintRun& run : overlay->HintRuns) frameRun(run, kHintColour);
     if (InGrid(overlay->CursorRow, overlay->CursorCol)) {
         const TRect r = GridSquareRect(geometry, range, overlay->CursorRow, overlay->CursorCol);
         Frame(canvas, r, line, 1, overlay->MarksOn ? kMarksCursorColour : kCursorColour);

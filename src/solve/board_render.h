@@ -24,6 +24,9 @@ constexpr TColor kMarksCursorColour{0xC08000};
 // The next-step hint's frames and the totals of its runs: apart from the selected clue's orange,
 // the cursor's blue and the check colours.
 constexpr TColor kHintColour{0xE040E0};
+// The frames of runs whose entries repeat a digit or exceed the total (an assist the player
+// turns on).
+constexpr TColor kConflictColour = kRed;
 // How far a hint's frame reaches into its squares, beyond the grid line around them.
 constexpr int kHintFrameInside = 2;
 
@@ -39,6 +42,9 @@ struct TBoardOverlay {
     int CursorCol = -1;
     bool MarksOn = false;
     std::span<const THintRun> HintRuns;
+    // Runs whose entries repeat a digit or exceed the total, framed as a hint's runs in their
+    // own colour, under a hint's frames.
+    std::span<const THintRun> ConflictRuns;
 };
 
 // What a board square is drawn from. Checks, Selected and Overlay may be null: no check colours,

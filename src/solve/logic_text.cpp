@@ -22,15 +22,16 @@ std::string Capital(std::string text) {
     return text;
 }
 
-// "8 and 9", "1, 2 and 4", "1 to 7 and 9": three or more digits in a row read as a span.
-std::string DigitList(TCandidates mask, const char* last = "and") {
+// "8 and 9", "1, 2 and 4", "1 to 7 and 9": three or more digits in a row read as a span unless
+// spans is false.
+std::string DigitList(TCandidates mask, const char* last = "and", bool spans = true) {
     std::string parts[9];
     int n = 0;
     for (int d = 1; d <= 9; ++d) {
         if (!(mask & (1u << d))) continue;
         int e = d;
         while (e < 9 && (mask & (1u << (e + 1)))) ++e;
-        if (e - d >= 2) {
+        if (spans && e - d >= 2) {
             parts[n++] = std::to_string(d) + " to " + std::to_string(e);
             d = e;
         } else {
@@ -75,7 +76,8 @@ std::string Needs(const TLogicRun& run, const TLogicBoard::TRunState& st) {
         return RunName(run) + " needs " + std::to_string(run.Total) + " in " + Words(st.Open) +
                " squares";
     return RunName(run) + " needs " + std::to_string(st.Remainder) + " more in its " +
-           Words(st.Open) + " open squares, besides the " + DigitList(st.Placed) + " already in it";
+           Words(st.Open) + " open squares, besides the " + DigitList(st.Placed, "and", false) +
+           " already in it";
 }
 
 // What the step does to its square, told after its reason ("so ..." unless `so` is false).
@@ -117,7 +119,7 @@ std::string StepText(const TLogicBoard& before, const TLogicStep& step) {
                 return Capital(RunName(run)) + " is a single square, so it holds " +
                        std::to_string(step.Place) + ".";
             return "This is the last open square of " + RunName(run) + ": " +
-                   std::to_string(run.Total) + " less the " + DigitList(st.Placed) +
+                   std::to_string(run.Total) + " less the " + DigitList(st.Placed, "and", false) +
                    " already in it leaves " + std::to_string(step.Place) + ".";
         case TTechnique::Crossing: {
             if (step.RunCount < 2) return {};

@@ -16,6 +16,7 @@ enum class THintKind {
     WrongMarks,  // the marks at Row, Col leave out its answer; nothing is deduced
     Solved,      // every White square holds its answer
     NoStep,      // the totals, right entries and marks allow no step of the ladder
+    Notice,      // not a hint: an assist turned on or off, said in Text
 };
 
 // A run named by its clue square.

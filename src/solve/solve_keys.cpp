@@ -117,6 +117,7 @@ void TSolveState::KeyDigit(int digit, bool mark) {
     } else if (sq.Entry != digit) {
         // A press would first take the old entry away; the key replaces it in one step.
         sq.Entry = static_cast<std::uint8_t>(digit);
+        CleanMarksAfterEntry(row, col, digit);
         AutoCheck();
         PushUndo();
         View->RedrawSquare(row, col);

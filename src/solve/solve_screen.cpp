@@ -494,6 +494,10 @@ void TfrmSolve::PaintBoard(TCanvas& canvas, const QRect& dirtyRect) {
         overlay.HintRuns = std::span<const THintRun>(
             hint->Runs, static_cast<std::size_t>(std::clamp(
                             hint->RunCount, 0, static_cast<int>(std::size(hint->Runs)))));
+    if (Solve->Solving() && Solve->ConflictsShown())
+        overlay.ConflictRuns = std::span<const THintRun>(
+            Conflicts.data(), static_cast<std::size_t>(Solve->ConflictRuns(
+                                  Conflicts.data(), static_cast<int>(Conflicts.size()))));
     const TBoardView view{&App.Work.CurrentPuzzle, &Solve->Checks(), &Solve->SelectedRun(),
                           FromQColor(PanelPoss->palette().color(QPalette::Window)), &overlay};
     const TGridGeometry geometry{range.FirstCol * pitch, range.FirstRow * pitch, BoardSquare,
@@ -502,6 +506,11 @@ void TfrmSolve::PaintBoard(TCanvas& canvas, const QRect& dirtyRect) {
 }
 
 void TfrmSolve::RedrawSquare(int row, int col) {
+    // A changed entry may frame or free a whole run.
+    if (Solve->ConflictsShown()) {
+        dgGrid->update();
+        return;
+    }
     dgGrid->repaint(SquareRect(row, col));
 }
 

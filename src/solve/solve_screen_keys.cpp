@@ -101,6 +101,15 @@ bool TfrmSolve::SolveKey(int key, Qt::KeyboardModifiers modifiers, quint32 scanC
         case Qt::Key_H:
             Solve->HintKey();
             break;
+        case Qt::Key_C:
+            Solve->MarkCandidates();
+            break;
+        case Qt::Key_R:
+            Solve->ToggleMarkCleanup();
+            break;
+        case Qt::Key_D:
+            Solve->ToggleConflicts();
+            break;
         default:
             return false;
     }
@@ -167,7 +176,8 @@ void TfrmSolve::ShowInstructionLines() {
     }
     // The reason, word by word over the three lines; what does not fit ends in an ellipsis and
     // stands whole in the lines' tooltip.
-    const QString text = QStringLiteral("Hint: ") + QString::fromStdString(hint->Text);
+    const QString text = (hint->Kind == THintKind::Notice ? QString() : QStringLiteral("Hint: ")) +
+                         QString::fromStdString(hint->Text);
     const QFontMetrics metrics(lblMode1->font());
     const int width = std::max(1, lblMode1->width());
     QStringList lines;

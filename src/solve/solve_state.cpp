@@ -408,6 +408,7 @@ void TSolveState::ClickWhite(int row, int col, int digit, bool mark) {
             sq.Entry = 0;
         } else {
             sq.Entry = static_cast<std::uint8_t>(digit);
+            CleanMarksAfterEntry(row, col, digit);
             AutoCheck();
         }
     } else if (sq.Entry == 0) {

@@ -178,6 +178,22 @@ public:
     void HintKey();
     // The hint on show, or nullptr. Any change of the board or the mode takes it away.
     const TNextStep* Hint() const { return HintShown ? &HintStep : nullptr; }
+    // Assists, each off until the player asks for it; mouse presses work as without them.
+    // C: marks in every empty square the digits both its runs still allow (their combinations
+    // with the digits entered in them), keeping only those among a square's own marks; one undo
+    // step.
+    void MarkCandidates();
+    // R: turns on or off that an entered digit (a press, a key or a hint) leaves the marks of the
+    // other squares of its two runs, in the entry's undo step. Says so in a notice (Hint()).
+    void ToggleMarkCleanup();
+    bool MarkCleanupOn() const { return MarkCleanup; }
+    // D: turns on or off the frames of runs whose entries repeat a digit or add up to more than
+    // the total. Says so in a notice (Hint()).
+    void ToggleConflicts();
+    bool ConflictsShown() const { return ShowConflicts; }
+    // The runs whose entries repeat a digit or add up to more than their total, in reading order
+    // of their clues, across before down; at most max of them into out. Returns how many.
+    int ConflictRuns(THintRun* out, int max) const;
 
     // Read access for drawing and tests.
     const TWorkingCopy& Work() const { return WorkCopy; }
@@ -208,6 +224,8 @@ private:
     // Puts the cursor on the first White square in reading order.
     void HomeCursor();
     void DropHint();
+    // With the mark cleanup on: digit leaves the marks of the other squares of (row, col)'s runs.
+    void CleanMarksAfterEntry(int row, int col, int digit);
     // A key that acts as a press on the cursor square: false when no key acts now, else the
     // frame shows.
     bool KeyPressReady();
@@ -221,6 +239,8 @@ private:
     TSolveView* View;
 
     bool IsSolving = false;
+    bool MarkCleanup = false;
+    bool ShowConflicts = false;
     bool IsDragging = false;
     TSolveMode CurrentMode = TSolveMode::Solve;
     TCheckMarks CheckMarks;

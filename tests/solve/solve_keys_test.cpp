@@ -377,5 +377,103 @@ TEST(SolveHintKey, AHintShownIsPlacedOnlyWhileItsSquareIsEmpty) {
     EXPECT_FALSE(p.State->Hint()->Row == first.Row && p.State->Hint()->Col == first.Col);
 }
 
+// 8 9 7 / 1 2 4: the across 24 and 7 have one combination each, the downs 9, 11 and 11.
+const std::vector<std::string> kBlock = {"####", "#897", "#124"};
+
+std::string MarksOf(const TSquare& sq) {
+    std::string marks;
+    for (int d = 1; d <= 9; ++d)
+        if (sq.IsPossible(d)) marks += static_cast<char>('0' + d);
+    return marks;
+}
+
+// Marks by right presses, each its own undo step.
+void SetMarks(TPlay& p, int r, int c, const char* digits) {
+    for (const char* m = digits; *m != '\0'; ++m) p.Press(r, c, *m - '0', TMouseButton::Right);
+}
+
+TEST(SolveAssists, CandidatesAreMarkedFromBothRunsInOneUndoStep) {
+    struct TCase {
+        const char* Name;
+        int EntryCol;           // the entry 9 in row 1, column EntryCol; 0: none
+        const char* MarksAt21;  // the player's marks on (2, 1) before
+        const char* Expected[2][3];
+    };
+    const TCase cases[] = {
+        {"empty board", 0, "", {{"78", "789", "789"}, {"124", "24", "24"}}},
+        {"own marks kept", 0, "19", {{"78", "789", "789"}, {"1", "24", "24"}}},
+        {"an entry counts in both runs", 2, "", {{"78", "", "78"}, {"124", "2", "24"}}},
+    };
+    for (const TCase& t : cases) {
+        SCOPED_TRACE(t.Name);
+        TPlay p(kBlock);
+        if (t.EntryCol != 0) p.Press(1, t.EntryCol, 9);
+        SetMarks(p, 2, 1, t.MarksAt21);
+        const std::int32_t pos = p.State->UndoPos();
+        p.State->MarkCandidates();
+        for (int r = 1; r <= 2; ++r)
+            for (int c = 1; c <= 3; ++c)
+                EXPECT_EQ(MarksOf(p.Sq(r, c)), t.Expected[r - 1][c - 1]) << r << c;
+        EXPECT_EQ(p.State->UndoPos(), pos + 1);
+        p.State->bnUndoClick();
+        EXPECT_EQ(MarksOf(p.Sq(1, 3)), "");
+    }
+}
+
+TEST(SolveAssists, AnEntryLeavesTheMarksOfItsRunsOnlyWhenTurnedOn) {
+    for (const bool on : {false, true}) {
+        SCOPED_TRACE(on);
+        TPlay p(kBlock);
+        SetMarks(p, 1, 1, "78");
+        SetMarks(p, 1, 3, "789");
+        SetMarks(p, 2, 2, "29");
+        SetMarks(p, 2, 3, "49");
+        if (on) {
+            p.State->ToggleMarkCleanup();
+            ASSERT_NE(p.State->Hint(), nullptr);
+            EXPECT_NE(p.State->Hint()->Text.find("R turns this off"), std::string::npos);
+        }
+        const std::int32_t pos = p.State->UndoPos();
+        p.Press(1, 2, 9);
+        EXPECT_EQ(MarksOf(p.Sq(1, 1)), "78");
+        EXPECT_EQ(MarksOf(p.Sq(1, 3)), on ? "78" : "789");
+        EXPECT_EQ(MarksOf(p.Sq(2, 2)), on ? "2" : "29");
+        EXPECT_EQ(MarksOf(p.Sq(2, 3)), "49") << "not in a run of the entry";
+        EXPECT_EQ(p.State->UndoPos(), pos + 1);
+        p.State->bnUndoClick();
+        EXPECT_EQ(MarksOf(p.Sq(1, 3)), "789");
+    }
+}
+
+TEST(SolveAssists, RunsThatRepeatADigitOrExceedTheirTotalAreFound) {
+    struct TCase {
+        const char* Name;
+        std::vector<std::pair<int, int>> Eights;  // squares given an 8
+        std::vector<int> Runs;                    // clue row * 100 + clue col * 10 + down
+    };
+    const std::vector<TCase> cases = {
+        {"right entries", {{1, 1}}, {}},
+        {"a repeat in a run of three", {{1, 1}, {1, 3}}, {100}},
+        {"over the total", {{2, 3}}, {200}},
+        {"both at once", {{1, 2}, {1, 3}, {2, 2}}, {21, 100, 200}},
+    };
+    for (const TCase& t : cases) {
+        SCOPED_TRACE(t.Name);
+        TPlay p(kBlock);
+        for (const auto& [r, c] : t.Eights) p.Press(r, c, 8);
+        THintRun runs[8];
+        const int n = p.State->ConflictRuns(runs, 8);
+        std::vector<int> found;
+        for (int i = 0; i < n; ++i)
+            found.push_back(runs[i].ClueRow * 100 + runs[i].ClueCol * 10 + (runs[i].Down ? 1 : 0));
+        EXPECT_EQ(found, t.Runs);
+    }
+    TPlay p(kBlock);
+    EXPECT_FALSE(p.State->ConflictsShown());
+    p.State->ToggleConflicts();
+    EXPECT_TRUE(p.State->ConflictsShown());
+    EXPECT_EQ(p.State->Hint()->Kind, THintKind::Notice);
+}
+
 }  // namespace
 }  // namespace xs
