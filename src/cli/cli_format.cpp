@@ -71,7 +71,7 @@ std::string FormatLibraryList(const TDataFileRecord& record, const std::string& 
     out += "\n";
     out += Format("Last puzzle Id: %d\n", record.Settings.LastPuzzleId);
     if (used == 0) return out + "No puzzles stored.\n";
-    out += "Slot  Puzzle Id  Size     Stars   Steps  Hardest technique\n";
+    out += "Slot  Puzzle Id  Size     Stars   Solved  Steps  Hardest technique\n";
     for (int slot = 1; slot <= used; ++slot) {
         const TPuzzleInfo& info = lib.Info(slot);
         std::string line = Format("%4d  ", slot);
@@ -82,8 +82,9 @@ std::string FormatLibraryList(const TDataFileRecord& record, const std::string& 
             case TSlotState::Valid: {
                 const TGrade grade = SlotGrade(lib, slot);
                 line += Format("%9d  %-7s  ", info.Id, SizeText(info.Size)) +
-                        StarsText(info.Difficulty) + Format("  %5d  ", grade.Steps) +
-                        GradeText(grade);
+                        StarsText(info.Difficulty) +
+                        (SlotSolved(lib, slot) ? "  solved" : "        ") +
+                        Format("  %5d  ", grade.Steps) + GradeText(grade);
                 break;
             }
             case TSlotState::Damaged:

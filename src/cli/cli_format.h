@@ -10,8 +10,9 @@ namespace xs::cli {
 // "1 Star" .. "5 Star"; "? Star" outside 1..5.
 std::string StarsText(int difficulty);
 
-// The counters, the file's location and one line per stored slot with the number of steps of its
-// logical solution and the hardest technique it needs; damaged slots say why.
+// The counters, the file's location and one line per stored slot with whether the player solved
+// it (every saved entry right), the number of steps of its logical solution and the hardest
+// technique it needs; damaged slots say why.
 std::string FormatLibraryList(const TDataFileRecord& record, const std::string& location);
 
 // A line naming the puzzle, a line with its logical solution's steps and hardest technique, then

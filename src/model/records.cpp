@@ -63,6 +63,19 @@ bool IsModified(const TPuzzleLibrary& lib, int slot, const TWorkingCopy& work) {
     return false;
 }
 
+bool GridSolved(const TPuzzleGrid& grid, const TPuzzleDims& dims) {
+    bool any = false;
+    for (int r = 1; r <= dims.LastRow; ++r) {
+        for (int c = 1; c <= dims.LastCol; ++c) {
+            const TSquare& sq = grid.Sq[r][c];
+            if (sq.Kind != White) continue;
+            if (sq.Entry != sq.Answer()) return false;
+            any = true;
+        }
+    }
+    return any;
+}
+
 TPuzzleCounts CountSlots(const TPuzzleLibrary& lib) {
     TPuzzleCounts counts{};
     for (int slot = MaxPuzzles; slot >= 1 && counts.Total == 0; --slot)

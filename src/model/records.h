@@ -118,6 +118,9 @@ void LoadSlot(const TPuzzleLibrary& lib, int slot, TWorkingCopy& work);
 void SaveSlot(TPuzzleLibrary& lib, int slot, const TWorkingCopy& work);
 // True when a White square of the working copy differs from the slot in Entry or Possible.
 bool IsModified(const TPuzzleLibrary& lib, int slot, const TWorkingCopy& work);
+// Every White square of rows 1..LastRow, columns 1..LastCol holds its answer, and there is at
+// least one: the puzzle is solved. The dims must lie inside the grid.
+bool GridSolved(const TPuzzleGrid& grid, const TPuzzleDims& dims);
 // The counters as the slots give them, for a library read from a file that may be damaged:
 // Total is the last slot holding a puzzle (Id 1 or more), so that no stored puzzle lies above it;
 // ByDifficulty counts the puzzles of slots 1..Total by their stars (1..5; others are not counted).

@@ -68,4 +68,10 @@ TSlotState ClassifySlot(const TPuzzleLibrary& lib, int slot) {
     return SlotProblem(lib, slot) == nullptr ? TSlotState::Valid : TSlotState::Damaged;
 }
 
+bool SlotSolved(const TPuzzleLibrary& lib, int slot) {
+    if (ClassifySlot(lib, slot) != TSlotState::Valid) return false;
+    const TSizeDims dims = SizeDims(lib.Info(slot).Size);
+    return GridSolved(lib.Grid(slot), TPuzzleDims{dims.Rows - 1, dims.Cols - 1});
+}
+
 }  // namespace xs

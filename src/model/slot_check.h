@@ -18,6 +18,8 @@ enum class TSlotState {
 // Why a slot is damaged, for messages; nullptr when it is not.
 const char* SlotProblem(const TPuzzleLibrary& lib, int slot);
 TSlotState ClassifySlot(const TPuzzleLibrary& lib, int slot);
+// A sound slot whose saved entries are all right (GridSolved): the player solved it.
+bool SlotSolved(const TPuzzleLibrary& lib, int slot);
 
 // A grid of the given size whose kinds, run lengths and totals keep every reader inside the grid:
 // squares of the region are Black or White, row 0 and column 0 Black, every run of a Black square

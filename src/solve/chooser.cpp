@@ -2,6 +2,7 @@
 #include "solve/chooser.h"
 
 #include <algorithm>
+#include <array>
 
 #include "model/slot_check.h"
 
@@ -57,6 +58,7 @@ TListCell ListCellFor(const TPuzzleLibrary& lib, int slot, bool selected) {
     cell.Difficulty = info.Difficulty;
     cell.Damaged = ClassifySlot(lib, slot) == TSlotState::Damaged;
     cell.Selected = selected;
+    cell.Solved = SlotSolved(lib, slot);
     return cell;
 }
 
@@ -111,6 +113,20 @@ bool DrawListCell(TCanvas& canvas, const TRect& cell, const TListCell& item, int
     canvas.TextRect(box, x, y, id);
     canvas.SetPen(kBlack);
     canvas.FrameRect(box);
+
+    if (item.Solved) {
+        // A tick in the top-right corner, inside the selection's frame, over the box and the
+        // number whatever their colours.
+        const int k = std::max(6, std::min(cell.Width(), cell.Height()) * 2 / 5);
+        const int left = cell.Right - 4 - k;
+        const int top = cell.Top + 3;
+        const auto at = [&](int u, int v) { return TPoint{left + u * k / 10, top + v * k / 10}; };
+        const std::array<TPoint, 6> tick{at(0, 5), at(2, 3),  at(4, 5),
+                                         at(8, 1), at(10, 3), at(4, 9)};
+        canvas.SetPen(kBlack);
+        canvas.SetBrush(kSolvedTick);
+        canvas.Polygon(tick);
+    }
 
     if (item.Selected) {
         // Three nested one-pixel frames: the 3-pixel red frame stays inside the cell, so

@@ -33,12 +33,16 @@ struct TListCell {
     int Difficulty = 1;
     bool Damaged = false;   // listed, in the damaged colours
     bool Selected = false;  // the red frame
+    bool Solved = false;    // every saved entry right: a green tick in the corner
 };
 // Slot 1..100 of the library; slots beyond the stored count are empty.
 TListCell ListCellFor(const TPuzzleLibrary& lib, int slot, bool selected);
 
 // The box a puzzle's number stands in, inset from the cell by the puzzle's size.
 TRect ListBox(const TRect& cell, int sizeCode);
+
+// The tick on a solved puzzle's cell.
+constexpr TColor kSolvedTick{0x00A000};
 
 // Draws one cell of a puzzle list (5 x 20 slots) in `cell`, right and bottom exclusive,
 // `face` being the list's own colour (button face). fontLevel is the list's font level: when

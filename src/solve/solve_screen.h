@@ -166,8 +166,10 @@ private:
     void CursorMoved(int oldRow, int oldCol) override;
     void HintChanged() override;
     void MarksChanged() override;
+    void SolvedChanged() override;
 
-    // The instruction lines: the hint's reason while one is shown, else the mode's lines.
+    // The instruction lines: the hint's reason while one is shown, else that the puzzle is
+    // solved, else the mode's lines.
     void ShowInstructionLines();
     // Repaints what the cursor frame covers around square (row, col).
     void RedrawCursorArea(int row, int col);

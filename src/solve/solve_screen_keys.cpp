@@ -157,6 +157,10 @@ void TfrmSolve::MarksChanged() {
     ShowInstructionLines();
 }
 
+void TfrmSolve::SolvedChanged() {
+    ShowInstructionLines();
+}
+
 void TfrmSolve::HintChanged() {
     ShowInstructionLines();
     dgGrid->update();
@@ -166,7 +170,8 @@ void TfrmSolve::ShowInstructionLines() {
     const std::array<QLabel*, 3> labels{lblMode1, lblMode2, lblMode3};
     const TNextStep* hint = Solve->Hint();
     if (hint == nullptr) {
-        const TModeLines lines = ModeLines(Solve->Mode(), Solve->MarksOn());
+        const TModeLines lines =
+            Solve->Solved() ? SolvedLines() : ModeLines(Solve->Mode(), Solve->MarksOn());
         for (std::size_t i = 0; i < 3; ++i) {
             labels[i]->setText(
                 QString::fromUtf8(lines[i].data(), static_cast<qsizetype>(lines[i].size())));

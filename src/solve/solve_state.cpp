@@ -63,6 +63,11 @@ TModeLines ModeLines(TSolveMode mode, bool marksOn) {
             "to fill a square.  Click the total to show all", "possible combinations."};
 }
 
+TModeLines SolvedLines() {
+    return {"Solved : every square holds its answer.", "Press 'Save' to keep it solved, 'Return'",
+            "to choose another puzzle."};
+}
+
 int PadDigitAt(int x, int y, int w) {
     const int t = w / 3;
     const auto band = [&](int v) { return v < t ? 1 : (v < w - t ? 2 : 3); };
@@ -204,6 +209,13 @@ void TSolveState::UpdateButtons() {
     ButtonState.sbEraser = ButtonState.bnClear;
     ButtonState.sbFiller = ButtonState.bnFill;
     ButtonsChangedNow();
+    NoteSolved(GridSolved(WorkCopy.CurrentPuzzle, WorkCopy.PuzzleDims));
+}
+
+void TSolveState::NoteSolved(bool solved) {
+    if (solved == IsSolved) return;
+    IsSolved = solved;
+    View->SolvedChanged();
 }
 
 void TSolveState::ButtonsChangedNow() {
@@ -508,6 +520,7 @@ bool TSolveState::EditSquare(int row, int col) {
     }
     AutoCheck();
     View->RedrawSquare(row, col);
+    NoteSolved(GridSolved(WorkCopy.CurrentPuzzle, WorkCopy.PuzzleDims));
     return true;
 }
 

@@ -37,6 +37,8 @@ public:
     virtual void HintChanged() {}
     // The marks toggle changed: the instruction lines say whether digits mark.
     virtual void MarksChanged() {}
+    // The puzzle became solved (every entry right) or stopped being so: the instruction lines.
+    virtual void SolvedChanged() {}
 };
 
 enum class TBoardMove { Left, Right, Up, Down };
@@ -75,6 +77,8 @@ constexpr int kUndoRingSize = 100;
 // toggle on they say that the digit keys mark.
 using TModeLines = std::array<std::string_view, 3>;
 TModeLines ModeLines(TSolveMode mode, bool marksOn = false);
+// The lines that stand there instead, in every mode, while the puzzle is solved.
+TModeLines SolvedLines();
 
 // The digit 1..9 of the square's 3 x 3 pad under the point (x, y), relative to the square's
 // top-left corner; w is the square size.
@@ -195,6 +199,9 @@ public:
     // of their clues, across before down; at most max of them into out. Returns how many.
     int ConflictRuns(THintRun* out, int max) const;
 
+    // Every White square holds its answer (also on a puzzle opened solved).
+    bool Solved() const { return IsSolved; }
+
     // Read access for drawing and tests.
     const TWorkingCopy& Work() const { return WorkCopy; }
     const TCheckMarks& Checks() const { return CheckMarks; }
@@ -232,6 +239,8 @@ private:
     // Erase or fill one White square (Erase/Fill mode).
     bool EditSquare(int row, int col);
     void ButtonsChangedNow();
+    // Tells the view when the board turns solved or unsolved.
+    void NoteSolved(bool solved);
 
     TPuzzleLibrary& Library;
     TWorkingCopy& WorkCopy;
@@ -256,6 +265,7 @@ private:
         bool Down = false;  // Home, End and Tab follow the down runs
     } CursorAt;
     bool FrameShown = false;
+    bool IsSolved = false;
     bool MarksMode = false;
     TRect SeenArea{0, 0, 1 << 30, 1 << 30};
     TNextStep HintStep;

@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <QFile>
@@ -79,6 +80,15 @@ protected:
 };
 
 TEST_F(CliTest, ListShowsCountersLocationAndEverySlot) {
+    // Slot 2 holds every answer; slot 3 all but the last.
+    TPuzzleLibrary& lib = record->Library;
+    for (const auto& [r, c] :
+         {std::pair{1, 1}, std::pair{1, 2}, std::pair{2, 1}, std::pair{2, 2}}) {
+        lib.Grid(2).Sq[r][c].Entry = static_cast<std::uint8_t>(lib.Grid(2).Sq[r][c].Answer());
+        if (r + c < 4)
+            lib.Grid(3).Sq[r][c].Entry = static_cast<std::uint8_t>(lib.Grid(3).Sq[r][c].Answer());
+    }
+    Save();
     const QByteArray before = FileBytes();
     const TRun run = RunCli({"list", "--data", file});
     EXPECT_EQ(run.Exit, 0) << run.Err;
@@ -88,10 +98,10 @@ TEST_F(CliTest, ListShowsCountersLocationAndEverySlot) {
                            "Puzzles stored: 4\n"
                            "By stars: 1 Star 1, 2 Star 1, 3 Star 1, 4 Star 0, 5 Star 1\n"
                            "Last puzzle Id: 44\n"
-                           "Slot  Puzzle Id  Size     Stars   Steps  Hardest technique\n"
-                           "   1         41  9 x 13   1 Star      4  Crossing runs\n"
-                           "   2         42  16 x 26  3 Star      4  Crossing runs\n"
-                           "   3         43  10 x 16  5 Star      4  Crossing runs\n"
+                           "Slot  Puzzle Id  Size     Stars   Solved  Steps  Hardest technique\n"
+                           "   1         41  9 x 13   1 Star              4  Crossing runs\n"
+                           "   2         42  16 x 26  3 Star  solved      4  Crossing runs\n"
+                           "   3         43  10 x 16  5 Star              4  Crossing runs\n"
                            "   4         44  damaged: unknown size\n");
     EXPECT_EQ(FileBytes(), before) << "list never writes the file";
 }

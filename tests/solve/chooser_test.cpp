@@ -5,6 +5,7 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "font_canvas.h"
 #include "model/slot_check.h"
@@ -129,6 +130,31 @@ TEST_F(ListCell, EmptyAndDamagedSlots) {
         EXPECT_EQ(canvas.Calls.back().Op == TCanvasOp::FillRect, tc.Texts == 0) << tc.Slot;
         if (tc.Texts > 0) {
             EXPECT_EQ(canvas.Of(TCanvasOp::TextRect)[0].Brush, tc.Fill);
+        }
+    }
+}
+
+TEST_F(ListCell, ASolvedPuzzleShowsATickInTheTopRightCornerInsideTheRedFrame) {
+    const int solved = Add(TPuzzleSize::Small, 5);
+    const int nearly = Add(TPuzzleSize::Small, 5);
+    for (int r = 1; r <= 2; ++r) {
+        for (int c = 1; c <= 2; ++c) {
+            TSquare& a = Lib->Grid(solved).Sq[r][c];
+            a.Entry = static_cast<std::uint8_t>(a.Answer());
+            if (r + c < 4) Lib->Grid(nearly).Sq[r][c].Entry = a.Entry;
+        }
+    }
+    for (const auto& [slot, ticks] : {std::pair{solved, 1u}, std::pair{nearly, 0u}}) {
+        TRecordingCanvas canvas;
+        int level = kListFontTop;
+        DrawListCell(canvas, {0, 0, 60, 30}, ListCellFor(*Lib, slot, true), level, kFace);
+        const auto polygons = canvas.Of(TCanvasOp::Polygon);
+        ASSERT_EQ(polygons.size(), ticks) << slot;
+        for (const auto& tick : polygons) {
+            EXPECT_EQ(tick.Brush, TColor{0x00A000});
+            for (const TPoint p : tick.Points) {
+                EXPECT_TRUE(p.X >= 44 && p.X < 57 && p.Y >= 3 && p.Y < 15) << p.X << "," << p.Y;
+            }
         }
     }
 }

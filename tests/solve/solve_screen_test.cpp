@@ -136,6 +136,8 @@ private slots:
             for (int c = 1; c <= 2; ++c) QCOMPARE(Screen->State().Checks().EntryCheck[r][c], 2);
         QVERIFY(!Screen->bnFill->isEnabled());
         QVERIFY(Screen->IsPuzzleModified());
+        const QString solved = QStringLiteral("Solved : every square holds its answer.");
+        QCOMPARE(Screen->lblMode1->text(), solved);
 
         Messages.Answers = {xs::kResultOk};
         QTest::mouseClick(Screen->bnSave, Qt::LeftButton);
@@ -152,6 +154,9 @@ private slots:
         QCOMPARE(Messages.Shown.size(), std::size_t{1});
         QVERIFY(Screen->PanelMain->isVisible());
         QVERIFY(Screen->dgSmall->isVisible());
+        // Opened again, the puzzle still says it is solved.
+        QTest::mouseClick(Screen->bnSolve, Qt::LeftButton);
+        QCOMPARE(Screen->lblMode1->text(), solved);
     }
 
     void AChangedSquareRepaintsOnlyItsOwnRectangle() {

@@ -168,6 +168,29 @@ TEST_F(SolveState, TheLastEntryColoursTheWholeBoard) {
     EXPECT_EQ(Sq(2, 2).Entry, 6);
 }
 
+TEST_F(SolveState, SolvedOnlyWhileEveryEntryIsRightByPressDragOrUndo) {
+    struct TSolvedView : TSolveView {
+        int Changes = 0;
+        void SolvedChanged() override { ++Changes; }
+    } view;
+    Start();
+    State->SetView(&view);
+    Press(Pad(1, 1, 1));
+    Press(Pad(1, 2, 2));
+    Press(Pad(2, 1, 3));
+    Press(Pad(2, 2, 6));  // wrong
+    EXPECT_FALSE(State->Solved());
+    Press(Pad(2, 2, 6));
+    Press(Pad(2, 2, 5));
+    EXPECT_TRUE(State->Solved());
+    State->bnUndoClick();
+    EXPECT_FALSE(State->Solved());
+    State->rbModeClick(TSolveMode::Fill);
+    State->dgGridMouseDown(Pad(2, 2, 1).X, Pad(2, 2, 1).Y, TMouseButton::Left, kW);
+    EXPECT_TRUE(State->Solved());
+    EXPECT_EQ(view.Changes, 3);
+}
+
 TEST_F(SolveState, FillAllReplacesWrongEntriesAsOneStep) {
     Start();
     Press(Pad(1, 1, 9));
