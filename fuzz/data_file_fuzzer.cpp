@@ -174,12 +174,14 @@ void ReadSlot(const TPuzzleLibrary& lib, int slot) {
     if (IsModified(lib, slot, work)) Fail("a puzzle just loaded reads as changed");
 }
 
-// The list and the show text of one slot, which must be shown or refused. Text is the slow part
-// of reading (a string per cell), so only some inputs make it.
-void ShowTexts(const TDataFileRecord& record, int slot, bool answers) {
+// The show text of one slot, which must be shown or refused, and with `list` the list. Texts are
+// the slow part of reading (a string per cell, and the teaching solver on every puzzle shown or
+// listed), so one input in 16 shows a slot, before and after the changes, and one in 256 lists the
+// library after them.
+void ShowTexts(const TDataFileRecord& record, int slot, bool answers, bool list) {
     static std::string text;
     static std::string problem;
-    (void)cli::FormatLibraryList(record, "fuzz");
+    if (list) (void)cli::FormatLibraryList(record, "fuzz");
     const bool shown = cli::FormatPuzzle(record.Library, slot, answers, text, problem);
     if (shown ? text.empty() || !problem.empty() : problem.empty() || !text.empty())
         Fail("a slot is both shown and refused, or neither");
@@ -396,8 +398,9 @@ int Play(TDataFileRecord& record, const char* image, const TControl& c,
     }
     const int picked = c[21] % (MaxPuzzles + 2);
     const bool texts = c[20] % 16 == 0;
+    const bool list = c[20] == 0;
     ReadSlot(lib, picked);
-    if (texts) ShowTexts(record, picked, (c[22] & 1) != 0);
+    if (texts) ShowTexts(record, picked, (c[22] & 1) != 0, false);
 
     // Append a sound puzzle; when it is refused, nothing may change.
     const auto size = static_cast<TPuzzleSize>(c[1] % 4);
@@ -472,7 +475,7 @@ int Play(TDataFileRecord& record, const char* image, const TControl& c,
         ++slot;
     }
     ReadSlot(out.Library, picked);
-    if (texts) ShowTexts(out, picked, (c[22] & 1) == 0);
+    if (texts) ShowTexts(out, picked, (c[22] & 1) == 0, list);
     return lastSlot;
 }
 
