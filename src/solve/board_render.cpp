@@ -119,11 +119,16 @@ TPadLook PadLook(int possibleCheck, bool marked) {
     }
 }
 
-void Pad(TCanvas& canvas, const TSquare& sq, int possibleCheck, const TRect& r) {
+void Pad(TCanvas& canvas, const TSquare& sq, int possibleCheck, const TRect& r, int points) {
     const int t = (r.Bottom - r.Top) / 3;
     const int xs[4] = {r.Left, r.Left + t, r.Right - t, r.Right};
     const int ys[4] = {r.Top, r.Top + t, r.Bottom - t, r.Bottom};
-    canvas.SetFont("Small Fonts", 6, false);
+    // The outer pad cells are the smallest: the font steps down until a digit fits them, so no
+    // digit is clipped.
+    for (;; --points) {
+        canvas.SetFont("Small Fonts", points, false);
+        if (points <= 1 || (canvas.TextHeight("9") <= t + 1 && canvas.TextWidth("8") <= t)) break;
+    }
     const int nineHeight = canvas.TextHeight("9");
     for (int d = 1; d <= 9; ++d) {
         const int padRow = (d - 1) / 3;
@@ -172,7 +177,7 @@ void WhiteSquare(TCanvas& canvas, const TBoardView& view, int col, int row, cons
         canvas.SetFont("Arial", r.Width() < kLargeFontSquare ? 16 : 18, false);
         EntryText(canvas, sq, r, back);
     } else {
-        Pad(canvas, sq, possibleCheck, r);
+        Pad(canvas, sq, possibleCheck, r, view.PadPoints);
     }
 }
 
@@ -259,6 +264,11 @@ void PaintOverlay(TCanvas& canvas, const TBoardView& view, const TGridGeometry& 
 }
 
 }  // namespace
+
+int PadFontPoints(int square, int fittedSquare) {
+    if (fittedSquare <= 0 || square <= fittedSquare) return 6;
+    return 6 * square / fittedSquare;
+}
 
 void dgGridDrawCell(TCanvas& canvas, const TBoardView& view, int col, int row, const TRect& rect) {
     const std::uint8_t kind = InGrid(row, col) && view.Grid != nullptr

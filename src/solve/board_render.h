@@ -55,7 +55,13 @@ struct TBoardView {
     const TSelectedRun* Selected = nullptr;
     TColor Highlight = kHighlightOrange;
     const TBoardOverlay* Overlay = nullptr;
+    // The pad digits' size in points; smaller where a digit would not fit its pad cell.
+    int PadPoints = 6;
 };
+
+// The pad digits' size on a board of `square` pixels whose zoom-0 square is `fittedSquare`: 6
+// points at zoom 0, growing with the square as the player zooms in.
+int PadFontPoints(int square, int fittedSquare);
 
 // One board square (row 0..15, col 0..25) in `rect` (right and bottom exclusive; the rectangle
 // is square, its width the board's square size). Any row or column outside the grid, and any

@@ -441,6 +441,7 @@ void TfrmSolve::LayoutBoard() {
     PanCol = board.PanCol;
     const bool resized = BoardSquare != board.Square;
     BoardSquare = board.Square;
+    FittedSquare = board.FittedSquare;
     Apply(dgGrid, board.Board);
     // What the window shows, in the board's own coordinates: drags stop at its edges.
     const TRect& w = board.Window;
@@ -498,8 +499,12 @@ void TfrmSolve::PaintBoard(TCanvas& canvas, const QRect& dirtyRect) {
         overlay.ConflictRuns = std::span<const THintRun>(
             Conflicts.data(), static_cast<std::size_t>(Solve->ConflictRuns(
                                   Conflicts.data(), static_cast<int>(Conflicts.size()))));
-    const TBoardView view{&App.Work.CurrentPuzzle, &Solve->Checks(), &Solve->SelectedRun(),
-                          FromQColor(PanelPoss->palette().color(QPalette::Window)), &overlay};
+    const TBoardView view{&App.Work.CurrentPuzzle,
+                          &Solve->Checks(),
+                          &Solve->SelectedRun(),
+                          FromQColor(PanelPoss->palette().color(QPalette::Window)),
+                          &overlay,
+                          PadFontPoints(BoardSquare, FittedSquare)};
     const TGridGeometry geometry{range.FirstCol * pitch, range.FirstRow * pitch, BoardSquare,
                                  kBoardGridLine};
     xs::PaintBoard(canvas, view, geometry, range, kGridLineColour);

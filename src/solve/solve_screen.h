@@ -216,6 +216,7 @@ private:
     int PanRow = 0;
     int PanCol = 0;
     int BoardSquare = 0;
+    int FittedSquare = 0;  // the square size at zoom 0
     // The runs in conflict while that assist is on, found at each paint.
     std::array<THintRun, 2 * kGridRows * kGridCols> Conflicts{};
     // The combinations strip's content and the values strip (kept out of this header, whose

@@ -58,6 +58,29 @@ TEST_F(BoardSquare, FontsGrowAtFortyPixels) {
     }
 }
 
+// On the test canvas a line is points + 3 high and a pad digit points * 7 / 10 - 1 wide.
+TEST_F(BoardSquare, PadDigitsGrowWithTheZoomAndStepDownToFitTheirCells) {
+    struct TCase {
+        int Square, Fitted, Points;
+    };
+    const TCase cases[] = {
+        {30, 30, 6},    // zoom 0: six points
+        {24, 24, 6},    // a third of 8: the line of 9 fits with a pixel to spare
+        {23, 23, 5},    // a third of 7: one size smaller
+        {101, 23, 26},  // zoomed in, growing with the square
+        {60, 20, 18},   // 18 wanted, the largest whose line fits 20 + 1
+        {4, 4, 1},      // nothing fits: the smallest
+    };
+    Sq(1, 1).Kind = White;
+    for (const TCase& tc : cases) {
+        TFontSizedCanvas canvas;
+        TBoardView view = View();
+        view.PadPoints = PadFontPoints(tc.Square, tc.Fitted);
+        dgGridDrawCell(canvas, view, 1, 1, SquareAt(0, 0, tc.Square));
+        EXPECT_EQ(TextCall(canvas, "5")->FontPoints, tc.Points) << tc.Square;
+    }
+}
+
 TEST_F(BoardSquare, PadCellsAreThirdsWithTheMiddleTakingTheRest) {
     // 32 pixels: t = 10, so the middle column and row are 12 wide.
     Sq(1, 1).Kind = White;
