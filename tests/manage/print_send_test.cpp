@@ -94,26 +94,31 @@ TEST(SendPages, StopsAtTheStepThatFailsAndSaysWhichPagesWereNotPrinted) {
 
 TEST(SendPages, FailureTextNamesThePageTheReasonAndThePagesLeft) {
     struct Case {
-        TSendResult Result;
+        TSendStep Failed;
+        int Page;
+        const char* Reason;
         int PageCount;
-        std::string Want;
+        const char* Want;
     };
     const Case cases[] = {
-        {{TSendStep::BeginJob, 3, "the printer \"Office\" is not available"},
-         5,
+        {TSendStep::BeginJob, 3, "the printer \"Office\" is not available", 5,
          "Printing stopped at page 3 of 5: the printer \"Office\" is not available.\n\r"
          "Pages 3 to 5 were not printed."},
-        {{TSendStep::NewPage, 4, "the folder \"/x\" does not exist"},
-         4,
+        {TSendStep::NewPage, 4, "the folder \"/x\" does not exist", 4,
          "Printing stopped at page 4 of 4: the folder \"/x\" does not exist.\n\r"
          "Page 4 was not printed."},
-        {{TSendStep::EndJob, 1, ""},
-         1,
+        {TSendStep::EndJob, 1, "", 1,
          "Printing stopped at page 1 of 1: the printer gave no reason.\n\r"
          "Page 1 was not printed."},
-        {{}, 3, ""},
+        {TSendStep::None, 0, "", 3, ""},
     };
-    for (const Case& c : cases) EXPECT_EQ(PrintFailureText(c.Result, c.PageCount), c.Want);
+    for (const Case& c : cases) {
+        TSendResult result;
+        result.Failed = c.Failed;
+        result.Page = c.Page;
+        result.Reason = c.Reason;
+        EXPECT_EQ(PrintFailureText(result, c.PageCount), c.Want);
+    }
 }
 
 }  // namespace
