@@ -152,6 +152,9 @@ int RunGenerate(const TParsedArgs& args, const std::function<void()>& beforeSave
         std::memset(&record, 0, sizeof record);
     }
     TPuzzleLibrary& lib = record.Library;
+    // Counters read from a damaged file are replaced by what the slots hold, as the first new
+    // puzzle would replace them; in a sound library the two are the same.
+    lib.Counts = CountSlots(lib);
 
     static TCreationBatch batch;
     batch.CreateCounts[0] = *count;
@@ -164,11 +167,8 @@ int RunGenerate(const TParsedArgs& args, const std::function<void()>& beforeSave
                                      " requested); nothing created");
     }
 
-    if (NextPuzzleId(lib, record.Settings.LastPuzzleId) == 0) {
-        return Failure(kCommand, "no puzzle Id is left after " +
-                                     std::to_string(record.Settings.LastPuzzleId) +
-                                     "; nothing created");
-    }
+    if (const std::string noId = NoIdLeftReason(lib, record.Settings.LastPuzzleId); !noId.empty())
+        return Failure(kCommand, "no puzzle Id is left: " + noId + "; nothing created");
 
     std::cerr << "Creating " << *count << " puzzle" << (*count == 1 ? "" : "s") << " of "
               << SizeText(*size) << ", " << *stars << " star (seed " << seed
@@ -206,8 +206,9 @@ int RunGenerate(const TParsedArgs& args, const std::function<void()>& beforeSave
         return 128 + signal;
     }
     if (result == TBatchResult::Cancelled) {
-        std::cerr << "Stopped: the library had no slot or Id left; " << made << " of " << *count
-                  << " made and kept\n";
+        std::string why = NoIdLeftReason(lib, record.Settings.LastPuzzleId);
+        if (why.empty()) why = "the library had no place left";
+        std::cerr << "Stopped: " << why << "; " << made << " of " << *count << " made and kept\n";
         return kExitFailure;
     }
     std::cerr << "Done: " << made << " puzzle" << (made == 1 ? "" : "s") << " in " << Seconds(start)

@@ -47,7 +47,7 @@ TCreateLayout LayoutCreate(int width, int height, const TCreateMetrics& m) {
     const int line = m.LineHeight + 4;
     const int button = m.ButtonHeight;
     const int starRow = button + 6;
-    const int createNeeds = 2 * kPad + 3 * line + starRow + 3 * line + button;
+    const int createNeeds = 2 * kPad + 3 * line + starRow + 4 * line + 4 + button;
     const int deleteNeeds = 2 * kPad + 4 * line + starRow + button;
     const int panelsLeft = l.Puzzles.Right + kMargin;
     const int panelsWidth = 2 * third;
@@ -63,8 +63,11 @@ TCreateLayout LayoutCreate(int width, int height, const TCreateMetrics& m) {
         const int w = panelsWidth;
         const int h = createHeight;
         // The title and its instruction stand together, as one paragraph.
-        const std::vector<int> t = Spread(h, {2 * line, starRow, line, line, line, button});
-        const int top[7] = {t[0], t[0] + line, t[1], t[2], t[3], t[4], t[5]};
+        // The note on the library's room stands right under the counters it speaks of.
+        const int noteGap = 4;
+        const std::vector<int> t =
+            Spread(h, {2 * line, starRow, line, 2 * line + noteGap, line, button});
+        const int top[8] = {t[0], t[0] + line, t[1], t[2], t[3], t[4], t[5], t[3] + line + noteGap};
         l.CreateTitle = At(kPad, top[0], w - 2 * kPad, line);
         l.CreateInstruct = At(kPad, top[1], w - 2 * kPad, line);
         const int captionWidth = m.LabelWidth + kPad;
@@ -91,6 +94,7 @@ TCreateLayout LayoutCreate(int width, int height, const TCreateMetrics& m) {
         }
         l.CreateCounts[0] = columnAt(5, top[3], line);
         l.ExistCounts[0] = columnAt(5, top[4], line);
+        l.RoomNote = At(kPad, top[7], w - 2 * kPad, line);
 
         // Smallest size first: Mini, Small, Medium, Large; each radio centred in a quarter.
         const int quarter = columnsWidth / 4;

@@ -37,6 +37,7 @@ struct TCreateLayout {
     TRect SizeLabel;                    // lblSize
     std::array<TRect, 6> CreateCounts;  // PanelCreateT, PanelCreate1 .. PanelCreate5
     std::array<TRect, 6> ExistCounts;   // PanelExistT, PanelExist1 .. PanelExist5
+    TRect RoomNote;                     // lblRoom, under the counters
     std::array<TRect, 4> SizeRadios;    // by size code: rbSmall, rbMedium, rbLarge, rbMini
     TRect CreateButton;                 // bnCreate
 

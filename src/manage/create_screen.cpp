@@ -195,6 +195,7 @@ TfrmCreate::TfrmCreate(const TProgramFonts& fonts, TMessages& messages, int radi
         PanelExistCounts[level] =
             MakeCounter(PanelCreate, QStringLiteral("PanelExist%1").arg(level));
     }
+    lblRoom = MakeLabel(PanelCreate, "lblRoom", "");
     const char* const sizeNames[4] = {"rbSmall", "rbMedium", "rbLarge", "rbMini"};
     for (int code = 0; code < 4; ++code) {
         auto* radio = new QRadioButton(QString::fromUtf8(SizeText(code)), PanelCreate);
@@ -334,6 +335,7 @@ void TfrmCreate::Layout() {
     Place(lblFour, Current->ToCreateLabel);
     Place(lblFive, Current->ExistingLabel);
     Place(lblSize, Current->SizeLabel);
+    Place(lblRoom, Current->RoomNote);
     for (int i = 0; i < 6; ++i) {
         Place(PanelCreateCounts[i], Current->CreateCounts[i]);
         Place(PanelExistCounts[i], Current->ExistCounts[i]);
@@ -363,6 +365,7 @@ void TfrmCreate::Sync() {
         PanelCreateCounts[i]->setText(QString::fromStdString(s.CreateText(i)));
         PanelExistCounts[i]->setText(QString::fromStdString(s.ExistText(i)));
     }
+    lblRoom->setText(QString::fromStdString(s.RoomText()));
     bnCreate->setEnabled(s.CreateEnabled());
     for (QFrame* panel : PanelStarCreate) panel->setEnabled(s.LevelPanelsEnabled());
     for (int code = 0; code < 4; ++code) {

@@ -88,6 +88,7 @@ public:
     QLabel* lblSize;
     std::array<QLabel*, 6> PanelCreateCounts;  // PanelCreateT, PanelCreate1 .. PanelCreate5
     std::array<QLabel*, 6> PanelExistCounts;   // PanelExistT, PanelExist1 .. PanelExist5
+    QLabel* lblRoom;                           // why the counters stop: the library's 100 places
     QRadioButton* rbSmall;
     QRadioButton* rbMedium;
     QRadioButton* rbLarge;

@@ -14,9 +14,14 @@ const char* const kStopQuestionText =
     "Do you wish to stop the puzzle creation process ?\n\r\n\rPress 'O.K.' to stop puzzle "
     "creation.\n\rPress 'Cancel' to continue.\"\n\r";
 
-// Puzzle numbers only grow; once the largest one is used no new puzzle can be stored.
-const char* const kNoIdLeftText =
-    "No new puzzle can be stored: the library has no free place or puzzle number left.";
+std::string NoNewPuzzleText(const TPuzzleLibrary& library, std::int32_t lastPuzzleId) {
+    // Ids only grow; once the largest one is used no new puzzle can be stored.
+    const std::string noId = NoIdLeftReason(library, lastPuzzleId);
+    if (!noId.empty()) return "No new puzzle can be stored: " + noId + ".";
+    if (CountSlots(library).Total >= MaxPuzzles)
+        return "No new puzzle can be stored: the library holds 100 puzzles.";
+    return {};
+}
 
 std::string DeleteQuestionText(int selectedCount) {
     return "You have selected " + std::to_string(selectedCount) +
@@ -30,6 +35,9 @@ double SteadyClockDays() {
 }
 
 namespace {
+
+const char* const kLibraryFullText = "The library holds 100 puzzles: delete some to make room.";
+const char* const kLibraryFilledText = "These fill the library: it holds 100 puzzles at most.";
 
 bool IsLevel(int level) {
     return level >= kMinDifficulty && level <= kMaxDifficulty;
@@ -52,11 +60,26 @@ TCreateState::TCreateState(TSettings& settings, TPuzzleLibrary& library, TMessag
 void TCreateState::Refresh() {
     SizeCode_ = IsValidSizeCode(Settings_.CreateSize) ? Settings_.CreateSize
                                                       : static_cast<int>(TPuzzleSize::Mini);
+    // Counters read from a damaged file are replaced by what the slots hold, as the next new
+    // puzzle would replace them; in a sound library the two are the same.
+    Library_.Counts = CountSlots(Library_);
     for (std::int32_t& n : Batch_->CreateCounts) n = 0;
     // Not `text = "0"`: GCC 12 at -O3 reports a false -Wrestrict on that assignment.
     for (std::string& text : CreateText_) text.assign(1, '0');
     ShowExisting();
+    ShowRoom();
     Recount();
+}
+
+void TCreateState::ShowRoom() {
+    const int stored = UsedSlots(Library_.Counts);
+    if (stored >= MaxPuzzles) {
+        RoomText_ = kLibraryFullText;
+    } else if (Batch_->CreateCounts[0] > 0 && stored + Batch_->CreateCounts[0] >= MaxPuzzles) {
+        RoomText_ = kLibraryFilledText;
+    } else {
+        RoomText_.clear();
+    }
 }
 
 void TCreateState::ShowExisting() {
@@ -67,6 +90,7 @@ void TCreateState::ShowExisting() {
 
 void TCreateState::ShowCreateCount(int level, bool padded) {
     CreateText_[0] = std::to_string(Batch_->CreateCounts[0]);
+    ShowRoom();
     if (!padded) {
         CreateText_[level] = std::to_string(Batch_->CreateCounts[level]);
         return;
@@ -122,10 +146,12 @@ TBatchResult TCreateState::Create(const TBatchHooks& hooks) {
     Control_.PollProgress = nullptr;
     Creating_ = false;
     Refresh();
-    // Refused: the library cannot take the request (no Id left, or damaged counters), so nothing
-    // was made; the player would otherwise see the button do nothing.
-    if (noIdLeft || result == TBatchResult::Refused)
-        Messages_.ShowMsg(kNoIdLeftText, TButtons::OkOnly);
+    // Refused: the library cannot take the request, so nothing was made; the player would
+    // otherwise see the button do nothing.
+    if (noIdLeft || result == TBatchResult::Refused) {
+        const std::string why = NoNewPuzzleText(Library_, Settings_.LastPuzzleId);
+        Messages_.ShowMsg(why.empty() ? "No new puzzle can be stored." : why, TButtons::OkOnly);
+    }
     return result;
 }
 

@@ -19,7 +19,9 @@
 namespace xs {
 
 extern const char* const kStopQuestionText;
-extern const char* const kNoIdLeftText;
+// Why no new puzzle can be stored in the library, for the player: no Id left (saying which Id
+// used them up) or every place taken. Empty when a puzzle can be stored.
+std::string NoNewPuzzleText(const TPuzzleLibrary& library, std::int32_t lastPuzzleId);
 // The confirmation asked before the selected puzzles are deleted.
 std::string DeleteQuestionText(int selectedCount);
 
@@ -58,6 +60,8 @@ public:
     // Counter captions: index 0 the total, 1..5 a star level.
     const std::string& CreateText(int index) const { return CreateText_[index]; }
     const std::string& ExistText(int index) const { return ExistText_[index]; }
+    // A line beside the counters when they stop at the library's 100 places; empty otherwise.
+    const std::string& RoomText() const { return RoomText_; }
 
     // ---- The batch
     // Makes the requested puzzles, lowest level first, each stored with the next Id. Returns
@@ -106,6 +110,7 @@ private:
     void Recount();
     void ShowExisting();
     void ShowCreateCount(int level, bool padded);
+    void ShowRoom();
 
     TSettings& Settings_;
     TPuzzleLibrary& Library_;
@@ -124,6 +129,7 @@ private:
     int ListFontLevel_ = kListFontTop;
     std::array<std::string, 6> CreateText_;
     std::array<std::string, 6> ExistText_;
+    std::string RoomText_;
 };
 
 }  // namespace xs

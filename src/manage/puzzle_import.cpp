@@ -116,8 +116,8 @@ int AppendImportedPuzzle(TPuzzleLibrary& lib, std::int32_t& lastPuzzleId,
         reason = "the library holds 100 puzzles: delete some to make room";
         return 0;
     }
-    if (NextPuzzleId(lib, lastPuzzleId) == 0) {
-        reason = "no puzzle Id is left: a stored puzzle has the largest Id there is";
+    if (const std::string noId = NoIdLeftReason(lib, lastPuzzleId); !noId.empty()) {
+        reason = "no puzzle Id is left: " + noId;
         return 0;
     }
     const int slot = AppendPuzzle(lib, lastPuzzleId, puzzle.Grid, puzzle.Size, puzzle.Stars);

@@ -95,6 +95,19 @@ std::int32_t NextPuzzleId(const TPuzzleLibrary& lib, std::int32_t lastPuzzleId) 
     return largest == std::numeric_limits<std::int32_t>::max() ? 0 : largest + 1;
 }
 
+std::string NoIdLeftReason(const TPuzzleLibrary& lib, std::int32_t lastPuzzleId) {
+    constexpr std::int32_t kLargest = std::numeric_limits<std::int32_t>::max();
+    const std::string largest = std::to_string(kLargest);
+    if (lastPuzzleId == kLargest)
+        return "the last puzzle Id given, " + largest + ", is the largest an Id can be";
+    for (int slot = 1; slot <= MaxPuzzles; ++slot) {
+        if (lib.Info(slot).Id == kLargest)
+            return "puzzle " + largest + " in slot " + std::to_string(slot) +
+                   " has the largest Id there can be";
+    }
+    return {};
+}
+
 int AppendPuzzle(TPuzzleLibrary& lib, std::int32_t& lastPuzzleId, const TPuzzleGrid& grid,
                  TPuzzleSize size, int difficulty) {
     if (difficulty < kMinDifficulty || difficulty > kMaxDifficulty) return 0;

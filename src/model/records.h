@@ -4,6 +4,7 @@
 #include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
 namespace xs {
 
@@ -128,6 +129,9 @@ TPuzzleCounts CountSlots(const TPuzzleLibrary& lib);
 // The Id for the next new puzzle: one more than the larger of lastPuzzleId and every stored Id,
 // so that no Id is given twice whatever the stored counter says; 0 when no Id is left.
 std::int32_t NextPuzzleId(const TPuzzleLibrary& lib, std::int32_t lastPuzzleId);
+// Why NextPuzzleId has no Id to give, in words: the last Id given or a stored puzzle's Id (named
+// with its slot) is the largest an Id can be. Empty when an Id is left.
+std::string NoIdLeftReason(const TPuzzleLibrary& lib, std::int32_t lastPuzzleId);
 // Stores a new puzzle after the last stored one with NextPuzzleId, sets lastPuzzleId to that Id and
 // replaces the counters by CountSlots plus the new puzzle. Returns the slot, or 0 when the puzzle
 // cannot be stored (every slot in use, no Id left, difficulty outside 1..5 or an unknown size);

@@ -312,6 +312,46 @@ TEST_F(CliTest, GenerateRefusesAtOnceWhenTheFileIsLockedOrCannotBeWritten) {
     EXPECT_EQ(run.Exit, 0) << run.Err;
 }
 
+// Counters from a damaged file do not stop a batch, which goes by the slots; spent Ids do, and
+// the refusal names the Id that spent them.
+TEST_F(CliTest, GenerateGoesByTheSlotsAndNamesASpentId) {
+    struct Case {
+        std::int32_t total;
+        std::int32_t lastId;
+        int topIdSlot;  // given the largest Id, or 0
+        int exit;
+        std::string says;
+        const char* storedAfter;
+    };
+    const Case cases[] = {
+        {-1, 44, 0, 0, "Done: 1 puzzle", "Puzzles stored: 5\n"},
+        {150, 44, 0, 0, "Done: 1 puzzle", "Puzzles stored: 5\n"},
+        {4, 2147483647, 0, 1,
+         "no puzzle Id is left: the last puzzle Id given, 2147483647, is the largest an Id can "
+         "be; nothing created",
+         "Puzzles stored: 4\n"},
+        {4, 44, 2, 1,
+         "no puzzle Id is left: puzzle 2147483647 in slot 2 has the largest Id there can be; "
+         "nothing created",
+         "Puzzles stored: 4\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.says);
+        record = std::make_unique<TDataFileRecord>();
+        SetUp();
+        record->Library.Counts.Total = c.total;
+        record->Settings.LastPuzzleId = c.lastId;
+        if (c.topIdSlot != 0) record->Library.Info(c.topIdSlot).Id = 2147483647;
+        Save();
+        const TRun run = RunCli({"generate", "--size", "mini", "--stars", "1", "--count", "1",
+                                 "--seed", "1", "--data", file});
+        EXPECT_EQ(run.Exit, c.exit);
+        EXPECT_NE(run.Err.find(c.says), std::string::npos) << run.Err;
+        const TRun list = RunCli({"list", "--data", file});
+        EXPECT_NE(list.Out.find(c.storedAfter), std::string::npos) << list.Out;
+    }
+}
+
 TEST_F(CliTest, HelpPrintsTheUsage) {
     for (const char* form : {"--help", "help", "-h"}) {
         const TRun run = RunCli({form});

@@ -145,21 +145,98 @@ TEST_F(CreateState, StopDuringTheSecondOfThreeKeepsTheFirst) {
     EXPECT_EQ(messages.Shown.size(), 2u);
 }
 
-TEST_F(CreateState, ALibraryWithNoIdLeftMakesNothingAndSaysSo) {
-    file->Settings.LastPuzzleId = std::numeric_limits<std::int32_t>::max();
+// Counters from a damaged file: the screen goes by the 30 puzzles the slots hold, and when the
+// Ids are spent it says which Id spent them.
+TEST_F(CreateState, DamagedCountersGoByTheSlotsAndSpentIdsAreNamed) {
+    constexpr std::int32_t kTop = std::numeric_limits<std::int32_t>::max();
+    struct Case {
+        const char* what;
+        std::int32_t total;   // the stored Total
+        std::int32_t lastId;  // LastPuzzleId
+        int topIdSlot;        // a slot whose stored Id is the largest one, or 0
+        int requested;        // asked for after the spin buttons were tried to the top
+        int made;             // of them, stored
+        std::vector<std::string> said;
+    };
+    const std::string lastSpent =
+        "No new puzzle can be stored: the last puzzle Id given, 2147483647, is the largest an Id "
+        "can be.";
+    const Case cases[] = {
+        {"sound", 30, 30, 0, 2, 2, {}},
+        {"total -1", -1, 30, 0, 2, 2, {}},
+        {"total INT_MIN", std::numeric_limits<std::int32_t>::min(), 30, 0, 2, 2, {}},
+        {"total 100", 100, 30, 0, 2, 2, {}},
+        {"total 150", 150, 30, 0, 2, 2, {}},
+        {"total below the slots", 10, 30, 0, 2, 2, {}},
+        {"last Id spent", 30, kTop, 0, 2, 0, {lastSpent}},
+        {"last Id spent by the first puzzle", 30, kTop - 1, 0, 2, 1, {lastSpent}},
+        {"stored Id spent",
+         30,
+         30,
+         12,
+         2,
+         0,
+         {"No new puzzle can be stored: puzzle 2147483647 in slot 12 has the largest Id there "
+          "can be."}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        SetUp();
+        messages.Shown.clear();
+        Store(30);
+        Lib().Counts.Total = c.total;
+        Lib().Counts.ByDifficulty[0] = -4;
+        file->Settings.LastPuzzleId = c.lastId;
+        if (c.topIdSlot != 0) Lib().Info(c.topIdSlot).Id = kTop;
+        TCreateState& s = Make();
+        EXPECT_EQ(s.ExistText(0), "30");
+        EXPECT_EQ(s.ExistText(1), "6");
+        int allowed = 0;
+        while (s.SpinUp(1)) ++allowed;
+        EXPECT_EQ(allowed, 70);
+        while (s.CreateCounts()[0] > c.requested) s.SpinDown(1);
+
+        const TBatchResult result = s.Create({});
+        EXPECT_EQ(result, c.made == c.requested ? TBatchResult::Done
+                          : c.made == 0         ? TBatchResult::Refused
+                                                : TBatchResult::Cancelled);
+        EXPECT_EQ(messages.Shown, c.said);
+        EXPECT_EQ(Lib().Counts.Total, 30 + c.made);
+        EXPECT_EQ(s.ExistText(0), std::to_string(30 + c.made));
+        EXPECT_EQ(Lib().Info(31).Id, c.made > 0 ? c.lastId + 1 : 0);
+        EXPECT_EQ(s.CreateCounts()[0], 0);
+        EXPECT_FALSE(s.Creating());
+    }
+}
+
+// The counters stop at the library's 100 places; the line beside them says so.
+TEST_F(CreateState, TheRoomNoteSaysWhyTheCountersStop) {
+    const std::string full = "The library holds 100 puzzles: delete some to make room.";
+    const std::string filled = "These fill the library: it holds 100 puzzles at most.";
+    struct Case {
+        int stored;
+        int requested;
+        std::string note;
+    };
+    const Case cases[] = {{0, 0, ""},      {0, 99, ""}, {0, 100, filled}, {95, 4, ""},
+                          {95, 5, filled}, {99, 0, ""}, {99, 1, filled},  {100, 0, full}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.stored) + " + " + std::to_string(c.requested));
+        SetUp();
+        Store(c.stored);
+        TCreateState& s = Make();
+        for (int i = 0; i < c.requested; ++i) ASSERT_TRUE(s.SpinUp(i % 5 + 1));
+        EXPECT_EQ(s.RoomText(), c.note);
+        EXPECT_EQ(s.SpinUp(2), c.note.empty());
+    }
+    // Deleting one puzzle of a full library makes room again, and the note goes.
     TCreateState& s = Make();
-    s.SpinUp(1);
-    s.SpinUp(2);
-    int made = 0;
-    TBatchHooks hooks;
-    hooks.AfterEach = [&](const TBatchStep&) { ++made; };
-    EXPECT_EQ(s.Create(hooks), TBatchResult::Refused);
-    EXPECT_EQ(made, 0);
-    EXPECT_EQ(messages.Shown, std::vector<std::string>{kNoIdLeftText});
-    EXPECT_EQ(Lib().Counts.Total, 0);
-    EXPECT_EQ(s.ExistText(0), "0");
-    EXPECT_EQ(s.CreateCounts()[0], 0);
-    EXPECT_FALSE(s.Creating());
+    s.CellClick(100);
+    messages.Answers = {kResultOk};
+    ASSERT_TRUE(s.DeleteClick());
+    EXPECT_EQ(s.RoomText(), "");
+    EXPECT_TRUE(s.SpinUp(1));
+    EXPECT_EQ(s.RoomText(), filled);
 }
 
 TEST_F(CreateState, ProgressCaptionBlinksFromTheBatchStart) {
