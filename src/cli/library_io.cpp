@@ -84,8 +84,8 @@ std::string WriteProblem(const QString& dataFile) {
 }
 
 bool SaveLibrary(const std::string& command, TDataFileRecord& record, const TDataFilePaths& paths,
-                 const TDataFileLock* lock) {
-    const TSaveResult saved = SaveDataFile(record, paths, TValidMark::Keep, lock);
+                 const TDataFileLock* lock, TFileOps& ops) {
+    const TSaveResult saved = SaveDataFile(record, paths, TValidMark::Keep, lock, ops);
     if (saved.Saved) return true;
     Failure(command, "cannot write " + Local(paths.DataFile) + ": " + saved.Problem.toStdString());
     return false;

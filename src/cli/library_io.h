@@ -30,9 +30,10 @@ std::string WriteProblem(const QString& dataFile);
 // Writes record back to paths.DataFile, keeping Valid as it is, so that the game's preferences
 // are left as they were found. A failure is printed on stderr as one line naming the file and
 // what failed. True when written.
-// With the data file's lock held (lock), leftovers of a killed save are removed as well.
+// With the data file's lock held (lock), leftovers of a killed save are removed as well. `ops`
+// makes the save's system calls.
 bool SaveLibrary(const std::string& command, TDataFileRecord& record, const TDataFilePaths& paths,
-                 const TDataFileLock* lock = nullptr);
+                 const TDataFileLock* lock = nullptr, TFileOps& ops = SystemFileOps());
 
 // Where a loaded library came from, for the list: the file, and the earlier edition's file when
 // it was imported from there.

@@ -299,8 +299,8 @@ bool TMainState::Close(const TWindowRect& window, bool mayAsk) {
         }
         const int answer = Messages_.ShowOptions(
             SaveFailureText(saved) +
-                "\n\r\n\rThe puzzles of this session are still here: try the save again (after "
-                "making room, for example), or close without saving them.",
+                "\n\r\n\rThe puzzles of this session are still here: try the save again once the "
+                "cause is mended, or close without saving them.",
             2, kSaveFailedOptions, false, false);
         if (answer != OptionResult(0)) break;
     }

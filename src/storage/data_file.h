@@ -91,6 +91,7 @@ struct TSaveResult {
     bool Saved = false;
     bool OpenFailed = false;  // nothing could be created or the path holds no file
     QString Path{};           // the data file as named to the program
+    QString Target{};         // the file a link at Path leads to; empty when Path is no link
     QString Problem{};        // what failed, one line: "writing failed: No space left on device"
 };
 

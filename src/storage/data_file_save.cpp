@@ -194,7 +194,9 @@ TSaveResult SaveDataFile(TDataFileRecord& record, const TDataFilePaths& paths, T
         result.Problem = problem;
         return result;
     }
-    const QString target = InspectDataPath(paths.DataFile).Resolved;
+    const TDataPath found = InspectDataPath(paths.DataFile);
+    const QString target = found.Resolved;
+    if (found.ThroughLink) result.Target = target;
     // The user's data folder may not exist yet; if it cannot be made, creating fails below.
     QDir().mkpath(QFileInfo(target).absolutePath());
     // Another program may be in the middle of its own save: only the lock's holder tidies.
@@ -227,8 +229,10 @@ TSaveResult SaveDataFile(TDataFileRecord& record, const TDataFilePaths& paths, T
 }
 
 std::string SaveFailureText(const TSaveResult& result) {
+    std::string where = result.Path.toStdString();
+    if (!result.Target.isEmpty()) where += ", a link to " + result.Target.toStdString();
     return std::string(result.OpenFailed ? kDataFileOpenError : kDataFileWriteError) + "\n\r\n\r" +
-           result.Path.toStdString() + "\n\r" + result.Problem.toStdString();
+           where + "\n\r" + result.Problem.toStdString();
 }
 
 bool WriteDataFile(TDataFileRecord& record, const TDataFilePaths& paths, TMessages& messages,

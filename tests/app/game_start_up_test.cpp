@@ -6,12 +6,15 @@
 #include <utility>
 #include <vector>
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include "shell/main_state.h"
 #include "storage/data_file_lock.h"
+#include "support/faulty_file_ops.h"
 #include "support/lock_holder.h"
+#include "support/path_kinds.h"
 #include "support/scripted_messages.h"
 
 namespace xs {
@@ -91,6 +94,79 @@ TEST_F(GameStartUp, AnUnreadableFileIsKeptAsideAndThePlayerToldOnce) {
     QFile kept(aside);
     ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
     EXPECT_EQ(kept.readAll(), damaged);
+}
+
+// Where no file can be kept the player is told at start, with the path and the cause; the game
+// runs with an empty library, and at the close offers to try again rather than write over it.
+TEST_F(GameStartUp, APathThatHoldsNoFileIsToldAtStartAndNeverWrittenOver) {
+    for (const test::TNonFileCase& c : test::kNonFiles) {
+        SCOPED_TRACE(c.Name);
+        QTemporaryDir here;
+        paths.DataFile = here.filePath(kDataFileName);
+        const std::string cause = test::PutNonFile(c.Kind, paths.DataFile);
+        if (cause.empty()) continue;  // a device needs root
+        const std::string before = test::NodeAt(paths.DataFile);
+        messages.Shown.clear();
+        messages.Answers = {kResultOk, OptionResult(0), OptionResult(1)};  // try again, give up
+
+        TMainState state(*file, paths, messages, {});
+        const TStartUpResult result = state.StartUp(screen, fonts);
+        EXPECT_FALSE(result.OpenElsewhere);
+        EXPECT_TRUE(result.FirstRun);
+        ASSERT_EQ(messages.Shown.size(), 1u);
+        EXPECT_EQ(messages.Shown[0],
+                  "The Cross Sums puzzles cannot be kept at\n\r" + paths.DataFile.toStdString() +
+                      "\n\rbecause " + cause +
+                      ".\n\r\n\rThe game starts with no puzzles and leaves "
+                      "it as it is; nothing of this session can be saved there.");
+        EXPECT_TRUE(state.Close(window));
+        EXPECT_EQ(messages.Shown.size(), 3u) << "asked, tried again, asked again";
+        EXPECT_EQ(test::NodeAt(paths.DataFile), before);
+        EXPECT_FALSE(QFileInfo::exists(paths.DataFile + ".lock"));
+    }
+}
+
+// A folder in the lock file's place is not taken for another window: the player is told, and the
+// game goes on and saves.
+TEST_F(GameStartUp, ALockThatCannotBeHadIsToldAndTheGameGoesOn) {
+    ASSERT_TRUE(QDir().mkdir(paths.DataFile + ".lock"));
+    TMainState state(*file, paths, messages, {});
+    EXPECT_FALSE(state.StartUp(screen, fonts).OpenElsewhere);
+    const std::string path = paths.DataFile.toStdString();
+    EXPECT_EQ(messages.Shown,
+              std::vector<std::string>{"The Cross Sums puzzles at\n\r" + path +
+                                       "\n\rcannot be locked: " + path +
+                                       ".lock is a folder, not a lock file.\n\r\n\rThe game goes "
+                                       "on, but another window or crosssums-cli could change them "
+                                       "at the same time."});
+    EXPECT_TRUE(state.Close(window));
+    EXPECT_EQ(Stored().size(), static_cast<qsizetype>(kDataFileSize));
+}
+
+// A save at the close that fails says what failed; the player may try again, which here works,
+// or close without saving, which leaves the previous file as it was.
+TEST_F(GameStartUp, AFailedSaveAtTheCloseCanBeTriedAgainOrLeft) {
+    const QByteArray image(static_cast<qsizetype>(kDataFileSize), '\x01');
+    for (const int answer : {OptionResult(0), OptionResult(1)}) {
+        SCOPED_TRACE(answer);
+        Put(image);
+        messages.Shown.clear();
+        messages.Answers = {answer};
+        test::TFaultyFileOps disk(test::TFaultAt::DataSync, 1, EIO);
+        TMainState state(*file, paths, messages, {}, disk);
+        state.StartUp(screen, fonts);
+        file->Library.Counts.Total = 0;  // something the player did
+        ASSERT_TRUE(state.Close(window));
+        EXPECT_EQ(messages.Shown, std::vector<std::string>{
+                                      "Error occurred while writing the preferences file.\n\r\n\r" +
+                                      paths.DataFile.toStdString() +
+                                      "\n\rsyncing to disk failed: Input/output error\n\r\n\rThe "
+                                      "puzzles of this session are still here: try the save again "
+                                      "once the cause is mended, or close without saving them."});
+        EXPECT_EQ(Stored() == image, answer == OptionResult(1));
+        EXPECT_EQ(Stored().size(), image.size());
+        EXPECT_FALSE(QFile::exists(TDataFileLock::LockPathFor(paths.DataFile)));
+    }
 }
 
 }  // namespace

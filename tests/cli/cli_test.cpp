@@ -14,6 +14,8 @@
 
 #include "storage/data_file.h"
 #include "storage/data_file_lock.h"
+#include "support/lock_holder.h"
+#include "support/path_kinds.h"
 #include "support/sample_puzzles.h"
 #include "support/scripted_messages.h"
 
@@ -281,18 +283,45 @@ TEST_F(CliTest, FilesThatCannotBeReadFailWithOneLine) {
     EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(missing))) << "nothing is created";
 }
 
+// What is not a file at the data path is named, with the path, in one line, and left as it is.
+TEST_F(CliTest, APathThatHoldsNoFileIsRefusedWithOneLine) {
+    for (const test::TNonFileCase& c : test::kNonFiles) {
+        SCOPED_TRACE(c.Name);
+        QTemporaryDir here;
+        const QString path = here.filePath(kDataFileName);
+        const std::string cause = test::PutNonFile(c.Kind, path);
+        if (cause.empty()) continue;  // a device needs root
+        const std::string before = test::NodeAt(path);
+        const std::string at = path.toStdString();
+        const std::pair<std::vector<std::string>, std::string> runs[] = {
+            {{"list", "--data", at}, "crosssums-cli list: cannot read " + at + ": " + cause + "\n"},
+            {{"generate", "--size", "mini", "--stars", "1", "--count", "1", "--data", at},
+             "crosssums-cli generate: cannot write " + at + ": " + cause + "; nothing created\n"},
+        };
+        for (const auto& [args, says] : runs) {
+            const TRun run = RunCli(args);
+            EXPECT_EQ(run.Exit, 1);
+            EXPECT_EQ(run.Err, says);
+        }
+        EXPECT_EQ(test::NodeAt(path), before);
+    }
+}
+
 TEST_F(CliTest, GenerateRefusesAtOnceWhenTheFileIsLockedOrCannotBeWritten) {
     QFile(dir.filePath("plain")).open(QIODevice::WriteOnly);
     const std::string below = dir.filePath("plain/x.dat").toStdString();
-    TDataFileLock holder(QString::fromStdString(file));  // this process stands for the game
-    ASSERT_EQ(holder.TryLock().Status, TLockStatus::Locked);
+    const std::string link = dir.filePath("link.dat").toStdString();
+    ASSERT_TRUE(QFile::link(QString::fromStdString(file), QString::fromStdString(link)));
+    test::TLockHolder game(QString::fromStdString(file), "VelmorDuvidOzad");
+    ASSERT_TRUE(game.Locked);
+    const std::string held = " is open in the game (process " + std::to_string(game.Pid) + ")";
     struct Case {
         std::string data;
         std::string says;
     };
     const Case cases[] = {
-        {file, file + " is in use by another program (process " + std::to_string(getpid()) +
-                   "); nothing created"},
+        {file, file + held + "; nothing created"},
+        {link, link + held + "; nothing created"},
         {below, "cannot write " + below + ": " + dir.filePath("plain").toStdString() +
                     ": Not a directory; nothing created"},
     };
@@ -306,7 +335,7 @@ TEST_F(CliTest, GenerateRefusesAtOnceWhenTheFileIsLockedOrCannotBeWritten) {
         EXPECT_NE(run.Err.find(c.says), std::string::npos) << run.Err;
     }
     EXPECT_EQ(FileBytes(), before);
-    holder.Unlock();
+    game.Kill();
     const TRun run = RunCli({"generate", "--size", "mini", "--stars", "1", "--count", "1", "--seed",
                              "1", "--data", file});
     EXPECT_EQ(run.Exit, 0) << run.Err;

@@ -11,6 +11,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include "support/faulty_file_ops.h"
+
 namespace xs::cli {
 namespace {
 
@@ -56,6 +58,19 @@ TEST(LibraryIo, SaveKeepsValidAndNamesThePathAndReasonOnFailure) {
                                                           paths.DataFile.toStdString() +
                                                           ": creating the new copy failed: Not a "
                                                           "directory\n");
+}
+
+TEST(LibraryIo, AFailingDiskIsNamedWithThePathAndTheStep) {
+    QTemporaryDir dir;
+    auto record = std::make_unique<TDataFileRecord>();
+    const TDataFilePaths paths = CliDataFilePaths(dir.filePath(kDataFileName).toStdString());
+    test::TFaultyFileOps disk(test::TFaultAt::DataSync, 1, EIO);
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(SaveLibrary("generate", *record, paths, nullptr, disk));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "crosssums-cli generate: cannot write " + paths.DataFile.toStdString() +
+                  ": syncing to disk failed: Input/output error\n");
+    EXPECT_FALSE(QFileInfo::exists(paths.DataFile));
 }
 
 TEST(LibraryIo, WriteProblemLooksAtTheFileAndTheNearestFolder) {

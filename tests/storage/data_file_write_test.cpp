@@ -4,6 +4,8 @@
 #include <unistd.h>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include <QDir>
 #include <QFile>
@@ -11,6 +13,7 @@
 
 #include "storage/data_file.h"
 #include "storage/data_file_lock.h"
+#include "support/faulty_file_ops.h"
 #include "support/scripted_messages.h"
 
 namespace xs {
@@ -109,6 +112,55 @@ TEST_F(DataFileWrite, LeftoversOfAKilledSaveGoOnlyWhileTheLockIsHeld) {
     for (const QString& name : kept) EXPECT_EQ(Contents(name).size(), 10) << name.toStdString();
     EXPECT_TRUE(QFileInfo(dir.filePath(data + ".~saving~LiNkEd00")).isSymLink());
     EXPECT_EQ(Contents(QStringLiteral("target")).size(), 10);
+}
+
+// A save through a link replaces the file the link leads to, in that file's folder, syncs that
+// folder, and leaves every link a link.
+TEST_F(DataFileWrite, ASaveThroughALinkReplacesTheFileItLeadsTo) {
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("real")));
+    const QString real = dir.filePath(QStringLiteral("real/") + kDataFileName);
+    const QByteArray name = QFile::encodeName(real);
+    struct Case {
+        const char* path;
+        const char* linkTo;  // made as given: absolute or relative
+    };
+    const std::string abs = real.toStdString();
+    const Case cases[] = {
+        {"link.dat", abs.c_str()},
+        {"relative.dat", "real/VelmorDuvidOzad.dat"},
+        {"chain.dat", "link.dat"},
+    };
+    for (const Case& c : cases)
+        ASSERT_EQ(symlink(c.linkTo, QFile::encodeName(dir.filePath(c.path)).constData()), 0);
+    ASSERT_TRUE(QFile::link(dir.filePath(QStringLiteral("real")), dir.filePath("folder")));
+    char fill = 'a';
+    for (const char* path :
+         {"link.dat", "relative.dat", "chain.dat", "folder/VelmorDuvidOzad.dat"}) {
+        SCOPED_TRACE(path);
+        Put(QStringLiteral("real/") + kDataFileName, static_cast<qint64>(kDataFileSize));
+        ASSERT_EQ(chmod(name.constData(), 0640), 0);
+        paths.DataFile = dir.filePath(QLatin1String(path));
+        record->Settings.Reserved16 = static_cast<std::uint8_t>(++fill);
+        test::TFaultyFileOps ops;
+        ASSERT_TRUE(SaveDataFile(*record, paths, TValidMark::Set, nullptr, ops).Saved);
+        const QByteArray stored = Contents(QStringLiteral("real/") + kDataFileName);
+        ASSERT_EQ(stored.size(), 999496);
+        EXPECT_EQ(stored.at(16), fill);
+        struct stat st {};
+        ASSERT_EQ(stat(name.constData(), &st), 0);
+        EXPECT_EQ(st.st_mode & 07777, 0640u);
+        EXPECT_EQ(ops.SyncedFolders, std::vector<std::string>{dir.filePath("real").toStdString()});
+        EXPECT_EQ(QDir(dir.filePath("real")).entryList(QDir::Files), QStringList{kDataFileName});
+        for (const Case& c : cases)
+            EXPECT_TRUE(QFileInfo(dir.filePath(c.path)).isSymLink()) << c.path;
+    }
+    // A failure names the link and the file it leads to.
+    paths.DataFile = dir.filePath(QStringLiteral("link.dat"));
+    test::TFaultyFileOps failing(test::TFaultAt::Rename, 1, EIO);
+    EXPECT_EQ(SaveFailureText(SaveDataFile(*record, paths, TValidMark::Set, nullptr, failing)),
+              "Error occurred while writing the preferences file.\n\r\n\r" +
+                  paths.DataFile.toStdString() + ", a link to " + abs +
+                  "\n\rreplacing the old file failed: Input/output error");
 }
 
 TEST_F(DataFileWrite, TheNewFileKeepsTheOldModeAndAsRootItsOwner) {
