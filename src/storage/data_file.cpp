@@ -14,6 +14,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include "storage/data_path.h"
+
 namespace xs {
 
 namespace {
@@ -146,12 +148,14 @@ bool IsUnreadableDataFile(const QString& path) {
 }
 
 QString SetAsideUnreadable(const QString& path) {
-    if (!IsUnreadableDataFile(path)) return {};
-    const QString first = path + QLatin1String(kUnreadableSuffix);
+    // Through a link, the file it leads to is moved, in its own folder; the link stays.
+    const QString file = InspectDataPath(path).Resolved;
+    if (!IsUnreadableDataFile(file)) return {};
+    const QString first = file + QLatin1String(kUnreadableSuffix);
     for (int n = 0; n < 1000; ++n) {
         const QString aside = n == 0 ? first : first + QLatin1Char('.') + QString::number(n);
         if (!IsFreeName(aside)) continue;
-        if (RenameNoReplace(path, aside)) return aside;
+        if (RenameNoReplace(file, aside)) return aside;
         if (errno != EEXIST) return {};
     }
     return {};

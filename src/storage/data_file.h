@@ -75,8 +75,9 @@ enum class TValidMark { Set, Keep };
 // True when a regular file is at path that does not give a whole image: it cannot be opened
 // (permission denied), reading it fails (an I/O error) or it is too short.
 bool IsUnreadableDataFile(const QString& path);
-// Moves an unreadable data file aside, by rename within its folder, to the first free name of
-// path + kUnreadableSuffix, then + ".1", ".2", ... Returns the new name; empty when there was
+// Moves an unreadable data file aside (the file a link at path leads to, the link staying), by
+// rename within its folder, to the first free name of its path + kUnreadableSuffix, then + ".1",
+// ".2", ... Returns the new name; empty when there was
 // nothing unreadable at path or it could not be moved.
 QString SetAsideUnreadable(const QString& path);
 

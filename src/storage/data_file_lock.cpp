@@ -105,9 +105,14 @@ TLockResult TDataFileLock::TryLock() {
     const QByteArray path = QFile::encodeName(LockPath_);
     // A holder that is just leaving removes the file under us; the next round finds the new one.
     for (int round = 0; round < 100; ++round) {
-        const int fd =
-            ::open(path.constData(),
-                   O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0644);
+        constexpr int kFlags = O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+        int fd = ::open(path.constData(), O_RDWR | O_CREAT | kFlags, 0644);
+        // Another user's lock file may not be writable for us; the system's lock works on a file
+        // open for reading too.
+        if (fd < 0 && errno == EACCES) {
+            fd = ::open(path.constData(), O_RDONLY | kFlags);
+            if (fd < 0) errno = EACCES;
+        }
         if (fd < 0) {
             const int error = errno;
             if (error == ELOOP)

@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "shell/main_state.h"
@@ -79,21 +80,36 @@ TEST_F(GameStartUp, AFileHeldByAnotherProgramIsNeitherUsedNorWritten) {
     EXPECT_FALSE(QFile::exists(TDataFileLock::LockPathFor(paths.DataFile)));
 }
 
+// Also through a link: the file it leads to is kept aside in its folder, and the link stays.
 TEST_F(GameStartUp, AnUnreadableFileIsKeptAsideAndThePlayerToldOnce) {
     const QByteArray damaged(5000, '\x07');
-    Put(damaged);
-    TMainState state(*file, paths, messages, {});
-    const TStartUpResult result = state.StartUp(screen, fonts);
-    EXPECT_TRUE(result.FirstRun);
-    const QString aside = paths.DataFile + kUnreadableSuffix;
-    ASSERT_EQ(messages.Shown.size(), 1u);
-    EXPECT_EQ(messages.Shown[0], UnreadableFileText(paths.DataFile, aside));
-    ASSERT_TRUE(state.Close(window));
-    EXPECT_EQ(messages.Shown.size(), 1u);
-    EXPECT_EQ(Stored().size(), static_cast<qsizetype>(kDataFileSize));
-    QFile kept(aside);
-    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
-    EXPECT_EQ(kept.readAll(), damaged);
+    const QString real = paths.DataFile;
+    const QString link = dir.filePath(QStringLiteral("link.dat"));
+    ASSERT_TRUE(QFile::link(real, link));
+    for (const QString& path : {real, link}) {
+        SCOPED_TRACE(path.toStdString());
+        Put(damaged);
+        QFile::remove(real + kUnreadableSuffix);
+        messages.Shown.clear();
+        TDataFilePaths through;
+        through.DataFile = path;
+        TMainState state(*file, through, messages, {});
+        const TStartUpResult result = state.StartUp(screen, fonts);
+        EXPECT_TRUE(result.FirstRun);
+        const QString aside = real + kUnreadableSuffix;
+        ASSERT_EQ(messages.Shown.size(), 1u);
+        EXPECT_EQ(messages.Shown[0],
+                  "The Cross Sums puzzles could not be read from\n\r" + path.toStdString() +
+                      "\n\r\n\rThe file has been kept as\n\r" + aside.toStdString() +
+                      "\n\rand the game starts with no puzzles.");
+        ASSERT_TRUE(state.Close(window));
+        EXPECT_EQ(messages.Shown.size(), 1u);
+        EXPECT_EQ(Stored().size(), static_cast<qsizetype>(kDataFileSize));
+        EXPECT_TRUE(QFileInfo(link).isSymLink());
+        QFile kept(aside);
+        ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+        EXPECT_EQ(kept.readAll(), damaged);
+    }
 }
 
 // Where no file can be kept the player is told at start, with the path and the cause; the game
