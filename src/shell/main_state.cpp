@@ -212,6 +212,13 @@ std::string UnusablePathText(const QString& path, const QString& problem) {
            "session can be saved there.";
 }
 
+std::string LinkToNewFileText(const QString& path, const QString& target) {
+    return "The Cross Sums puzzles at\n\r" + path.toStdString() +
+           "\n\rare kept in the file it links to,\n\r" + target.toStdString() +
+           "\n\rwhich does not exist yet.\n\r\n\rThe game starts with no puzzles and makes "
+           "that file when it closes.";
+}
+
 std::string NoLockText(const QString& path, const QString& reason) {
     return "The Cross Sums puzzles at\n\r" + path.toStdString() +
            "\n\rcannot be locked: " + reason.toStdString() +
@@ -248,7 +255,11 @@ TStartUpResult TMainState::StartUp(const TScreenMetrics& screen, TProgramFonts& 
     if (screen.FontClass == TFontClass::ExtraLarge) {
         Messages_.ShowMsg(kExtraLargeFontsText, TButtons::OkOnly);
     }
-    if (!problem.isEmpty()) {
+    if (const TDataPath found = InspectDataPath(Paths_.DataFile);
+        problem.isEmpty() && found.Kind == TPathKind::DanglingLink) {
+        File_.Settings.Valid = 0;
+        Messages_.ShowMsg(LinkToNewFileText(Paths_.DataFile, found.Resolved), TButtons::OkOnly);
+    } else if (!problem.isEmpty()) {
         File_.Settings.Valid = 0;
         Messages_.ShowMsg(UnusablePathText(Paths_.DataFile, problem), TButtons::OkOnly);
     } else if (!ReadDataFile(File_, Paths_) && IsUnreadableDataFile(Paths_.DataFile)) {

@@ -122,6 +122,8 @@ std::string OpenElsewhereText(const QString& path);
 std::string HeldElsewhereText(const QString& path, const TLockResult& held);
 // Told at start when the path holds something that is not a file (`problem`: DataPathProblem).
 std::string UnusablePathText(const QString& path, const QString& problem);
+// Told at start when the path is a link to `target`, a file not made yet: the close makes it.
+std::string LinkToNewFileText(const QString& path, const QString& target);
 // Told at start when no lock can be had on the data file (`reason`: the lock's Reason).
 std::string NoLockText(const QString& path, const QString& reason);
 // Told once at start when the data file at `path` could not be read; `aside` is where it was

@@ -81,7 +81,9 @@ QString DataPathProblem(const QString& path) {
         case TPathKind::RegularFile:
             return {};
         case TPathKind::DanglingLink:
-            return QStringLiteral("it is a link to %1, which does not exist").arg(found.Resolved);
+            if (QFileInfo(QFileInfo(found.Resolved).path()).isDir()) return {};
+            return QStringLiteral("it is a link to %1, whose folder does not exist")
+                .arg(found.Resolved);
         case TPathKind::LinkLoop:
             return QStringLiteral("it is a link that leads round in a circle");
         case TPathKind::Folder:

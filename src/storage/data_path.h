@@ -13,7 +13,8 @@ enum class TPathKind {
     Fifo,          // a named pipe
     Socket,        //
     Device,        // a character or block device
-    DanglingLink,  // a link (or chain of links) whose end does not exist
+    DanglingLink,  // a link (or chain of links) whose end does not exist: a save makes that file
+                   // when its folder exists
     LinkLoop,      // links that never end in anything
 };
 
@@ -31,8 +32,8 @@ struct TDataPath {
 TDataPath InspectDataPath(const QString& path);
 
 // Why puzzles cannot be kept at `path`, as one line that names what is there ("it is a named
-// pipe, not a file"; "it is a link to /x/y.dat, which does not exist"). Empty when it is a
-// regular file, or nothing yet.
+// pipe, not a file"; "it is a link to /x/y.dat, whose folder does not exist"). Empty when it is a
+// regular file, nothing yet, or a link to a file not made yet in a folder that exists.
 QString DataPathProblem(const QString& path);
 
 }  // namespace xs

@@ -142,6 +142,26 @@ TEST_F(GameStartUp, APathThatHoldsNoFileIsToldAtStartAndNeverWrittenOver) {
     }
 }
 
+// A link to a file not made yet, in a folder that exists, is said at start; the close makes the
+// file there and the link stays a link.
+TEST_F(GameStartUp, ALinkToAFileNotMadeYetIsToldAndTheFileMadeAtTheClose) {
+    const QString link = dir.filePath(QStringLiteral("link.dat"));
+    ASSERT_TRUE(QFile::link(paths.DataFile, link));
+    TDataFilePaths through;
+    through.DataFile = link;
+    TMainState state(*file, through, messages, {});
+    EXPECT_TRUE(state.StartUp(screen, fonts).FirstRun);
+    EXPECT_EQ(messages.Shown,
+              std::vector<std::string>{"The Cross Sums puzzles at\n\r" + link.toStdString() +
+                                       "\n\rare kept in the file it links to,\n\r" +
+                                       paths.DataFile.toStdString() +
+                                       "\n\rwhich does not exist yet.\n\r\n\rThe game starts with "
+                                       "no puzzles and makes that file when it closes."});
+    EXPECT_TRUE(state.Close(window));
+    EXPECT_EQ(Stored().size(), static_cast<qsizetype>(kDataFileSize));
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+}
+
 // A folder in the lock file's place is not taken for another window: the player is told, and the
 // game goes on and saves.
 TEST_F(GameStartUp, ALockThatCannotBeHadIsToldAndTheGameGoesOn) {

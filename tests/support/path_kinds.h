@@ -15,7 +15,7 @@
 
 namespace xs::test {
 
-enum class TNonFile { Folder, Fifo, Socket, Device, DanglingLink, LinkToFifo, LinkLoop };
+enum class TNonFile { Folder, Fifo, Socket, Device, LinkToNoFolder, LinkToFifo, LinkLoop };
 
 struct TNonFileCase {
     TNonFile Kind;
@@ -27,7 +27,7 @@ constexpr TNonFileCase kNonFiles[] = {
     {TNonFile::Fifo, "named pipe"},
     {TNonFile::Socket, "socket"},
     {TNonFile::Device, "device"},
-    {TNonFile::DanglingLink, "dangling link"},
+    {TNonFile::LinkToNoFolder, "link into a missing folder"},
     {TNonFile::LinkToFifo, "link to a named pipe"},
     {TNonFile::LinkLoop, "link loop"},
 };
@@ -57,9 +57,10 @@ inline std::string PutNonFile(TNonFile kind, const QString& path) {
             return ::mknod(at.constData(), S_IFCHR | 0600, makedev(1, 3)) == 0
                        ? "it is a device, not a file"
                        : "";
-        case TNonFile::DanglingLink:
-            return ::symlink(other.constData(), at.constData()) == 0
-                       ? "it is a link to " + elsewhere.toStdString() + ", which does not exist"
+        case TNonFile::LinkToNoFolder:
+            return ::symlink((other + "/x.dat").constData(), at.constData()) == 0
+                       ? "it is a link to " + elsewhere.toStdString() +
+                             "/x.dat, whose folder does not exist"
                        : "";
         case TNonFile::LinkToFifo:
             return ::mkfifo(other.constData(), 0600) == 0 &&
