@@ -5,9 +5,8 @@
 #include <memory>
 #include <string>
 
-#include "generate/driver.h"
-#include "generate/random.h"
 #include "manage/puzzle_import.h"
+#include "support/generated_puzzles.h"
 
 namespace xs {
 namespace {
@@ -148,17 +147,8 @@ TEST(PuzzleImport, TakesTheSmallestSizeThatHoldsIt) {
 // Every size and level: export, import, and the same grid, totals and answers come back.
 TEST(PuzzleImport, ExportThenImportGivesTheSamePuzzle) {
     auto lib = std::make_unique<TPuzzleLibrary>();
-    auto batch = std::make_unique<TCreationBatch>();
-    TRandom rng(31);
-    TGenControl control;
-    control.Rng = &rng;
     std::int32_t lastId = 0;
-    for (int size = 0; size < 4; ++size) {
-        batch->SizeCode = size;
-        batch->CreateCounts[0] = 5;
-        for (int level = 1; level <= 5; ++level) batch->CreateCounts[level] = 1;
-        ASSERT_EQ(batch->Run(*lib, lastId, control), TBatchResult::Done);
-    }
+    ASSERT_TRUE(test::AddEveryKindOfPuzzle(*lib, lastId, 31));
     auto puzzle = std::make_unique<TImportedPuzzle>();
     auto copy = std::make_unique<TPuzzleLibrary>();
     for (int slot = 1; slot <= lib->Counts.Total; ++slot) {

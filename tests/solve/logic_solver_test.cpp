@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "generate/driver.h"
+#include "support/generated_puzzles.h"
 #include "text_grid.h"
 
 namespace xs {
@@ -186,17 +187,8 @@ void CheckSolution(const TPuzzleGrid& g, const TPuzzleDims& dims, TSolveCount& c
 // they need every technique of the ladder.
 TEST(LogicSolver, EveryStepOfGeneratedSolutionsFollowsFromItsRuns) {
     auto lib = std::make_unique<TPuzzleLibrary>();
-    auto batch = std::make_unique<TCreationBatch>();
-    TRandom rng(2027);
-    TGenControl control;
-    control.Rng = &rng;
     std::int32_t lastId = 0;
-    for (int size = 0; size < 4; ++size) {
-        batch->SizeCode = size;
-        batch->CreateCounts[0] = 5;
-        for (int level = 1; level <= 5; ++level) batch->CreateCounts[level] = 1;
-        ASSERT_EQ(batch->Run(*lib, lastId, control), TBatchResult::Done);
-    }
+    ASSERT_TRUE(test::AddEveryKindOfPuzzle(*lib, lastId, 2027));
     TSolveCount count;
     for (int slot = 1; slot <= lib->Counts.Total; ++slot) {
         SCOPED_TRACE(slot);

@@ -10,6 +10,7 @@
 
 #include "generate/driver.h"
 #include "solve/solve_state.h"
+#include "support/generated_puzzles.h"
 #include "support/scripted_messages.h"
 #include "text_grid.h"
 
@@ -187,18 +188,9 @@ TEST(NextStepHint, HintsAloneSolveGeneratedPuzzles) {
     auto work = std::make_unique<TWorkingCopy>();
     test::TScriptedMessages msgs;
     auto state = std::make_unique<TSolveState>(*lib, *work, msgs);
-    auto batch = std::make_unique<TCreationBatch>();
-    TRandom rng(12);
-    TGenControl control;
-    control.Rng = &rng;
     std::int32_t lastId = 0;
     int narrowed = 0;
-    for (int size = 0; size < 4; ++size) {
-        batch->SizeCode = size;
-        batch->CreateCounts[0] = 5;
-        for (int level = 1; level <= 5; ++level) batch->CreateCounts[level] = 1;
-        ASSERT_EQ(batch->Run(*lib, lastId, control), TBatchResult::Done);
-    }
+    ASSERT_TRUE(test::AddEveryKindOfPuzzle(*lib, lastId, 12));
     for (int slot = 1; slot <= lib->Counts.Total; ++slot) {
         SCOPED_TRACE(slot);
         work->CurrentSlot = slot;
