@@ -66,28 +66,29 @@ void TSolveState::MarkCandidates() {
     PushUndo();
 }
 
+// An assist's notice takes the instruction lines as a hint's text would.
+void TSolveState::ShowNotice(const char* text) {
+    HintStep = TNextStep{};
+    HintStep.Kind = THintKind::Notice;
+    HintStep.Text = text;
+    HintShown = true;
+    View->HintChanged();
+}
+
 void TSolveState::ToggleMarkCleanup() {
     if (!IsSolving) return;
     MarkCleanup = !MarkCleanup;
-    HintStep = TNextStep{};
-    HintStep.Kind = THintKind::Notice;
-    HintStep.Text = MarkCleanup ? "An entered digit now leaves the marks of the other squares of "
-                                  "its two runs (R turns this off)."
-                                : "Entered digits no longer change marks (R turns this on).";
-    HintShown = true;
-    View->HintChanged();
+    ShowNotice(MarkCleanup ? "An entered digit now leaves the marks of the other squares of "
+                             "its two runs (R turns this off)."
+                           : "Entered digits no longer change marks (R turns this on).");
 }
 
 void TSolveState::ToggleConflicts() {
     if (!IsSolving) return;
     ShowConflicts = !ShowConflicts;
-    HintStep = TNextStep{};
-    HintStep.Kind = THintKind::Notice;
-    HintStep.Text = ShowConflicts ? "Runs whose digits repeat or add up to more than their total "
-                                    "are framed in red (D turns this off)."
-                                  : "Runs in conflict are no longer framed (D turns this on).";
-    HintShown = true;
-    View->HintChanged();
+    ShowNotice(ShowConflicts ? "Runs whose digits repeat or add up to more than their total "
+                               "are framed in red (D turns this off)."
+                             : "Runs in conflict are no longer framed (D turns this on).");
     View->RepaintBoard();
 }
 

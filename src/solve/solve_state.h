@@ -213,6 +213,7 @@ public:
     std::int32_t UndoHigh() const { return UndoHighest; }
 
 private:
+    void ShowNotice(const char* text);
     int LastRow() const { return WorkCopy.PuzzleDims.LastRow; }
     int LastCol() const { return WorkCopy.PuzzleDims.LastCol; }
     TUndoState& RingSlot(std::int32_t pos) { return UndoRing[(pos - 1) % kUndoRingSize]; }
