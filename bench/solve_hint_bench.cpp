@@ -6,8 +6,8 @@
 #include <memory>
 
 #include "bench_support.h"
-#include "solve/logic_solver.h"
-#include "solve/next_step_hint.h"
+#include "logic/logic_solver.h"
+#include "logic/next_step_hint.h"
 
 namespace xs {
 namespace {

@@ -15,7 +15,7 @@
 #include <string>
 
 #include "generate/driver.h"
-#include "solve/logic_solver.h"
+#include "logic/logic_solver.h"
 
 namespace {
 

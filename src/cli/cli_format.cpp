@@ -4,9 +4,9 @@
 #include <cstdio>
 #include <string_view>
 
+#include "logic/logic_solver.h"
 #include "model/combinations.h"
 #include "model/slot_check.h"
-#include "solve/logic_solver.h"
 
 namespace xs::cli {
 

@@ -3,8 +3,8 @@
 #include <string>
 
 #include "cli/cli_format.h"
+#include "logic/logic_solver.h"
 #include "model/slot_check.h"
-#include "solve/logic_solver.h"
 
 namespace xs::cli {
 

@@ -5,8 +5,8 @@
 #include <memory>
 
 #include "generate/solution_count.h"
+#include "logic/logic_solver.h"
 #include "model/slot_check.h"
-#include "solve/logic_solver.h"
 
 namespace xs {
 

@@ -4,9 +4,9 @@
 
 #include <span>
 
+#include "logic/next_step_hint.h"
 #include "model/records.h"
 #include "platform/canvas.h"
-#include "solve/next_step_hint.h"
 #include "solve/solve_types.h"
 
 namespace xs {

@@ -1,7 +1,7 @@
 // The solving page's assists, each off until the player asks for it: every square's candidates
 // marked at once, an entered digit taken out of the marks of its runs, and the runs whose entries
 // repeat a digit or exceed the total framed.
-#include "solve/logic_combos.h"
+#include "logic/logic_combos.h"
 #include "solve/solve_state.h"
 
 namespace xs {

@@ -6,9 +6,9 @@
 #include <cstdint>
 #include <string_view>
 
+#include "logic/next_step_hint.h"
 #include "model/records.h"
 #include "platform/canvas.h"
-#include "solve/next_step_hint.h"
 #include "solve/solve_types.h"
 #include "storage/messages.h"
 

@@ -2,7 +2,7 @@
 // total still lacks, none of them a digit already placed in the run.
 #pragma once
 
-#include "solve/logic_solver.h"
+#include "logic/logic_solver.h"
 
 namespace xs {
 

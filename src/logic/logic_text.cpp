@@ -1,8 +1,8 @@
 // The sentences of the teaching solver's steps: what the named runs allow, in a player's words.
 #include <string>
 
-#include "solve/logic_combos.h"
-#include "solve/logic_solver.h"
+#include "logic/logic_combos.h"
+#include "logic/logic_solver.h"
 
 namespace xs {
 

@@ -4,8 +4,8 @@
 
 #include <string>
 
+#include "logic/logic_solver.h"
 #include "model/records.h"
-#include "solve/logic_solver.h"
 
 namespace xs {
 

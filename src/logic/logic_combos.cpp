@@ -1,5 +1,5 @@
 // The digit sets of every run length and sum, listed once.
-#include "solve/logic_combos.h"
+#include "logic/logic_combos.h"
 
 namespace xs {
 

@@ -1,6 +1,6 @@
 // The next-step hint: the teaching solver's ladder on the player's board (right entries and
 // marks), after any wrong entry or wrong marks, with the step's technique and reason in words.
-#include "solve/next_step_hint.h"
+#include "logic/next_step_hint.h"
 
 #include <utility>
 

@@ -1,6 +1,6 @@
 // The next-step hint: hand-built positions for a step from the runs, from the marks, and for wrong
 // entries and marks, and whole generated puzzles solved by hints alone, through the H key.
-#include "solve/next_step_hint.h"
+#include "logic/next_step_hint.h"
 
 #include <gtest/gtest.h>
 
@@ -10,9 +10,9 @@
 
 #include "generate/driver.h"
 #include "solve/solve_state.h"
+#include "solve/text_grid.h"
 #include "support/generated_puzzles.h"
 #include "support/scripted_messages.h"
-#include "text_grid.h"
 
 namespace xs {
 namespace {

@@ -1,10 +1,10 @@
 // The teaching solver's ladder: the board of runs and candidates, and one finder per technique.
-#include "solve/logic_solver.h"
+#include "logic/logic_solver.h"
 
 #include <bit>
 
 #include "generate/propagate.h"
-#include "solve/logic_combos.h"
+#include "logic/logic_combos.h"
 
 namespace xs {
 

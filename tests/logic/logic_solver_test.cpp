@@ -1,6 +1,6 @@
 // The teaching solver: every step of whole generated solutions checked by a brute-force search over
 // the runs it names alone, and one position per technique.
-#include "solve/logic_solver.h"
+#include "logic/logic_solver.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "generate/driver.h"
+#include "solve/text_grid.h"
 #include "support/generated_puzzles.h"
-#include "text_grid.h"
 
 namespace xs {
 namespace {
