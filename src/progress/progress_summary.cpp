@@ -1,0 +1,154 @@
+// Sums over the solved puzzles.
+#include "progress/progress_summary.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <map>
+#include <utility>
+
+#include "progress/play_timer.h"
+
+namespace xs {
+
+const char* SizeName(int sizeCode) {
+    switch (sizeCode) {
+        case 0:
+            return "Small";
+        case 1:
+            return "Medium";
+        case 2:
+            return "Large";
+        case 3:
+            return "Mini";
+        default:
+            return "?";
+    }
+}
+
+namespace {
+
+int SizeRank(int sizeCode) {
+    for (int i = 0; i < 4; ++i)
+        if (kSizesInOrder[i] == sizeCode) return i;
+    return 4;
+}
+
+std::string Time(std::int64_t millis) {
+    char buffer[24];
+    return FormatPlayTime(millis, buffer);
+}
+
+}  // namespace
+
+TProgressSummary Summarise(const std::vector<TSolvedRecord>& rows) {
+    TProgressSummary summary;
+    summary.Total = static_cast<int>(rows.size());
+    std::map<std::pair<int, int>, std::vector<const TSolvedRecord*>> levels;
+    std::map<std::string, int> asked;
+    for (const TSolvedRecord& row : rows) {
+        levels[{SizeRank(row.Size), row.Stars}].push_back(&row);
+        for (const auto& [technique, count] : row.Hints) asked[technique] += count;
+    }
+    for (auto& [key, group] : levels) {
+        std::vector<std::int64_t> times;
+        times.reserve(group.size());
+        int hints = 0;
+        for (const TSolvedRecord* row : group) {
+            times.push_back(row->Millis);
+            hints += std::max(row->HintCount, HintTotal(row->Hints));
+        }
+        const auto middle = times.begin() + static_cast<std::ptrdiff_t>((times.size() - 1) / 2);
+        std::nth_element(times.begin(), middle, times.end());
+        TLevelStats level;
+        level.Size = group.front()->Size;
+        level.Stars = key.second;
+        level.Solved = static_cast<int>(group.size());
+        level.MedianMillis = *middle;
+        level.BestMillis = *std::min_element(times.begin(), times.end());
+        level.HintsPerPuzzle = static_cast<double>(hints) / static_cast<double>(group.size());
+        summary.Levels.push_back(level);
+    }
+    for (const auto& [technique, count] : asked) summary.Techniques.push_back({technique, count});
+    std::stable_sort(
+        summary.Techniques.begin(), summary.Techniques.end(),
+        [](const TTechniqueAsked& a, const TTechniqueAsked& b) { return a.Count > b.Count; });
+    const std::size_t recent = std::min<std::size_t>(rows.size(), kRecentCount);
+    summary.Recent.assign(rows.rbegin(), rows.rbegin() + static_cast<std::ptrdiff_t>(recent));
+    return summary;
+}
+
+TSolvedLines SolvedLinesFor(const TSolvedRecord& record,
+                            const std::vector<TSolvedRecord>& earlier) {
+    TSolvedLines lines;
+    const int hints = std::max(record.HintCount, HintTotal(record.Hints));
+    lines.Time = "Solved in " + Time(record.Millis);
+    if (record.Unaided)
+        lines.Time += " without help.";
+    else if (hints == 0)
+        lines.Time += " with no hints.";
+    else
+        lines.Time += " with " + std::to_string(hints) + (hints == 1 ? " hint." : " hints.");
+    const bool best = std::none_of(earlier.begin(), earlier.end(), [&](const TSolvedRecord& row) {
+        return row.Size == record.Size && row.Stars == record.Stars && row.Millis <= record.Millis;
+    });
+    if (best)
+        lines.Best = std::string("Your best time for ") + SizeName(record.Size) + ' ' +
+                     std::to_string(record.Stars) + " star !";
+    return lines;
+}
+
+std::string DateText(std::int64_t secondsSinceEpoch) {
+    const std::time_t when = static_cast<std::time_t>(secondsSinceEpoch);
+    std::tm local{};
+    localtime_r(&when, &local);
+    char buffer[32];
+    std::strftime(buffer, sizeof buffer, "%Y-%m-%d %H:%M", &local);
+    return buffer;
+}
+
+std::string StatsTable(const TProgressSummary& summary) {
+    if (summary.Total == 0)
+        return "No puzzle solved yet: each puzzle you solve adds its time and hints here.\n";
+    std::string out = "Size    Stars  Solved  Best      Median    Hints per puzzle\n";
+    char line[160];
+    for (const TLevelStats& level : summary.Levels) {
+        std::snprintf(line, sizeof line, "%-7s %5d  %6d  %-8s  %-8s  %.1f\n", SizeName(level.Size),
+                      level.Stars, level.Solved, Time(level.BestMillis).c_str(),
+                      Time(level.MedianMillis).c_str(), level.HintsPerPuzzle);
+        out += line;
+    }
+    if (!summary.Techniques.empty()) {
+        out += "\nHints asked for, by technique\n";
+        for (const TTechniqueAsked& asked : summary.Techniques) {
+            std::snprintf(line, sizeof line, "%6d  %s\n", asked.Count, asked.Technique.c_str());
+            out += line;
+        }
+    }
+    out += "\nLast solved\n";
+    for (const TSolvedRecord& row : summary.Recent) {
+        std::snprintf(line, sizeof line, "%s  Id %-5d %-6s %d star  %-8s  %d hints%s\n",
+                      DateText(row.SolvedAt).c_str(), row.PuzzleId, SizeName(row.Size), row.Stars,
+                      Time(row.Millis).c_str(), std::max(row.HintCount, HintTotal(row.Hints)),
+                      row.Unaided ? "  without help" : "");
+        out += line;
+    }
+    return out;
+}
+
+std::string StatsCsv(const std::vector<TSolvedRecord>& rows) {
+    std::string out =
+        "date,puzzle_id,size,stars,origin,hardest,seconds,hints,hints_by_technique,checks,"
+        "assists,without_help\n";
+    for (const TSolvedRecord& row : rows) {
+        out += DateText(row.SolvedAt) + ',' + std::to_string(row.PuzzleId) + ',' +
+               SizeName(row.Size) + ',' + std::to_string(row.Stars) + ',' + row.Origin + ',' +
+               row.Hardest + ',' + std::to_string(row.Millis / 1000) + ',' +
+               std::to_string(std::max(row.HintCount, HintTotal(row.Hints))) + ",\"" +
+               EncodeHints(row.Hints) + "\"," + std::to_string(row.Checks) + ',' +
+               std::to_string(row.Assists) + ',' + (row.Unaided ? "yes" : "no") + '\n';
+    }
+    return out;
+}
+
+}  // namespace xs
