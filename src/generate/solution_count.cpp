@@ -3,6 +3,7 @@
 #include "generate/solution_count.h"
 
 #include <bit>
+#include <bitset>
 #include <cstring>
 #include <initializer_list>
 
@@ -49,13 +50,50 @@ struct TSearch {
     int Queue[kMaxRuns];
     bool Queued[kMaxRuns];
     long Guesses = 0;
-    long MaxGuesses = 0;
+    const TCountOptions* Options = nullptr;
     TSolutionCount* Result = nullptr;
+
+    // With repeats: the sums reachable after each square, and those that can still be completed.
+    bool NarrowSums(int r, bool& changed) {
+        const TRun& run = Run[r];
+        constexpr int kSums = 9 * kMaxRunSquares + 1;
+        std::bitset<kSums> reach[kMaxRunSquares + 1];
+        reach[0].set(0);
+        for (int i = 0; i < run.Length; ++i)
+            for (int d = 1; d <= 9; ++d)
+                if ((Cand[run.Square[i]] >> (d - 1)) & 1U) reach[i + 1] |= reach[i] << d;
+        std::bitset<kSums> ahead;
+        if (run.Total >= 0 && run.Total < kSums && reach[run.Length].test(run.Total))
+            ahead.set(run.Total);
+        changed = false;
+        for (int i = run.Length - 1; i >= 0; --i) {
+            std::bitset<kSums> back;
+            unsigned support = 0;
+            const unsigned cand = Cand[run.Square[i]];
+            for (int d = 1; d <= 9; ++d) {
+                if (((cand >> (d - 1)) & 1U) == 0) continue;
+                const std::bitset<kSums> from = reach[i] & (ahead >> d);
+                if (from.any()) {
+                    back |= from;
+                    support |= 1U << (d - 1);
+                }
+            }
+            if (support == 0) return false;
+            if (support != cand) {
+                Cand[run.Square[i]] = static_cast<std::uint16_t>(support);
+                changed = true;
+                Enqueue(OtherRun(run.Square[i], r));
+            }
+            ahead = back;
+        }
+        return true;
+    }
 
     // Keeps in each square of the run only the digits that some filling of the whole run with
     // distinct digits from its squares' candidates, adding up to its total, gives it. Forward:
     // the digit sets reachable after each square; backward: those that can still be completed.
     bool Narrow(int r, bool& changed) {
+        if (Options->Repeats) return NarrowSums(r, changed);
         const TRun& run = Run[r];
         TMaskSet reach[kMaxRunSquares + 1];
         reach[0].Clear();
@@ -158,7 +196,8 @@ struct TSearch {
         }
         std::memcpy(Saved[depth], Cand, sizeof(std::uint16_t) * Squares);
         for (unsigned open = Saved[depth][best]; open != 0; open &= open - 1) {
-            if (++Guesses > MaxGuesses) {
+            if (++Guesses > Options->MaxGuesses ||
+                ((Guesses & 63) == 0 && Options->GiveUp && Options->GiveUp())) {
                 Result->GaveUp = true;
                 return true;
             }
@@ -175,14 +214,14 @@ struct TSearch {
 }  // namespace
 
 void CountSolutions(const TPuzzleGrid& grid, int rows, int cols, TSolutionCount& result,
-                    long maxGuesses) {
+                    const TCountOptions& options) {
     result = TSolutionCount{};
     if (rows < 1 || cols < 1 || rows > kGridRows || cols > kGridCols) return;
     static TSearch search;
     search.Squares = 0;
     search.Runs = 0;
     search.Guesses = 0;
-    search.MaxGuesses = maxGuesses;
+    search.Options = &options;
     search.Result = &result;
     int index[kGridRows][kGridCols];
     std::memset(index, -1, sizeof index);

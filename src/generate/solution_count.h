@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include "model/records.h"
 
@@ -17,11 +18,21 @@ struct TSolutionCount {
     int DiffDigits[2] = {0, 0};
 };
 
+struct TCountOptions {
+    long MaxGuesses = 2'000'000;
+    // Asked every 64 squares tried, from the thread of the search: true gives up (GaveUp).
+    // The caller bounds the search by time or by a stop button here.
+    std::function<bool()> GiveUp;
+    // Lets a run repeat a digit: whether totals can be made at all, digits apart.
+    bool Repeats = false;
+};
+
 // Searches digits for the White squares of rows 0..rows-1, columns 0..cols-1 so that every run
 // (read from its Black square's lengths and totals, which must lie inside the region on White
-// squares) holds distinct digits adding up to its total. Stops at the second solution, or after
-// maxGuesses squares have been tried (GaveUp). Fixed-size state; allocates nothing.
+// squares) holds distinct digits adding up to its total. Stops at the second solution, or when
+// MaxGuesses squares have been tried or GiveUp says so (GaveUp). Fixed-size state; allocates
+// nothing.
 void CountSolutions(const TPuzzleGrid& grid, int rows, int cols, TSolutionCount& result,
-                    long maxGuesses = 2'000'000);
+                    const TCountOptions& options = {});
 
 }  // namespace xs

@@ -1,6 +1,7 @@
 // Importing a puzzle: the text's checks, then a search for its solutions, then its size and stars.
 #include "manage/puzzle_import.h"
 
+#include <chrono>
 #include <cstring>
 #include <memory>
 
@@ -11,10 +12,6 @@
 namespace xs {
 
 namespace {
-
-std::string At(const TTextPuzzle& text, int row, int col) {
-    return "line " + std::to_string(text.Line[row]) + ", column " + std::to_string(col + 1) + ": ";
-}
 
 // The smallest of the four sizes whose grid holds rows x cols.
 bool SmallestSize(int rows, int cols, TPuzzleSize& size) {
@@ -54,24 +51,48 @@ int ImportedStars(const TPuzzleGrid& grid, int rows, int cols) {
 
 }  // namespace
 
-bool PreparePuzzleImport(std::string_view text, TImportedPuzzle& puzzle, std::string& reason) {
+bool PreparePuzzleImport(std::string_view text, TImportedPuzzle& puzzle, std::string& reason,
+                         const TImportCheck& check) {
     static TTextPuzzle read;
     if (!ParsePuzzleText(text, read, reason)) return false;
     const int rows = read.Rows;
     const int cols = read.Cols;
 
+    // The search stops at the player's word or when its time is up, whichever comes first.
+    const auto deadline = std::chrono::steady_clock::now() + check.Time;
+    TCountOptions options;
+    options.GiveUp = [&] {
+        return (check.Stop != nullptr && check.Stop->load()) ||
+               std::chrono::steady_clock::now() >= deadline;
+    };
+    const auto stopped = [&] { return check.Stop != nullptr && check.Stop->load(); };
     static TSolutionCount count;
-    CountSolutions(read.Grid, rows, cols, count);
+    CountSolutions(read.Grid, rows, cols, count, options);
     if (count.GaveUp) {
-        reason = "the puzzle could not be checked: its search for a second solution ran too long";
+        if (stopped()) {
+            reason =
+                "the check was stopped before it could tell whether the puzzle has one "
+                "solution";
+        } else {
+            reason = std::string("the puzzle could not be checked: its search for ") +
+                     (count.Solutions == 0 ? "a" : "a second") + " solution ran too long";
+        }
         return false;
     }
     if (count.Solutions == 0) {
-        reason = "the puzzle has no solution: no digits give every run its total";
+        // Whether digits could make the totals if a run might repeat one.
+        options.Repeats = true;
+        static TSolutionCount repeated;
+        CountSolutions(read.Grid, rows, cols, repeated, options);
+        reason = "the puzzle has no solution";
+        if (!repeated.GaveUp)
+            reason += repeated.Solutions > 0
+                          ? ": no digits without a repeat in a run give every run its total"
+                          : ": no digits give every run its total";
         return false;
     }
     if (count.Solutions > 1) {
-        reason = At(read, count.DiffRow, count.DiffCol) +
+        reason = read.Where(count.DiffRow, count.DiffCol) +
                  "the puzzle has more than one solution; this square can be " +
                  std::to_string(count.DiffDigits[0]) + " or " + std::to_string(count.DiffDigits[1]);
         return false;
@@ -80,7 +101,7 @@ bool PreparePuzzleImport(std::string_view text, TImportedPuzzle& puzzle, std::st
         for (int c = 1; c < cols; ++c) {
             const TSquare& s = read.Grid.Sq[r][c];
             if (s.Kind == White && s.Answer() != 0 && s.Answer() != count.First[r][c]) {
-                reason = At(read, r, c) + "the digit " + std::to_string(s.Answer()) +
+                reason = read.Where(r, c) + "the digit " + std::to_string(s.Answer()) +
                          " given here is not the answer, " + std::to_string(count.First[r][c]);
                 return false;
             }
@@ -106,8 +127,35 @@ bool PreparePuzzleImport(std::string_view text, TImportedPuzzle& puzzle, std::st
     puzzle.Size = size;
     puzzle.Rows = rows;
     puzzle.Cols = cols;
+    puzzle.Turned = read.Turned;
     puzzle.Stars = ImportedStars(puzzle.Grid, dims.Rows, dims.Cols);
     return true;
+}
+
+int FindStoredCopy(const TPuzzleLibrary& lib, const TImportedPuzzle& puzzle) {
+    const TSizeDims dims = SizeDims(static_cast<int>(puzzle.Size));
+    const auto same = [&](const TSquare& a, const TSquare& b) {
+        if (a.Kind != b.Kind) return false;
+        if (a.Kind == White) return a.Answer() == b.Answer();
+        return a.AcrossSquares == b.AcrossSquares && a.DownSquares == b.DownSquares &&
+               (a.AcrossSquares == 0 || a.AcrossTotal == b.AcrossTotal) &&
+               (a.DownSquares == 0 || a.DownTotal == b.DownTotal);
+    };
+    for (int slot = 1; slot <= UsedSlots(lib.Counts); ++slot) {
+        if (lib.Info(slot).Size != static_cast<int>(puzzle.Size) || SlotProblem(lib, slot))
+            continue;
+        bool equal = true;
+        for (int r = 0; r < dims.Rows && equal; ++r)
+            for (int c = 0; c < dims.Cols && equal; ++c)
+                equal = same(lib.Grid(slot).Sq[r][c], puzzle.Grid.Sq[r][c]);
+        if (equal) return slot;
+    }
+    return 0;
+}
+
+std::string StoredCopyText(const TPuzzleLibrary& lib, int slot) {
+    return "the puzzle is already in the library as Id " + std::to_string(lib.Info(slot).Id) +
+           " in slot " + std::to_string(slot);
 }
 
 int AppendImportedPuzzle(TPuzzleLibrary& lib, std::int32_t& lastPuzzleId,

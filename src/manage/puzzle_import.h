@@ -2,6 +2,8 @@
 // given a star level; and taking a stored puzzle out as text.
 #pragma once
 
+#include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -17,14 +19,28 @@ struct TImportedPuzzle {
     TPuzzleGrid Grid;
     TPuzzleSize Size = TPuzzleSize::Mini;
     int Stars = 1;
-    int Rows = 0;  // as read, clue row and column included
+    int Rows = 0;  // as stored, clue row and column included
     int Cols = 0;
+    bool Turned = false;  // the text was taller than the grid: its rows are the grid's columns
+};
+
+// How long the search for a puzzle's solutions may run, and the player's stop.
+struct TImportCheck {
+    std::chrono::milliseconds Time{2000};
+    const std::atomic<bool>* Stop = nullptr;  // set from another thread to stop the search
 };
 
 // Reads and checks text (either notation, model/puzzle_text.h) and solves it: it must have
 // exactly one solution, and digits it gives must be that solution's. On failure returns false
-// with a one-line reason naming the line and column where there is one.
-bool PreparePuzzleImport(std::string_view text, TImportedPuzzle& puzzle, std::string& reason);
+// with a one-line reason naming the line and column where there is one; a search that runs out
+// of time or is stopped refuses the puzzle too. Not for two threads at once.
+bool PreparePuzzleImport(std::string_view text, TImportedPuzzle& puzzle, std::string& reason,
+                         const TImportCheck& check = {});
+
+// The stored slot whose puzzle has the same size, squares, totals and answers; 0 when none.
+int FindStoredCopy(const TPuzzleLibrary& lib, const TImportedPuzzle& puzzle);
+// "the puzzle is already in the library as Id 12 in slot 3"
+std::string StoredCopyText(const TPuzzleLibrary& lib, int slot);
 
 // Stores a prepared puzzle after the last stored one. Returns its slot, or 0 with the reason
 // (every slot in use, no puzzle Id left) and the library unchanged.

@@ -123,6 +123,11 @@ int SplitLine(std::string_view line, bool csv, std::array<std::string_view, kGri
     return n;
 }
 
+// The squares as the text gives them, before a puzzle taller than the grid is turned on its side.
+struct TTextSquares {
+    TSquare Sq[kGridCols][kGridCols];
+};
+
 // Smallest and largest totals of n distinct digits.
 int MinTotal(int n) {
     return n * (n + 1) / 2;
@@ -132,7 +137,7 @@ int MaxTotal(int n) {
 }
 
 // Checks one run of a clue square and gives its length; the first problem found goes to reason.
-bool CheckRun(const TPuzzleGrid& grid, int rows, int cols, int r, int c, bool across, int total,
+bool CheckRun(const TTextSquares& grid, int rows, int cols, int r, int c, bool across, int total,
               const int* lines, int& length, std::string& reason) {
     const int dr = across ? 0 : 1;
     const int dc = across ? 1 : 0;
@@ -174,6 +179,12 @@ bool CheckRun(const TPuzzleGrid& grid, int rows, int cols, int r, int c, bool ac
 
 }  // namespace
 
+std::string TTextPuzzle::Where(int row, int col) const {
+    const int textRow = Turned ? col : row;
+    const int textCol = Turned ? row : col;
+    return At(Line[textRow], textCol + 1);
+}
+
 std::string FormatPuzzleText(const TPuzzleGrid& grid, int rows, int cols, bool answers,
                              TTextFormat format) {
     std::string out;
@@ -195,6 +206,7 @@ bool ParsePuzzleText(std::string_view text, TTextPuzzle& puzzle, std::string& re
     std::memset(&puzzle.Grid, 0, sizeof puzzle.Grid);
     puzzle.Rows = 0;
     puzzle.Cols = 0;
+    puzzle.Turned = false;
     reason.clear();
     if (text.size() > kMaxTextSize) {
         reason = "the text is " + Number(static_cast<int>(text.size() / 1024)) +
@@ -218,8 +230,8 @@ bool ParsePuzzleText(std::string_view text, TTextPuzzle& puzzle, std::string& re
     const bool csv = text.find(',') != std::string_view::npos;
 
     // The grid's lines, by their numbers in the text; blank lines may come before and after.
-    std::array<std::string_view, kGridRows + 1> rowText{};
-    int lineOf[kGridRows + 1] = {};
+    std::array<std::string_view, kGridCols + 1> rowText{};
+    int lineOf[kGridCols + 1] = {};
     int rows = 0;
     int blankAfter = 0;  // the first blank line after a row, while no row has followed it
     line = 0;
@@ -239,7 +251,7 @@ bool ParsePuzzleText(std::string_view text, TTextPuzzle& puzzle, std::string& re
                 "line " + Number(blankAfter) + " is empty: the rows of a puzzle follow one another";
             return false;
         }
-        if (rows < kGridRows + 1) {
+        if (rows < kGridCols + 1) {
             rowText[rows] = current;
             lineOf[rows] = line;
         }
@@ -253,13 +265,16 @@ bool ParsePuzzleText(std::string_view text, TTextPuzzle& puzzle, std::string& re
     std::array<std::string_view, kGridCols + 1> fields{};
     const int firstCols = SplitLine(rowText[0], csv, fields);
     const int cols = firstCols;
-    if (rows > kGridRows || cols > kGridCols) {
+    // A puzzle taller than the grid but narrow enough is turned on its side to fit.
+    const bool fits = rows <= kGridRows && cols <= kGridCols;
+    if (!fits && (rows > kGridCols || cols > kGridRows)) {
         reason = "the puzzle is " + Number(rows) + " x " + Number(cols) +
                  " squares; the largest size holds 16 x 26 (rows x columns, with the clue row "
-                 "and column)";
+                 "and column), or 26 x 16 turned on its side";
         return false;
     }
-    TPuzzleGrid& grid = puzzle.Grid;
+    static TTextSquares grid;
+    std::memset(&grid, 0, sizeof grid);
     for (int r = 0; r < rows; ++r) {
         const int n = SplitLine(rowText[r], csv, fields);
         if (n != cols) {
@@ -271,7 +286,8 @@ bool ParsePuzzleText(std::string_view text, TTextPuzzle& puzzle, std::string& re
             TToken token;
             if (!ParseToken(fields[c], csv, token)) {
                 reason = At(lineOf[r], c + 1) + "unknown square \"" + Shown(fields[c]) +
-                         "\"; a square is ###, down\\across, . or a digit";
+                         "\"; a square is ###, down\\across, . or a digit" +
+                         (csv ? ", and an empty field is a White square" : "");
                 return false;
             }
             TSquare& s = grid.Sq[r][c];
@@ -318,9 +334,28 @@ bool ParsePuzzleText(std::string_view text, TTextPuzzle& puzzle, std::string& re
         reason = "the puzzle has no White square";
         return false;
     }
-    puzzle.Rows = rows;
-    puzzle.Cols = cols;
-    for (int r = 0; r < rows; ++r) puzzle.Line[r] = lineOf[r];
+    // Turned: the text's row r is the grid's column r, and an across run becomes a down run.
+    puzzle.Turned = !fits;
+    puzzle.Rows = fits ? rows : cols;
+    puzzle.Cols = fits ? cols : rows;
+    for (int r = 0; r < rows; ++r) {
+        puzzle.Line[r] = lineOf[r];
+        for (int c = 0; c < cols; ++c) {
+            const TSquare& s = grid.Sq[r][c];
+            if (fits) {
+                puzzle.Grid.Sq[r][c] = s;
+                continue;
+            }
+            TSquare& t = puzzle.Grid.Sq[c][r];
+            t = s;
+            if (s.Kind == Black) {
+                t.AcrossTotal = s.DownTotal;
+                t.DownTotal = s.AcrossTotal;
+                t.AcrossSquares = s.DownSquares;
+                t.DownSquares = s.AcrossSquares;
+            }
+        }
+    }
     return true;
 }
 

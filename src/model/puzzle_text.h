@@ -20,20 +20,25 @@ std::string FormatPuzzleText(const TPuzzleGrid& grid, int rows, int cols, bool a
 
 // A puzzle read from text: the region Rows x Cols of Grid holds Black squares with their totals
 // and run lengths, and White squares whose answer is the digit the text gave (0 for "."). Every
-// square outside the region is Outside.
+// square outside the region is Outside. A text of 17 to 26 rows and at most 16 columns is turned
+// on its side (Turned): its rows are the grid's columns, its across runs the grid's down runs.
 struct TTextPuzzle {
     TPuzzleGrid Grid;
     int Rows = 0;
     int Cols = 0;
-    int Line[kGridRows] = {};  // the text's line number of each row, for messages
+    bool Turned = false;
+    int Line[kGridCols] = {};  // the text's line number of each of its rows, for messages
+
+    // "line L, column C: " for the grid's square (row, col), as the text has it.
+    std::string Where(int row, int col) const;
 };
 
 // Reads either notation (CSV when a line holds a comma); a UTF-8 byte order mark, CRLF line ends
 // and blank lines before and after the grid are allowed. Checks that the squares form a rectangle
-// of known tokens of at most 16 x 26, that row 0 and column 0 hold no White square, and that every
-// White square lies in one across and one down run of 2 to 9 squares whose total some distinct
-// digits can make. On failure returns false with a one-line reason naming the line and column
-// (both counted from 1; the column is the token's place in its line).
+// of known tokens of at most 16 x 26 (or 26 x 16, turned), that row 0 and column 0 hold no White
+// square, and that every White square lies in one across and one down run of 2 to 9 squares whose
+// total some distinct digits can make. On failure returns false with a one-line reason naming the
+// line and column (both counted from 1; the column is the token's place in its line).
 bool ParsePuzzleText(std::string_view text, TTextPuzzle& puzzle, std::string& reason);
 
 }  // namespace xs

@@ -1,6 +1,8 @@
 // Puzzles brought in as text: every refusal names its cause, and what export writes comes back.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -32,7 +34,8 @@ struct TBadCase {
 TEST(PuzzleImport, RefusesEachBadInputWithItsReason) {
     const std::string longRow = "###" + Repeat(" ###", 26) + "\n";
     std::string tooManyRows;
-    for (int r = 0; r < 17; ++r) tooManyRows += "### ###\n";
+    for (int r = 0; r < 27; ++r) tooManyRows += "### ###\n";
+    const std::string tallAndWide = Repeat("###" + Repeat(" ###", 16) + "\n", 17);
     const TBadCase cases[] = {
         {"empty", "", "the text holds no puzzle"},
         {"blank lines only", "\n  \r\n\n", "the text holds no puzzle"},
@@ -73,14 +76,27 @@ TEST(PuzzleImport, RefusesEachBadInputWithItsReason) {
          "the puzzle has no solution: no digits give every run its total"},
         {"two solutions", "### 7\\ 3\\\n\\3 . .\n\\7 . .\n",
          "line 2, column 2: the puzzle has more than one solution; this square can be 1 or 2"},
+        // 1 2 3 / 2 7 8 and 1 3 2 / 2 6 9: the first square is 1 in both.
+        {"two solutions alike at first", "### 3\\ 9\\ 11\\\n\\6 . . .\n\\17 . . .\n",
+         "line 2, column 3: the puzzle has more than one solution; this square can be 2 or 3"},
+        // 2 8 7 / 9 5 9 fits only with a repeat.
+        {"repeats only", "### 11\\ 13\\ 16\\\n\\17 . . .\n\\23 . . .\n",
+         "the puzzle has no solution: no digits without a repeat in a run give every run its "
+         "total"},
+        {"csv unknown", "###,4\\,6\\\n\\3,,x\n\\7,,\n",
+         "line 2, column 3: unknown square \"x\"; a square is ###, down\\across, . or a digit, and "
+         "an empty field is a White square"},
         {"wrong answer given", "### 4\\ 6\\\n\\3 2 .\n\\7 . .\n",
          "line 2, column 2: the digit 2 given here is not the answer, 1"},
         {"too wide", longRow,
          "the puzzle is 1 x 27 squares; the largest size holds 16 x 26 (rows x columns, with the "
-         "clue row and column)"},
+         "clue row and column), or 26 x 16 turned on its side"},
         {"too tall", tooManyRows,
-         "the puzzle is 17 x 2 squares; the largest size holds 16 x 26 (rows x columns, with the "
-         "clue row and column)"},
+         "the puzzle is 27 x 2 squares; the largest size holds 16 x 26 (rows x columns, with the "
+         "clue row and column), or 26 x 16 turned on its side"},
+        {"too tall to turn", tallAndWide,
+         "the puzzle is 17 x 17 squares; the largest size holds 16 x 26 (rows x columns, with the "
+         "clue row and column), or 26 x 16 turned on its side"},
         {"no White square", "### ###\n### ###\n", "the puzzle has no White square"},
     };
     auto puzzle = std::make_unique<TImportedPuzzle>();
@@ -97,6 +113,8 @@ TEST(PuzzleImport, ReadsBothNotationsWithByteOrderMarkAndCrlf) {
         "\xEF\xBB\xBF###  4\\  6\\\r\n\\3  .  .\r\n\\7  .  .\r\n\r\n",
         "###,4\\,6\\\r\n\\3,,\n\"\\7\",3,4\n",
         "\n\n### 4\\ 6\\\n\\3 1 2\n\\7 3 4\n\n",
+        "###\t4\\\t6\\\n\\3\t.\t.\n\\7 \t.\t.\n",
+        "###,4\\,6\\\n\\3,\"\",\"\"\n\\7,\"\",\"\"\n",
     };
     auto puzzle = std::make_unique<TImportedPuzzle>();
     for (const char* text : texts) {
@@ -115,6 +133,64 @@ TEST(PuzzleImport, ReadsBothNotationsWithByteOrderMarkAndCrlf) {
         EXPECT_EQ(g.Sq[9][0].Kind, Outside);
         EXPECT_EQ(g.Sq[0][1].DownSquares, 2);
         EXPECT_EQ(g.Sq[0][1].DownTotal, 4);
+    }
+}
+
+TEST(PuzzleImport, ReadsANineSquareRunAndTurnsATallPuzzle) {
+    auto puzzle = std::make_unique<TImportedPuzzle>();
+    std::string reason;
+    ASSERT_TRUE(
+        PreparePuzzleImport("### 15\\ 11\\ ### 8\\ 7\\ 10\\ ### ### ###\n"
+                            "\\17 . . 9\\7 . . . 12\\ 15\\ 14\\\n"
+                            "\\45 . . . . . . . . .\n"
+                            "### \\6 . . ### \\26 . . . .\n",
+                            *puzzle, reason))
+        << reason;
+    EXPECT_EQ(puzzle->Grid.Sq[2][0].AcrossSquares, 9);
+    EXPECT_FALSE(puzzle->Turned);
+
+    // 20 rows x 3 columns: stored as 3 x 20, the text's down 4 now an across 4.
+    const std::string tall = "### 4\\ 6\\\n\\3 . .\n\\7 . .\n" + Repeat("### ### ###\n", 17);
+    ASSERT_TRUE(PreparePuzzleImport(tall, *puzzle, reason)) << reason;
+    EXPECT_TRUE(puzzle->Turned);
+    EXPECT_EQ(puzzle->Size, TPuzzleSize::Medium);
+    EXPECT_EQ(puzzle->Rows * 100 + puzzle->Cols, 320);
+    EXPECT_EQ(puzzle->Grid.Sq[1][0].AcrossTotal * 10 + puzzle->Grid.Sq[1][0].AcrossSquares, 42);
+    EXPECT_EQ(puzzle->Grid.Sq[1][2].Answer(), 3);
+    // A square is still named by the text's line and column.
+    std::string wrong = tall;
+    wrong[wrong.find("\\7 . .") + 5] = '9';
+    EXPECT_FALSE(PreparePuzzleImport(wrong, *puzzle, reason));
+    EXPECT_EQ(reason, "line 3, column 3: the digit 9 given here is not the answer, 4");
+}
+
+// An 8 x 8 open block whose row totals (44 .. 37) and column totals (44 .. 38, 36) do not agree:
+// no quick search can tell, so the check gives up when its time is over or the player stops it.
+TEST(PuzzleImport, ASearchThatRunsOutOfTimeOrIsStoppedRefusesThePuzzle) {
+    std::string block = "###";
+    for (const int total : {44, 43, 42, 41, 40, 39, 38, 36})
+        block += " " + std::to_string(total) + "\\";
+    for (int r = 1; r <= 8; ++r) block += "\n\\" + std::to_string(45 - r) + Repeat(" .", 8);
+    std::atomic<bool> stop = false;
+    struct TCase {
+        std::string Text;
+        bool Stop;
+        const char* Reason;
+    } const cases[] = {
+        {block, false, "the puzzle could not be checked: its search for a solution ran too long"},
+        {block, true,
+         "the check was stopped before it could tell whether the puzzle has one "
+         "solution"},
+        {kGood, true, ""},  // over before anyone could stop it
+    };
+    auto puzzle = std::make_unique<TImportedPuzzle>();
+    for (const TCase& c : cases) {
+        stop = c.Stop;
+        std::string reason;
+        const bool taken = PreparePuzzleImport(
+            c.Text, *puzzle, reason, {std::chrono::milliseconds(c.Stop ? 60000 : 0), &stop});
+        EXPECT_EQ(taken, reason.empty());
+        EXPECT_EQ(reason, c.Reason);
     }
 }
 
@@ -160,6 +236,7 @@ TEST(PuzzleImport, ExportThenImportGivesTheSamePuzzle) {
                 ExportPuzzleText(*lib, slot, format == TTextFormat::Csv, format, text, reason));
             ASSERT_TRUE(PreparePuzzleImport(text, *puzzle, reason)) << reason << "\n" << text;
             EXPECT_EQ(static_cast<int>(puzzle->Size), lib->Info(slot).Size);
+            EXPECT_EQ(FindStoredCopy(*lib, *puzzle), slot);
             const TSizeDims dims = SizeDims(lib->Info(slot).Size);
             for (int r = 0; r < dims.Rows; ++r)
                 for (int c = 0; c < dims.Cols; ++c) {
@@ -174,6 +251,8 @@ TEST(PuzzleImport, ExportThenImportGivesTheSamePuzzle) {
     const int slot = AppendImportedPuzzle(*lib, lastId, *puzzle, reason);
     EXPECT_EQ(slot, 21);
     EXPECT_EQ(lib->Info(slot).Id, 21);
+    ASSERT_TRUE(PreparePuzzleImport(kGood, *puzzle, reason));
+    EXPECT_EQ(FindStoredCopy(*lib, *puzzle), 0);
 }
 
 TEST(PuzzleImport, AppendRefusesAFullLibraryAndLeavesItAsItWas) {
