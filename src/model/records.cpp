@@ -79,11 +79,11 @@ bool GridSolved(const TPuzzleGrid& grid, const TPuzzleDims& dims) {
 TPuzzleCounts CountSlots(const TPuzzleLibrary& lib) {
     TPuzzleCounts counts{};
     for (int slot = MaxPuzzles; slot >= 1 && counts.Total == 0; --slot)
-        if (lib.Info(slot).Id >= 1) counts.Total = slot;
+        if (lib.Info(slot).Id != 0) counts.Total = slot;
     for (int slot = 1; slot <= counts.Total; ++slot) {
         const TPuzzleInfo& info = lib.Info(slot);
         const int d = info.Difficulty;
-        if (info.Id >= 1 && d >= kMinDifficulty && d <= kMaxDifficulty)
+        if (info.Id != 0 && d >= kMinDifficulty && d <= kMaxDifficulty)
             counts.ByDifficulty[d - 1] += 1;
     }
     return counts;

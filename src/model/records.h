@@ -42,7 +42,8 @@ struct TPuzzleGrid {
     TSquare Sq[kGridRows][kGridCols];  // [row][column]
 };
 
-// Index record of one library slot; Id below 1 marks an empty slot.
+// Index record of one library slot; Id 0 marks an empty slot. The program never stores a negative
+// Id: one read from a file is damage, and its slot is kept as damaged.
 struct TPuzzleInfo {
     std::int32_t Id;
     std::uint8_t Size;        // TPuzzleSize code
@@ -123,8 +124,9 @@ bool IsModified(const TPuzzleLibrary& lib, int slot, const TWorkingCopy& work);
 // least one: the puzzle is solved. The dims must lie inside the grid.
 bool GridSolved(const TPuzzleGrid& grid, const TPuzzleDims& dims);
 // The counters as the slots give them, for a library read from a file that may be damaged:
-// Total is the last slot holding a puzzle (Id 1 or more), so that no stored puzzle lies above it;
-// ByDifficulty counts the puzzles of slots 1..Total by their stars (1..5; others are not counted).
+// Total is the last slot holding a puzzle (an Id other than 0, a damaged negative one included), so
+// that nothing stored lies above it and no new puzzle is written over one;
+// ByDifficulty counts the used slots of 1..Total by their stars (1..5; others are not counted).
 TPuzzleCounts CountSlots(const TPuzzleLibrary& lib);
 // The Id for the next new puzzle: one more than the larger of lastPuzzleId and every stored Id,
 // so that no Id is given twice whatever the stored counter says; 0 when no Id is left.

@@ -25,6 +25,14 @@ bool RunIsSound(const TPuzzleGrid& g, TSizeDims dims, int r, int c, int dr, int 
     return true;
 }
 
+// The answers of a run that RunIsSound accepted add up to its total.
+bool RunAddsUp(const TPuzzleGrid& g, int r, int c, int dr, int dc, int length, int total) {
+    if (length == 0) return true;
+    int sum = 0;
+    for (int k = 1; k <= length; ++k) sum += g.Sq[r + dr * k][c + dc * k].Answer();
+    return sum == total;
+}
+
 }  // namespace
 
 const char* GridProblem(const TPuzzleGrid& grid, int sizeCode) {
@@ -49,13 +57,24 @@ const char* GridProblem(const TPuzzleGrid& grid, int sizeCode) {
             }
         }
     }
+    // Only once every answer is known to be a digit: a changed answer byte shows in its runs.
+    for (int r = 0; r < dims.Rows; ++r) {
+        for (int c = 0; c < dims.Cols; ++c) {
+            const TSquare& s = grid.Sq[r][c];
+            if (s.Kind != Black) continue;
+            if (!RunAddsUp(grid, r, c, 0, 1, s.AcrossSquares, s.AcrossTotal) ||
+                !RunAddsUp(grid, r, c, 1, 0, s.DownSquares, s.DownTotal))
+                return "answers do not add up to a total";
+        }
+    }
     return nullptr;
 }
 
 const char* SlotProblem(const TPuzzleLibrary& lib, int slot) {
     if (slot < 1 || slot > MaxPuzzles) return "no such slot";
     const TPuzzleInfo& info = lib.Info(slot);
-    if (info.Id < 1) return nullptr;
+    if (info.Id == 0) return nullptr;
+    if (info.Id < 0) return "puzzle Id below 1";
     if (!IsValidSizeCode(info.Size)) return "unknown size";
     if (info.Difficulty < kMinDifficulty || info.Difficulty > kMaxDifficulty)
         return "difficulty out of range";
@@ -64,7 +83,7 @@ const char* SlotProblem(const TPuzzleLibrary& lib, int slot) {
 
 TSlotState ClassifySlot(const TPuzzleLibrary& lib, int slot) {
     if (slot < 1 || slot > MaxPuzzles) return TSlotState::Damaged;
-    if (lib.Info(slot).Id < 1) return TSlotState::Empty;
+    if (lib.Info(slot).Id == 0) return TSlotState::Empty;
     return SlotProblem(lib, slot) == nullptr ? TSlotState::Valid : TSlotState::Damaged;
 }
 

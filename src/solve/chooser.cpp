@@ -52,7 +52,7 @@ TListCell ListCellFor(const TPuzzleLibrary& lib, int slot, bool selected) {
     TListCell cell;
     if (slot < 1 || slot > UsedSlots(lib.Counts)) return cell;
     const TPuzzleInfo& info = lib.Info(slot);
-    if (info.Id < 1) return cell;
+    if (info.Id == 0) return cell;
     cell.Id = info.Id;
     cell.SizeCode = info.Size;
     cell.Difficulty = info.Difficulty;
@@ -92,7 +92,7 @@ bool DrawListCell(TCanvas& canvas, const TRect& cell, const TListCell& item, int
                   TColor face) {
     canvas.SetBrush(face);
     canvas.FillRect(cell);
-    if (item.Id < 1) return true;
+    if (item.Id == 0) return true;
 
     fontLevel = std::clamp(fontLevel, 1, kListFontTop);
     const TListFont font = ListFont(fontLevel);

@@ -28,7 +28,7 @@ TListFont ListFont(int level);
 
 // What one cell of a puzzle list shows.
 struct TListCell {
-    std::int32_t Id = 0;  // below 1: an empty slot, drawn blank
+    std::int32_t Id = 0;  // 0: an empty slot, drawn blank
     int SizeCode = 0;     // TPuzzleSize
     int Difficulty = 1;
     bool Damaged = false;   // listed, in the damaged colours

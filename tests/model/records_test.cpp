@@ -164,6 +164,10 @@ TEST_F(Library, AppendTrustsTheSlotsOverDamagedCounters) {
         {"every slot in use", 100, 100, 0, 100, 0, 0, 0},
         {"last slot in use behind a small total", 100, 99, 0, 99, 100, 0, 0},
         {"one slot left", 99, 99, 0, 99, 0, 100, 100},
+        // A damaged Id keeps its slot: the new puzzle goes after it.
+        {"damaged Id in the first slot", 0, 1, 0, 0, -5, 2, 1},
+        {"damaged Id in the last slot used", 17, 18, 0, 17, -5, 19, 18},
+        {"damaged Id in slot 100", 99, 100, 0, 99, -5, 0, 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

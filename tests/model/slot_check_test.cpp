@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <memory>
 
@@ -60,6 +61,9 @@ TEST(SlotCheck, SoundEmptyAndDamagedSlots) {
         {"negative total", [](TPuzzleLibrary& l) { l.Grid(1).Sq[0][1].DownTotal = -3; }},
         {"entry 10", [](TPuzzleLibrary& l) { l.Grid(1).Sq[1][1].Entry = 10; }},
         {"answer 0", [](TPuzzleLibrary& l) { l.Grid(1).Sq[1][1].SetAnswer(0); }},
+        {"answer off its totals", [](TPuzzleLibrary& l) { l.Grid(1).Sq[2][2].SetAnswer(2); }},
+        {"Id -5", [](TPuzzleLibrary& l) { l.Info(1).Id = -5; }},
+        {"Id -2^31", [](TPuzzleLibrary& l) { l.Info(1).Id = INT32_MIN; }},
     };
     for (const Damage& d : damages) {
         MakeTinyMini(*lib, 1);
