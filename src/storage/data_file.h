@@ -87,13 +87,19 @@ constexpr const char* kSaveTempMarker = ".~saving~";
 // Whether `candidate`, a name in the data file's folder, is one of the save's temporary files.
 bool IsSaveLeftoverName(const QString& dataFileName, const QString& candidate);
 
-// How a save ended. On failure the file at Path is as it was before the save.
+// How a save ended. On failure the file at Path is as it was before the save, unless NewInPlace.
 struct TSaveResult {
     bool Saved = false;
     bool OpenFailed = false;  // nothing could be created or the path holds no file
-    QString Path{};           // the data file as named to the program
-    QString Target{};         // the file a link at Path leads to; empty when Path is no link
-    QString Problem{};        // what failed, one line: "writing failed: No space left on device"
+    // The folder could not be synced and the old file not put back: the file holds the new
+    // library, not known to be on disk for good. Problem says so.
+    bool NewInPlace = false;
+    QString Path{};     // the data file as named to the program
+    QString Target{};   // the file a link at Path leads to; empty when Path is no link
+    QString Problem{};  // what failed, one line: "writing failed: No space left on device"
+    // After a save that worked: what it could not tidy (the old copy's second name, 1 MB, left
+    // beside the file after a second try), one line; empty when nothing was left.
+    QString Untidy{};
 };
 
 // Writes the whole record, Valid set to 1 (unless told to keep it), to a temporary file in the

@@ -4,9 +4,12 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
+#include <cstdio>
 #include <cstring>
 
 #include <QCoreApplication>
@@ -49,6 +52,33 @@ void ReadHolder(int fd, TLockResult& result) {
     if (host != QSysInfo::machineHostName()) result.Host = host;
 }
 
+// Whether process `pid` holds the system's lock on the open file, as the system's list of locks
+// says. Where that list cannot be read, whether the process is alive at all.
+bool HoldsLock(qint64 pid, int fd) {
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) return false;
+    // Read with the C library: the system reports the list's size as 0.
+    std::FILE* locks = std::fopen("/proc/locks", "re");
+    if (locks == nullptr) return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
+    bool held = false;
+    char line[256];
+    // "1: FLOCK  ADVISORY  WRITE 4242 08:01:131090 0 EOF"; waiters' lines carry "->".
+    while (!held && std::fgets(line, sizeof line, locks) != nullptr) {
+        char kind[16] = {};
+        long long holder = 0;
+        unsigned devMajor = 0;
+        unsigned devMinor = 0;
+        unsigned long long inode = 0;
+        if (std::sscanf(line, "%*s %15s %*s %*s %lld %x:%x:%llu", kind, &holder, &devMajor,
+                        &devMinor, &inode) != 5)
+            continue;
+        held = std::strcmp(kind, "FLOCK") == 0 && holder == pid && devMajor == major(st.st_dev) &&
+               devMinor == minor(st.st_dev) && inode == st.st_ino;
+    }
+    std::fclose(locks);
+    return held;
+}
+
 // Whether the open lock file is still the one at the path: its last holder removes it on the
 // way out, possibly between our open and our lock.
 bool StillAtPath(int fd, const QByteArray& path) {
@@ -75,6 +105,13 @@ TLockResult TDataFileLock::Refused(int fd) {
     TLockResult result;
     result.Status = TLockStatus::HeldByOther;
     ReadHolder(fd, result);
+    // A holder that could not write its name (another user's lock file, open for reading only)
+    // leaves the last one's: the file is believed only when the process it names holds the lock.
+    // Another host's process cannot be looked at here.
+    if (result.Host.isEmpty() && (result.Pid == 0 || !HoldsLock(result.Pid, fd))) {
+        result.Holder = TLockHolder::Unknown;
+        result.Pid = 0;
+    }
     ::close(fd);
     QString who;
     switch (result.Holder) {

@@ -141,18 +141,46 @@ public:
         Temp_.clear();
         if (Ops_.SyncFolder(Local(Folder_).constData()) != 0) {
             const int error = errno;
+            // Without a second name there is nothing to put back.
+            int undone = Kept_.isEmpty() && hadFile ? -1 : 0;
             if (!Kept_.isEmpty()) {
-                if (Ops_.Rename(Local(Kept_).constData(), Local(Target_).constData()) == 0)
-                    Kept_.clear();
+                undone = Ops_.Rename(Local(Kept_).constData(), Local(Target_).constData());
+                if (undone == 0) Kept_.clear();
             } else if (!hadFile) {
-                Ops_.Unlink(Local(Target_).constData());
+                undone = Ops_.Unlink(Local(Target_).constData());
             }
+            const int undoError = errno;
             Ops_.SyncFolder(Local(Folder_).constData());
             errno = error;
-            return Fail(QStringLiteral("syncing the folder %1 failed").arg(Folder_));
+            Fail(QStringLiteral("syncing the folder %1 failed").arg(Folder_));
+            if (undone != 0) {
+                // The new copy stayed in place: the player is told what the file holds.
+                NewInPlace = true;
+                const QString why = QString::fromLocal8Bit(std::strerror(undoError));
+                QString undo =
+                    QStringLiteral(" (there was no second name to put the old one back)");
+                if (!Kept_.isEmpty())
+                    undo = QStringLiteral(" (putting the old one back failed: ") + why + ')';
+                if (!hadFile) undo = QStringLiteral(" (removing it failed: ") + why + ')';
+                Problem += QStringLiteral("; the file holds the new library all the same") + undo +
+                           QStringLiteral(", but a power cut may still lose it");
+            }
+            return false;
         }
         return true;
     }
+
+    // Removes the old file's second name once the new copy is in place for good, trying twice;
+    // returns what stayed, or an empty text.
+    QString DropKept() {
+        if (Kept_.isEmpty()) return {};
+        const QByteArray kept = Local(std::exchange(Kept_, QString()));
+        if (Ops_.Unlink(kept.constData()) == 0 || Ops_.Unlink(kept.constData()) == 0) return {};
+        return QStringLiteral("the old copy %1 could not be removed: %2")
+            .arg(QFile::decodeName(kept), QString::fromLocal8Bit(std::strerror(errno)));
+    }
+
+    bool NewInPlace = false;  // a failed save left the new copy in the file's place
 
 private:
     bool Fail(const QString& step) {
@@ -222,9 +250,11 @@ TSaveResult SaveDataFile(TDataFileRecord& record, const TDataFilePaths& paths, T
     if (!save.Write(reinterpret_cast<const char*>(&record), kDataFileSize) ||
         !save.Replace(kept.Known)) {
         result.Problem = save.Problem;
+        result.NewInPlace = save.NewInPlace;
         return result;
     }
     result.Saved = true;
+    result.Untidy = save.DropKept();
     return result;
 }
 

@@ -1,5 +1,6 @@
 // A save on a disk that fails at each of its steps: the previous file stays byte for byte, no
-// temporary file is left, and the failure names the file and the step.
+// temporary file is left, and the failure names the file and the step; where a second fault
+// keeps the new file in place, or leaves the old copy behind, that is said.
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -26,7 +27,13 @@ struct TFault {
     int error;
     const char* problem;  // after the path; %F stands for the folder
     bool openFailed;
+    TFaultAt alsoAt = TFaultAt::Nothing;  // a second call that fails
+    int alsoNth = 0;
+    const char* firstProblem = nullptr;  // for a first save, when it differs
 };
+
+// A double fault can leave the new library in place; the problem then says so.
+constexpr const char* kNewStays = "the file holds the new library all the same";
 
 // The image goes out in 16 writes of at most 64 KiB.
 constexpr TFault kFaults[] = {
@@ -44,7 +51,26 @@ constexpr TFault kFaults[] = {
      false},
     {"folder sync", TFaultAt::SyncFolder, 1, EIO,
      "syncing the folder %F failed: Input/output error", false},
+    {"folder sync, then putting the old file back", TFaultAt::SyncFolder, 1, EIO,
+     "syncing the folder %F failed: Input/output error; the file holds the new library all the "
+     "same (putting the old one back failed: Input/output error), but a power cut may still "
+     "lose it",
+     false, TFaultAt::Rename, 2, "syncing the folder %F failed: Input/output error"},
+    {"folder sync, then taking the new file away", TFaultAt::SyncFolder, 1, EIO,
+     "syncing the folder %F failed: Input/output error", false, TFaultAt::Unlink, 1,
+     "syncing the folder %F failed: Input/output error; the file holds the new library all the "
+     "same (removing it failed: Input/output error), but a power cut may still lose it"},
+    // Not a failure: the save is done, and what it left behind is named.
+    {"removing the old copy, twice", TFaultAt::Unlink, 1, EIO,
+     "the old copy %F/VelmorDuvidOzad.dat.~saving~ could not be removed: Input/output error", false,
+     TFaultAt::Unlink, 2, ""},
 };
+
+// The leftover's random letters, taken out so that a text can be compared.
+QString WithoutLetters(QString text) {
+    const qsizetype at = text.indexOf(QStringLiteral("~saving~"));
+    return at < 0 ? text : text.remove(at + 8, 8);
+}
 
 QByteArray Contents(const QString& path) {
     QFile file(path);
@@ -67,15 +93,29 @@ TEST(DataFileFault, AFailureAtAnyStepLeavesThePreviousFileAndSaysWhatFailed) {
                 file.write(before);
             }
             TFaultyFileOps ops(f.at, f.nth, f.error);
+            ops.Also(f.alsoAt, f.alsoNth);
             const TSaveResult result = SaveDataFile(*record, paths, TValidMark::Set, nullptr, ops);
 
-            EXPECT_FALSE(result.Saved);
+            const QString problem =
+                QString::fromLatin1(!previous && f.firstProblem ? f.firstProblem : f.problem)
+                    .replace("%F", dir.path());
+            const bool saved = f.firstProblem != nullptr && *f.firstProblem == '\0';
+            const bool newStays = problem.contains(QLatin1String(kNewStays));
+            const QStringList names =
+                QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System);
+            EXPECT_EQ(result.Saved, saved);
+            EXPECT_EQ(result.NewInPlace, newStays);
             EXPECT_EQ(result.OpenFailed, f.openFailed);
             EXPECT_EQ(result.Path, paths.DataFile);
-            EXPECT_EQ(result.Problem, QString::fromLatin1(f.problem).replace("%F", dir.path()));
+            EXPECT_EQ(WithoutLetters(saved ? result.Untidy : result.Problem), problem);
+            if (saved || newStays) {
+                EXPECT_EQ(Contents(paths.DataFile).size(), 999496);
+                EXPECT_EQ(names.size(), 1 + (saved && previous ? 1 : 0))
+                    << names.join(' ').toStdString();
+                continue;
+            }
             EXPECT_EQ(Contents(paths.DataFile), previous ? before : QByteArray("(none)"));
-            EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
-                      previous ? QStringList{kDataFileName} : QStringList{});
+            EXPECT_EQ(names, previous ? QStringList{kDataFileName} : QStringList{});
         }
     }
 }

@@ -13,30 +13,47 @@
 #include <QTemporaryDir>
 
 #include "support/lock_holder.h"
+#include "support/ordinary_user.h"
 
 namespace xs {
 namespace {
 
 using test::TLockHolder;
 
+// The holder is named only when the lock file names the process that holds the lock: one that
+// could not write its name (another user's read-only lock file) leaves a gone or unrelated one.
 TEST(DataFileLock, ALiveHolderIsNamedAndItsLockTakenOverOnceItDies) {
     QTemporaryDir dir;
     const QString dataFile = dir.filePath(QStringLiteral("lib.dat"));
-    const std::pair<const char*, std::string> cases[] = {
-        {"VelmorDuvidOzad", " is open in the game (process "},
-        {"crosssums-cli", " is in use by crosssums-cli (process "},
-        {"holder", " is in use by another program (process "},
+    struct Case {
+        const char* program;
+        QByteArray written;  // put in the lock file after the holder named itself; empty: none
+        std::string says;    // "%" stands for the holder's process id
     };
-    for (const auto& [program, says] : cases) {
-        SCOPED_TRACE(program);
-        TLockHolder holder(dataFile, program);
+    const QByteArray self = QByteArray::number(static_cast<qint64>(getpid()));
+    const Case cases[] = {
+        {"VelmorDuvidOzad", {}, " is open in the game (process %)"},
+        {"crosssums-cli", {}, " is in use by crosssums-cli (process %)"},
+        {"holder", {}, " is in use by another program (process %)"},
+        {"holder", self + "\nVelmorDuvidOzad\n", " is in use by another program"},
+        {"holder", "999999999\ncrosssums-cli\n", " is in use by another program"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.written.isEmpty() ? c.program : c.written.constData());
+        TLockHolder holder(dataFile, c.program);
         ASSERT_TRUE(holder.Locked);
         TDataFileLock lock(dataFile);
+        if (!c.written.isEmpty()) {
+            QFile file(lock.LockPath());
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(c.written);
+        }
         const TLockResult refused = lock.TryLock();
         EXPECT_EQ(refused.Status, TLockStatus::HeldByOther);
-        EXPECT_EQ(refused.Pid, holder.Pid);
-        EXPECT_EQ(refused.Reason.toStdString(),
-                  dataFile.toStdString() + says + std::to_string(holder.Pid) + ")");
+        std::string says = c.says;
+        if (const auto at = says.find('%'); at != std::string::npos)
+            says.replace(at, 1, std::to_string(holder.Pid));
+        EXPECT_EQ(refused.Reason.toStdString(), dataFile.toStdString() + says);
         EXPECT_FALSE(lock.IsLocked());
 
         holder.Kill();  // the lock file stays behind, naming a process that is gone
@@ -57,6 +74,14 @@ TEST(DataFileLock, TwoHoldersInOneProcessExcludeEachOtherUntilUnlock) {
     first.Unlock();
     EXPECT_FALSE(QFile::exists(first.LockPath()));
     EXPECT_EQ(second.TryLock().Status, TLockStatus::Locked);
+
+    // A lock file removed by hand and locked anew is the new holder's: the old one leaves it.
+    ASSERT_TRUE(QFile::remove(second.LockPath()));
+    TDataFileLock third(dataFile);
+    ASSERT_EQ(third.TryLock().Status, TLockStatus::Locked);
+    second.Unlock();
+    EXPECT_TRUE(QFile::exists(third.LockPath()));
+    EXPECT_EQ(first.TryLock().Status, TLockStatus::HeldByOther);
 }
 
 // A holder killed before it named itself leaves an empty file; one cut short leaves part of a
@@ -131,14 +156,15 @@ TEST(DataFileLock, EveryPathToOneFileTakesOneLock) {
 }
 
 TEST(DataFileLock, UnwritableFolderIsReportedNotMistakenForAHolder) {
-    if (geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
     QTemporaryDir dir;
-    ASSERT_TRUE(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
-    TDataFileLock lock(dir.filePath(QStringLiteral("lib.dat")));
-    const TLockResult result = lock.TryLock();
-    EXPECT_EQ(result.Status, TLockStatus::NotPossible);
-    EXPECT_TRUE(result.Reason.contains(lock.LockPath()));
-    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    test::AsOrdinaryUser({dir.path()}, [&dir] {
+        ASSERT_TRUE(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
+        TDataFileLock lock(dir.filePath(QStringLiteral("lib.dat")));
+        const TLockResult result = lock.TryLock();
+        EXPECT_EQ(result.Status, TLockStatus::NotPossible);
+        EXPECT_TRUE(result.Reason.contains(lock.LockPath()));
+        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    });
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include "support/ordinary_user.h"
 #include "support/sample_puzzles.h"
 #include "support/scripted_messages.h"
 
@@ -333,20 +334,23 @@ TEST_F(DataFileTest, AFileThatCannotBeCreatedShowsMessageA) {
 }
 
 TEST_F(DataFileTest, AnUnwritableFolderKeepsTheOldFileAndShowsMessageA) {
-    if (geteuid() == 0) GTEST_SKIP() << "folder permissions do not stop root from writing";
-    auto old = PatternRecord();
-    const Bytes oldImage = ImageOf(*old);
-    WriteBytes(paths.DataFile, oldImage);
-    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    auto record = ZeroRecord();
-    TRecordingMessages messages;
-    const bool written = WriteDataFile(*record, paths, messages);
-    QFile::setPermissions(dir.path(),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    EXPECT_FALSE(written);
-    ASSERT_EQ(messages.Shown.size(), 1u);
-    EXPECT_EQ(messages.Shown[0], kDataFileOpenError);
-    EXPECT_TRUE(ReadBytes(paths.DataFile) == oldImage);
+    test::AsOrdinaryUser({dir.path()}, [this] {
+        auto old = PatternRecord();
+        const Bytes oldImage = ImageOf(*old);
+        WriteBytes(paths.DataFile, oldImage);
+        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        auto record = ZeroRecord();
+        TRecordingMessages messages;
+        const bool written = WriteDataFile(*record, paths, messages);
+        QFile::setPermissions(
+            dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        EXPECT_FALSE(written);
+        ASSERT_EQ(messages.Shown.size(), 1u);
+        EXPECT_EQ(messages.Shown[0], std::string(kDataFileOpenError) + "\n\r\n\r" +
+                                         paths.DataFile.toStdString() +
+                                         "\n\rcreating the new copy failed: Permission denied");
+        EXPECT_TRUE(ReadBytes(paths.DataFile) == oldImage);
+    });
 }
 
 // A write that fails part-way (the file size limit stands in for a full disk) shows message B

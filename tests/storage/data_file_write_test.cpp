@@ -14,6 +14,7 @@
 #include "storage/data_file.h"
 #include "storage/data_file_lock.h"
 #include "support/faulty_file_ops.h"
+#include "support/ordinary_user.h"
 #include "support/scripted_messages.h"
 
 namespace xs {
@@ -68,14 +69,15 @@ TEST_F(DataFileWrite, EveryUnreadableFileIsKeptUnderItsOwnNumberAndAGoodOneIsNot
 }
 
 TEST_F(DataFileWrite, AFileThatCannotBeOpenedIsSetAsideWhole) {
-    if (geteuid() == 0) GTEST_SKIP() << "root reads files without read permission";
-    Put(kDataFileName, static_cast<qint64>(kDataFileSize), 'p');
-    ASSERT_TRUE(QFile::setPermissions(paths.DataFile, QFile::WriteOwner));
-    EXPECT_TRUE(IsUnreadableDataFile(paths.DataFile));
-    const QString aside = SetAsideUnreadable(paths.DataFile);
-    EXPECT_EQ(aside, paths.DataFile + kUnreadableSuffix);
-    EXPECT_EQ(QFileInfo(aside).size(), static_cast<qint64>(kDataFileSize));
-    EXPECT_FALSE(QFile::exists(paths.DataFile));
+    test::AsOrdinaryUser({dir.path()}, [this] {
+        Put(kDataFileName, static_cast<qint64>(kDataFileSize), 'p');
+        ASSERT_TRUE(QFile::setPermissions(paths.DataFile, QFile::WriteOwner));
+        EXPECT_TRUE(IsUnreadableDataFile(paths.DataFile));
+        const QString aside = SetAsideUnreadable(paths.DataFile);
+        EXPECT_EQ(aside, paths.DataFile + kUnreadableSuffix);
+        EXPECT_EQ(QFileInfo(aside).size(), static_cast<qint64>(kDataFileSize));
+        EXPECT_FALSE(QFile::exists(paths.DataFile));
+    });
 }
 
 // A save killed between its temporary file and the rename leaves the file behind; the next save
@@ -103,6 +105,14 @@ TEST_F(DataFileWrite, LeftoversOfAKilledSaveGoOnlyWhileTheLockIsHeld) {
 
     ASSERT_TRUE(WriteDataFile(*record, paths, messages));
     EXPECT_TRUE(QFile::exists(dir.filePath(leftovers[0]))) << "removed without the lock";
+    // Neither a lock not taken nor one held on another data file lets a save tidy here.
+    TDataFileLock notTaken(paths.DataFile);
+    TDataFileLock otherFiles(dir.filePath(QStringLiteral("other.dat")));
+    ASSERT_EQ(otherFiles.TryLock().Status, TLockStatus::Locked);
+    for (const TDataFileLock* notThisOne : {&notTaken, &otherFiles}) {
+        ASSERT_TRUE(WriteDataFile(*record, paths, messages, TValidMark::Set, notThisOne));
+        EXPECT_TRUE(QFile::exists(dir.filePath(leftovers[0]))) << "removed under another lock";
+    }
 
     TDataFileLock lock(paths.DataFile);
     ASSERT_EQ(lock.TryLock().Status, TLockStatus::Locked);

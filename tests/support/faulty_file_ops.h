@@ -10,15 +10,33 @@
 
 namespace xs::test {
 
-enum class TFaultAt { Nothing, Open, Write, ShortWrite, DataSync, Close, Rename, SyncFolder };
+enum class TFaultAt {
+    Nothing,
+    Open,
+    Write,
+    ShortWrite,
+    DataSync,
+    Close,
+    Rename,
+    SyncFolder,
+    Unlink,
+    Count  // of the kinds above
+};
 
-// Fails the `nth` call (from 1) of one kind with `error`. A ShortWrite fault writes half of the
-// nth write's bytes and fails every write after it with `error`, as a disk that fills up does.
-// `MaxWrite` above 0 makes every write a short one of at most that many bytes.
+// Fails the `nth` call (from 1) of one kind with `error`, and any further calls named by Also. A
+// ShortWrite fault writes half of the nth write's bytes and fails every write after it with
+// `error`, as a disk that fills up does. `MaxWrite` above 0 makes every write a short one of at
+// most that many bytes.
 class TFaultyFileOps : public TFileOps {
 public:
-    TFaultyFileOps(TFaultAt at = TFaultAt::Nothing, int nth = 1, int error = EIO)
-        : At_(at), Nth_(nth), Error_(error) {}
+    TFaultyFileOps(TFaultAt at = TFaultAt::Nothing, int nth = 1, int error = EIO) : Error_(error) {
+        Also(at, nth);
+    }
+    // Fails the nth call of `at` as well.
+    TFaultyFileOps& Also(TFaultAt at, int nth) {
+        if (at != TFaultAt::Nothing) Faults_.push_back({at, nth});
+        return *this;
+    }
 
     std::size_t MaxWrite = 0;
     std::vector<std::string> SyncedFolders;
@@ -45,18 +63,27 @@ public:
         SyncedFolders.emplace_back(path);
         return Hit(TFaultAt::SyncFolder) ? -1 : TFileOps::SyncFolder(path);
     }
-
-private:
-    // Counts the calls of the faulty kind; sets errno on the failing one (and after a full disk).
-    bool Hit(TFaultAt kind) {
-        errno = Error_;
-        return At_ == kind && ++Calls_ == Nth_;
+    int Unlink(const char* path) override {
+        return Hit(TFaultAt::Unlink) ? -1 : TFileOps::Unlink(path);
     }
 
-    TFaultAt At_;
-    int Nth_;
+private:
+    struct TFault {
+        TFaultAt At;
+        int Nth;
+    };
+    // Counts the calls of each kind; sets errno on a failing one (and after a full disk).
+    bool Hit(TFaultAt kind) {
+        errno = Error_;
+        const int call = ++Calls_[static_cast<std::size_t>(kind)];
+        for (const TFault& f : Faults_)
+            if (f.At == kind && f.Nth == call) return true;
+        return false;
+    }
+
+    std::vector<TFault> Faults_;
     int Error_;
-    int Calls_ = 0;
+    std::array<int, static_cast<std::size_t>(TFaultAt::Count)> Calls_{};
     bool Full_ = false;
 };
 
