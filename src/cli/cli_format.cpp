@@ -57,13 +57,16 @@ std::string StarsText(int difficulty) {
     return Format("%d Star", difficulty);
 }
 
-std::string FormatLibraryList(const TDataFileRecord& record, const std::string& location) {
+std::string FormatLibraryList(const TDataFileRecord& record, const std::string& location,
+                              const TPuzzleCounts* fileCounts) {
     const TPuzzleLibrary& lib = record.Library;
     const TPuzzleCounts& counts = lib.Counts;
     const int used = UsedSlots(counts);
     std::string out = "Data file: " + location + "\n";
     out += Format("Puzzles stored: %d", counts.Total);
     if (used != counts.Total) out += Format(" (out of range; reading %d slots)", used);
+    if (fileCounts != nullptr && fileCounts->Total != counts.Total)
+        out += Format(" (counted in the slots; the file's counter says %d)", fileCounts->Total);
     out += "\nBy stars:";
     for (int d = kMinDifficulty; d <= kMaxDifficulty; ++d)
         out += (d > kMinDifficulty ? ", " : " ") + StarsText(d) +

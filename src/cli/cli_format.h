@@ -12,8 +12,10 @@ std::string StarsText(int difficulty);
 
 // The counters, the file's location and one line per stored slot with whether the player solved
 // it (every saved entry right), the number of steps of its logical solution and the hardest
-// technique it needs; damaged slots say why.
-std::string FormatLibraryList(const TDataFileRecord& record, const std::string& location);
+// technique it needs; damaged slots say why. fileCounts, when given, are the counters the file
+// held: where they differ from the record's, the list says so.
+std::string FormatLibraryList(const TDataFileRecord& record, const std::string& location,
+                              const TPuzzleCounts* fileCounts = nullptr);
 
 // A line naming the puzzle, a line with its logical solution's steps and hardest technique, then
 // the puzzle as a grid of fixed-width cells: clue squares as down\across, White squares

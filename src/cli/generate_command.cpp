@@ -162,9 +162,18 @@ int RunGenerate(const TParsedArgs& args, const std::function<void()>& beforeSave
         batch.CreateCounts[level] = level == *stars ? *count : 0;
     batch.SizeCode = *size;
     if (const char* problem = BatchProblem(batch.CreateCounts, lib.Counts)) {
-        return Failure(kCommand, std::string(problem) + " (" + std::to_string(lib.Counts.Total) +
-                                     " stored, " + std::to_string(*count) +
-                                     " requested); nothing created");
+        // What the slots hold, damaged ones included; new puzzles go after the last of them, so
+        // a stray Id high up leaves less room than the number stored suggests.
+        int stored = 0;
+        for (int slot = 1; slot <= lib.Counts.Total; ++slot) stored += lib.Info(slot).Id != 0;
+        const std::string why = stored == lib.Counts.Total
+                                    ? std::string(problem)
+                                    : "new puzzles go after the last slot in use, slot " +
+                                          std::to_string(lib.Counts.Total) +
+                                          ", which leaves room for " +
+                                          std::to_string(MaxPuzzles - lib.Counts.Total);
+        return Failure(kCommand, why + " (" + std::to_string(stored) + " stored, " +
+                                     std::to_string(*count) + " requested); nothing created");
     }
 
     if (const std::string noId = NoIdLeftReason(lib, record.Settings.LastPuzzleId); !noId.empty())

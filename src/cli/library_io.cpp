@@ -49,8 +49,13 @@ TDataFilePaths CliDataFilePaths(const std::string& dataOption) {
     return paths;
 }
 
-bool LoadLibrary(const std::string& command, const TDataFilePaths& paths, TDataFileRecord& record) {
-    if (ReadDataFile(record, paths)) return true;
+bool LoadLibrary(const std::string& command, const TDataFilePaths& paths, TDataFileRecord& record,
+                 TPuzzleCounts* fileCounts) {
+    if (ReadDataFile(record, paths)) {
+        if (fileCounts != nullptr) *fileCounts = record.Library.Counts;
+        record.Library.Counts = CountSlots(record.Library);
+        return true;
+    }
     const QString source = DataFileToRead(paths);
     if (const QString problem = DataPathProblem(paths.DataFile); !problem.isEmpty()) {
         Failure(command, "cannot read " + Local(paths.DataFile) + ": " + problem.toStdString());
@@ -86,7 +91,12 @@ std::string WriteProblem(const QString& dataFile) {
 bool SaveLibrary(const std::string& command, TDataFileRecord& record, const TDataFilePaths& paths,
                  const TDataFileLock* lock, TFileOps& ops) {
     const TSaveResult saved = SaveDataFile(record, paths, TValidMark::Keep, lock, ops);
-    if (saved.Saved) return true;
+    if (saved.Saved) {
+        if (!saved.Untidy.isEmpty())
+            std::cerr << kProgramName << " " << command << ": saved " << Local(paths.DataFile)
+                      << ", but " << saved.Untidy.toStdString() << "\n";
+        return true;
+    }
     Failure(command, "cannot write " + Local(paths.DataFile) + ": " + saved.Problem.toStdString());
     return false;
 }

@@ -17,8 +17,11 @@ inline const TOptionSpec kDataOption = {"data", "FILE",
 TDataFilePaths CliDataFilePaths(const std::string& dataOption);
 
 // Reads the data file into record. When it cannot be read, prints one line on stderr naming the
-// file and the reason, and returns false.
-bool LoadLibrary(const std::string& command, const TDataFilePaths& paths, TDataFileRecord& record);
+// file and the reason, and returns false. The library's counters are replaced by what its slots
+// hold (CountSlots), so that a damaged counter hides no puzzle; the file's own counters go to
+// fileCounts when asked for.
+bool LoadLibrary(const std::string& command, const TDataFilePaths& paths, TDataFileRecord& record,
+                 TPuzzleCounts* fileCounts = nullptr);
 
 // Why the data file cannot be written, in the system's words ("Permission denied"), or empty when
 // it can: the path must lead to a file or to nothing (DataPathProblem), an existing file must open
@@ -29,7 +32,7 @@ std::string WriteProblem(const QString& dataFile);
 
 // Writes record back to paths.DataFile, keeping Valid as it is, so that the game's preferences
 // are left as they were found. A failure is printed on stderr as one line naming the file and
-// what failed. True when written.
+// what failed, and so is what a save that worked could not tidy. True when written.
 // With the data file's lock held (lock), leftovers of a killed save are removed as well. `ops`
 // makes the save's system calls.
 bool SaveLibrary(const std::string& command, TDataFileRecord& record, const TDataFilePaths& paths,

@@ -13,8 +13,9 @@ namespace {
 int RunList(const TParsedArgs& args) {
     const TDataFilePaths paths = CliDataFilePaths(args.Value("data"));
     TDataFileRecord& record = AppData().File;
-    if (!LoadLibrary("list", paths, record)) return kExitFailure;
-    std::cout << FormatLibraryList(record, LibraryLocation(paths));
+    TPuzzleCounts fileCounts{};
+    if (!LoadLibrary("list", paths, record, &fileCounts)) return kExitFailure;
+    std::cout << FormatLibraryList(record, LibraryLocation(paths), &fileCounts);
     return kExitOk;
 }
 

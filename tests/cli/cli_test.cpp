@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <limits>
 #include <memory>
 #include <string>
 #include <utility>
@@ -108,25 +109,63 @@ TEST_F(CliTest, ListShowsCountersLocationAndEverySlot) {
     EXPECT_EQ(FileBytes(), before) << "list never writes the file";
 }
 
-TEST_F(CliTest, ListReadsOnlyTheCountedSlots) {
-    struct Case {
-        std::int32_t total;
-        const char* counted;
-        int slotLines;
-    };
-    const Case cases[] = {
-        {0, "Puzzles stored: 0\n", 0},
-        {-7, "Puzzles stored: -7 (out of range; reading 0 slots)\n", 0},
-        {1000, "Puzzles stored: 1000 (out of range; reading 100 slots)\n", 100},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.total);
-        record->Library.Counts.Total = c.total;
+// A damaged counter hides no puzzle: list and show go by the slots and say what the file held.
+TEST_F(CliTest, ListAndShowCountTheSlotsWhateverTheFileCounterSays) {
+    const std::int32_t totals[] = {0, -7, 1000, std::numeric_limits<std::int32_t>::min()};
+    for (const std::int32_t total : totals) {
+        SCOPED_TRACE(total);
+        record->Library.Counts.Total = total;
         Save();
         const TRun run = RunCli({"list", "--data=" + file});
         EXPECT_EQ(run.Exit, 0) << run.Err;
-        EXPECT_NE(run.Out.find(c.counted), std::string::npos) << run.Out;
-        EXPECT_EQ(Lines(run.Out), 4 + (c.slotLines > 0 ? 1 + c.slotLines : 1));
+        const std::string counted =
+            "Puzzles stored: 4 (counted in the slots; the file's counter "
+            "says " +
+            std::to_string(total) + ")\n";
+        EXPECT_NE(run.Out.find(counted), std::string::npos) << run.Out;
+        EXPECT_EQ(Lines(run.Out), 4 + 1 + 4);
+        EXPECT_EQ(RunCli({"show", "3", "--data", file}).Exit, 0);
+    }
+}
+
+// A damaged Id anywhere keeps its slot: shown as damaged, never written over, and new puzzles
+// go after the last slot in use; the refusal counts what the slots hold.
+TEST_F(CliTest, ADamagedIdKeepsItsSlotWhereverItIs) {
+    struct Case {
+        int slot;
+        std::int32_t id;
+        int exit;
+        std::string says;
+    };
+    const Case cases[] = {
+        {1, -5, 0, "Id 45 in slot 5"},
+        {2, -5, 0, "Id 45 in slot 5"},
+        {4, -5, 0, "Id 45 in slot 5"},
+        {100, -5, 1,
+         "new puzzles go after the last slot in use, slot 100, which leaves room for 0 (5 stored, "
+         "1 requested); nothing created"},
+        {100, 500, 1, "(5 stored, 1 requested)"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.slot);
+        record = std::make_unique<TDataFileRecord>();
+        SetUp();
+        record->Library.Info(c.slot).Id = c.id;
+        Save();
+        const qsizetype at = 296 + (c.slot - 1) * 9984;
+        const QByteArray grid = FileBytes().mid(at, 9984);
+        if (c.id < 0) {
+            const TRun show = RunCli({"show", std::to_string(c.slot), "--data", file});
+            EXPECT_NE(
+                show.Err.find("slot " + std::to_string(c.slot) + " is damaged: puzzle Id below 1"),
+                std::string::npos)
+                << show.Err;
+        }
+        const TRun run = RunCli({"generate", "--size", "mini", "--stars", "1", "--count", "1",
+                                 "--seed", "1", "--data", file});
+        EXPECT_EQ(run.Exit, c.exit);
+        EXPECT_NE(run.Err.find(c.says), std::string::npos) << run.Err;
+        EXPECT_EQ(FileBytes().mid(at, 9984), grid);
     }
 }
 
