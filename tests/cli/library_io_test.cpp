@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 
 #include "support/faulty_file_ops.h"
+#include "support/ordinary_user.h"
 
 namespace xs::cli {
 namespace {
@@ -86,17 +87,18 @@ TEST(LibraryIo, WriteProblemLooksAtTheFileAndTheNearestFolder) {
 }
 
 TEST(LibraryIo, WriteProblemSaysWhenPermissionIsDenied) {
-    if (geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
     QTemporaryDir dir;
-    const QString file = dir.filePath("a.dat");
-    QFile(file).open(QIODevice::WriteOnly);
-    QFile::setPermissions(file, QFileDevice::ReadOwner);
-    EXPECT_EQ(WriteProblem(file), "Permission denied");
-    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    EXPECT_EQ(WriteProblem(dir.filePath("b.dat")),
-              dir.path().toStdString() + ": Permission denied");
-    QFile::setPermissions(dir.path(),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    test::AsOrdinaryUser({dir.path()}, [&dir] {
+        const QString file = dir.filePath("a.dat");
+        QFile(file).open(QIODevice::WriteOnly);
+        QFile::setPermissions(file, QFileDevice::ReadOwner);
+        EXPECT_EQ(WriteProblem(file), "Permission denied");
+        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        EXPECT_EQ(WriteProblem(dir.filePath("b.dat")),
+                  dir.path().toStdString() + ": Permission denied");
+        QFile::setPermissions(
+            dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    });
 }
 
 }  // namespace
