@@ -26,10 +26,10 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${PROJECT_HOMEPAGE_URL}")
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 # The libraries come from the binaries; the Qt platform plugins, the SQLite driver of the
-# history and the fonts the screens and pages are measured in are loaded at run time, so they are
-# named here.
+# history, Qt's translations of its dialogs and the fonts the screens and pages are measured in are
+# loaded at run time, so they are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "qt6-qpa-plugins, libqt6sql6-sqlite, fonts-dejavu-core, fonts-dejavu-extra, fonts-liberation")
+    "qt6-qpa-plugins, qt6-translations-l10n, libqt6sql6-sqlite, fonts-dejavu-core, fonts-dejavu-extra, fonts-liberation")
 
 include(CPack)

@@ -34,6 +34,8 @@ expected=(
     share/man/man6/crosssums.6.gz
     share/man/man6/crosssums-cli.6.gz
     share/crosssums/help/index.html
+    share/crosssums/translations/crosssums_de.qm
+    share/crosssums/translations/crosssums_fr.qm
     share/doc/crosssums/copyright
     share/doc/crosssums/changelog.gz
 )

@@ -1,0 +1,82 @@
+// The player's language: which one the game and the companion speak, and the translators that
+// make them speak it (their own texts, Qt's dialogs, and the standard-library rooms' texts).
+#include "storage/language.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QSettings>
+#include <QTranslator>
+
+#include "model/translate.h"
+
+namespace xs {
+
+namespace {
+
+std::string TranslateForRooms(const char* context, const char* source, int n) {
+    return QCoreApplication::translate(context, source, nullptr, n).toStdString();
+}
+
+QString Code(const QString& name) {
+    return name.left(2).toLower();
+}
+
+}  // namespace
+
+QString ChooseLanguage(const QStringList& wanted) {
+    for (const QString& name : wanted) {
+        const QString code = Code(name);
+        if (code == QLatin1String("en")) return code;
+        if (kTranslatedLanguages.contains(code)) return code;
+    }
+    return QStringLiteral("en");
+}
+
+QStringList WantedLanguages() {
+    QStringList wanted;
+    const QSettings settings(QStringLiteral("crosssums"), QStringLiteral("crosssums"));
+    const QString preference = settings.value(QStringLiteral("language")).toString();
+    if (!preference.isEmpty()) wanted << preference;
+    const QString language = qEnvironmentVariable("LANGUAGE");
+    wanted << language.split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const QString value = qEnvironmentVariable(variable);
+        if (value.isEmpty()) continue;
+        // "C" and "POSIX" say nothing about a language; the first set variable decides.
+        if (value != QLatin1String("C") && value != QLatin1String("POSIX")) wanted << value;
+        break;
+    }
+    return wanted;
+}
+
+QStringList TranslationFolders() {
+    const QString bin = QCoreApplication::applicationDirPath();
+    return {QDir::cleanPath(bin + QStringLiteral("/../share/crosssums/translations")),
+            QDir::cleanPath(bin + QStringLiteral("/../../translations"))};
+}
+
+bool InstallTranslations(QCoreApplication& app, const QString& language) {
+    if (language == QLatin1String("en")) {
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::system().territory()));
+        return true;
+    }
+    QLocale::setDefault(QLocale(QLocale(language).language(), QLocale::system().territory()));
+    auto* qt = new QTranslator(&app);
+    if (qt->load(QStringLiteral("qtbase_") + language,
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qt);
+    auto* own = new QTranslator(&app);
+    bool found = false;
+    for (const QString& folder : TranslationFolders()) {
+        if (own->load(QStringLiteral("crosssums_") + language, folder)) {
+            found = QCoreApplication::installTranslator(own);
+            break;
+        }
+    }
+    SetTranslator(&TranslateForRooms);
+    return found;
+}
+
+}  // namespace xs
