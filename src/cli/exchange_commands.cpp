@@ -75,9 +75,9 @@ int RunImport(const TParsedArgs& args) {
     if (!ReadInput(input, text, reason)) return Failure(kCommand, reason);
     // Everything is checked before the data file is touched.
     static TImportedPuzzle puzzle;
+    const std::string source = (input == "-" ? std::string("standard input") : input) + ": ";
     if (!PreparePuzzleImport(text, puzzle, reason))
-        return Failure(kCommand, (input == "-" ? std::string("standard input") : input) + ": " +
-                                     reason + "; nothing imported");
+        return Failure(kCommand, source + reason + "; nothing imported");
 
     const TDataFilePaths paths = CliDataFilePaths(args.Value("data"));
     const std::string location = QFile::encodeName(paths.DataFile).toStdString();
@@ -93,13 +93,19 @@ int RunImport(const TParsedArgs& args) {
     } else {
         std::memset(&record, 0, sizeof record);
     }
+    if (const int copy = FindStoredCopy(record.Library, puzzle);
+        copy != 0 && !args.Has("allow-copy"))
+        return Failure(kCommand, source + StoredCopyText(record.Library, copy) +
+                                     "; nothing imported (--allow-copy adds it again)");
     const int slot =
         AppendImportedPuzzle(record.Library, record.Settings.LastPuzzleId, puzzle, reason);
     if (slot == 0) return Failure(kCommand, reason + "; nothing imported");
     if (!SaveLibrary(kCommand, record, paths, &lock)) return kExitFailure;
     const TPuzzleInfo& info = record.Library.Info(slot);
     std::cout << "Imported as puzzle Id " << info.Id << " in slot " << slot << ": "
-              << SizeText(info.Size) << ", " << StarsText(info.Difficulty) << "\n";
+              << SizeText(info.Size) << ", " << StarsText(info.Difficulty)
+              << (puzzle.Turned ? ", turned on its side to fit (its rows are now columns)" : "")
+              << "\n";
     return kExitOk;
 }
 
@@ -117,7 +123,7 @@ const TCommandSpec kExportCommand = {
 const TCommandSpec kImportCommand = {
     "import",
     "Checks a puzzle written as text or CSV and appends it to the library.",
-    {kDataOption},
+    {{"allow-copy", nullptr, "store it even when the library holds the same puzzle"}, kDataOption},
     {{"FILE", "the puzzle's file, or - for standard input"}},
     RunImport};
 

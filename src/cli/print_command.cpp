@@ -27,8 +27,13 @@ std::optional<int> ParsePrintSize(const std::string& text) {
     return std::nullopt;
 }
 
+// A stored choice as the game reads it: anything but large or small is none.
+int StoredPrintSize(int stored) {
+    return stored == kPrintLarge || stored == kPrintSmall ? stored : kPrintNone;
+}
+
 int PrintSizeOption(const TParsedArgs& args, const char* option, int stored) {
-    if (!args.Has(option)) return stored == kPrintLarge || stored == kPrintSmall ? stored : 0;
+    if (!args.Has(option)) return StoredPrintSize(stored);
     return ParsePrintSize(args.Value(option)).value_or(-1);
 }
 
@@ -72,15 +77,15 @@ int RunPrint(const TParsedArgs& args) {
     TDataFileRecord& record = AppData().File;
     if (!LoadLibrary("print", paths, record)) return kExitFailure;
     TSettings& settings = record.Settings;
-    // The game's print options are the defaults; the game would check the large puzzles when
-    // neither puzzles nor answers are chosen.
-    int puzzles = PrintSizeOption(args, "puzzles", settings.PrintPuzzles);
+    // The game's print options are the defaults. As the game's print panel opens, the large
+    // puzzles are checked when both stored choices are none.
+    const bool noneStored = StoredPrintSize(settings.PrintPuzzles) == kPrintNone &&
+                            StoredPrintSize(settings.PrintAnswers) == kPrintNone;
+    int puzzles =
+        PrintSizeOption(args, "puzzles", noneStored ? kPrintLarge : settings.PrintPuzzles);
     const int answers = PrintSizeOption(args, "answers", settings.PrintAnswers);
     if (puzzles < 0 || answers < 0) {
         return UsageError("print", "--puzzles and --answers take large, small or none");
-    }
-    if (!args.Has("puzzles") && puzzles == 0 && answers == 0) {
-        puzzles = kPrintLarge;
     }
     const int scheme = colors.value_or(CheckedPrintColors(settings));
 

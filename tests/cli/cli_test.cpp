@@ -4,6 +4,7 @@
 
 #include <limits>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -443,6 +444,11 @@ TEST_F(CliTest, ExportThenImportAppendsTheSamePuzzle) {
               0u);
     const TRun text = RunCli({"export", "1", "--data", file});
     EXPECT_EQ(text.Out.rfind("###   4\\    7\\    ###   ###   ###", 0), 0u);
+    // Without --answers no White square shows a digit, in any row.
+    std::istringstream tokens(text.Out);
+    for (std::string token; tokens >> token;)
+        EXPECT_TRUE(token == "###" || token == "." || token.find('\\') != std::string::npos)
+            << token;
 
     const QByteArray before = FileBytes();
     const std::string bad = dir.filePath("bad.txt").toStdString();
@@ -457,15 +463,24 @@ TEST_F(CliTest, ExportThenImportAppendsTheSamePuzzle) {
                                "down\\across, . or a digit; nothing imported\n");
     EXPECT_EQ(FileBytes(), before);
 
-    QProcess process;
-    process.start(QStringLiteral(XS_CLI_PATH),
-                  {"import", "-", "--data", QString::fromStdString(file)});
-    process.write(QByteArray::fromStdString(csv.Out));
-    process.closeWriteChannel();
-    ASSERT_TRUE(process.waitForFinished(60000));
-    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
-    EXPECT_EQ(process.readAllStandardOutput().toStdString(),
-              "Imported as puzzle Id 45 in slot 5: 9 x 13, 1 Star\n");
+    // The puzzle of slot 1 again: a copy, stored only when asked for.
+    for (const bool copy : {false, true}) {
+        QProcess process;
+        QStringList args = {"import", "-", "--data", QString::fromStdString(file)};
+        if (copy) args << "--allow-copy";
+        process.start(QStringLiteral(XS_CLI_PATH), args);
+        process.write(QByteArray::fromStdString(csv.Out));
+        process.closeWriteChannel();
+        ASSERT_TRUE(process.waitForFinished(60000));
+        EXPECT_EQ(process.exitCode(), copy ? 0 : 1);
+        EXPECT_EQ(process.readAllStandardError().toStdString(),
+                  copy ? ""
+                       : "crosssums-cli import: standard input: the puzzle is already in "
+                         "the library as Id 41 in slot 1; nothing imported (--allow-copy "
+                         "adds it again)\n");
+        EXPECT_EQ(process.readAllStandardOutput().toStdString(),
+                  copy ? "Imported as puzzle Id 45 in slot 5: 9 x 13, 1 Star\n" : "");
+    }
     EXPECT_EQ(RunCli({"export", "5", "--data", file}).Out, text.Out);
 }
 
