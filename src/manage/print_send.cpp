@@ -23,7 +23,7 @@ TSendResult SendPages(TPrintTarget& target, const TPageSource& source, bool oneD
             if (running && (oneDocument || page > run.FirstPage)) {
                 if (!target.NewPage(run.Landscape)) {
                     failed(TSendStep::NewPage, page);
-                    target.EndJob();
+                    if (!target.EndJob()) result.LostFrom = jobFirstPage;
                     return result;
                 }
             } else {
@@ -44,13 +44,15 @@ TSendResult SendPages(TPrintTarget& target, const TPageSource& source, bool oneD
 
 std::string PrintFailureText(const TSendResult& result, int pageCount) {
     if (result.Ok()) return {};
-    const std::string first = std::to_string(result.Page);
     const std::string last = std::to_string(pageCount);
-    std::string text = "Printing stopped at page " + first + " of " + last + ": " +
-                       (result.Reason.empty() ? "the printer gave no reason" : result.Reason) +
-                       ".\n\r";
-    if (result.Page >= pageCount) return text + "Page " + last + " was not printed.";
-    return text + "Pages " + first + " to " + last + " were not printed.";
+    std::string text =
+        "Printing stopped at page " + std::to_string(result.Page) + " of " + last + ": " +
+        (result.Reason.empty() ? "the printer gave no reason" : result.Reason) + ".\n\r";
+    const int lost = result.LostFrom > 0 ? result.LostFrom : result.Page;
+    if (result.LostFrom > 0)
+        text += "The pages before it in the same job were not sent either.\n\r";
+    if (lost >= pageCount) return text + "Page " + last + " was not printed.";
+    return text + "Pages " + std::to_string(lost) + " to " + last + " were not printed.";
 }
 
 }  // namespace xs

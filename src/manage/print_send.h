@@ -31,19 +31,22 @@ public:
 };
 
 // The step of a failed printing, and the first page it kept from the paper: the page that could
-// not begin, or the first page of the job that could not be sent.
+// not begin, or the first page of the job that could not be sent. When a page could not be added
+// and its job could not be sent either, LostFrom is that job's first page.
 enum class TSendStep { None, BeginJob, NewPage, EndJob };
 struct TSendResult {
     TSendStep Failed = TSendStep::None;
     int Page = 0;
     std::string Reason;
+    int LostFrom = 0;  // 0: the pages from Page on were lost
     bool Ok() const { return Failed == TSendStep::None; }
 };
 
 // Draws pages 1..PageCount of the source onto the target, each in the orientation its capacity
 // asks for. With oneDocument every page goes into the one job (a file keeps them all); otherwise
 // a new job begins wherever the orientation changes, as printers need. Stops at the first step
-// that fails; a page that cannot be added still ends its job, so the pages before it go out.
+// that fails; a page that cannot be added still ends its job, so the pages before it go out
+// unless that fails too.
 TSendResult SendPages(TPrintTarget& target, const TPageSource& source, bool oneDocument);
 
 // What the player is told when printing stopped: at which page of pageCount, why, and which

@@ -1,6 +1,7 @@
 // Sending printed pages to a printer or a PDF file.
 #include "manage/printing.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QLocale>
 #include <QPageLayout>
@@ -67,7 +68,9 @@ public:
     bool EndJob() override {
         Step = TSendStep::EndJob;
         Surface.reset();
-        return Painter.end();
+        const bool ended = Painter.end();
+        const auto* printer = dynamic_cast<const QPrinter*>(&Device);
+        return ended && (printer == nullptr || printer->printerState() != QPrinter::Error);
     }
     TCanvas& Canvas() override { return *Surface; }
     int PageWidth() override { return Device.width(); }
@@ -107,6 +110,60 @@ private:
     TSendStep Step = TSendStep::None;
 };
 
+// Puts the bytes into the file and checks what arrived; the reason when they did not all arrive.
+// A file, or a new one, is replaced only by a complete new file; anything else that is there (a
+// device, a pipe) is written directly.
+std::string WriteWholeFile(const QString& fileName, const QByteArray& bytes) {
+    const QFileInfo info(fileName);
+    const auto failed = [&](const QFileDevice& file) {
+        return Said(QStringLiteral("the file %1 could not be written (") + file.errorString() +
+                        QLatin1Char(')'),
+                    fileName);
+    };
+    if (info.exists() && !info.isFile()) {
+        QFile file(fileName);
+        if (!file.open(QIODevice::WriteOnly)) return FileProblem(fileName);
+        if (file.write(bytes) != bytes.size() || !file.flush()) return failed(file);
+        file.close();
+        return file.error() == QFileDevice::NoError ? std::string() : failed(file);
+    }
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly)) return FileProblem(fileName);
+    if (file.write(bytes) != bytes.size() || !file.commit()) return failed(file);
+    const qint64 size = QFileInfo(fileName).size();
+    if (size != bytes.size()) {
+        return Said(
+            QStringLiteral("the file %1 holds %2 of its %3 bytes")
+                .arg(QStringLiteral("%1"), QString::number(size), QString::number(bytes.size())),
+            fileName);
+    }
+    return {};
+}
+
+// The pages as one PDF document on the sheet, a quarter of an inch from its edges, then the file.
+TSendResult SendPdf(const QString& fileName, const TPageSource& source, int dpi,
+                    const QPageSize& sheet) {
+    QByteArray bytes;
+    TSendResult sent;
+    {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter writer(&buffer);
+        writer.setTitle(QString::fromLatin1(kPrintJobTitle));
+        writer.setCreator(QString::fromLatin1(kPrintJobTitle));
+        writer.setResolution(dpi);
+        writer.setPageSize(sheet);
+        writer.setPageMargins(QMarginsF(kPdfMargin, kPdfMargin, kPdfMargin, kPdfMargin),
+                              QPageLayout::Inch);
+        sent = SendPages(writer, source, true);
+    }
+    if (!sent.Ok()) return sent;
+    if (std::string reason = WriteWholeFile(fileName, bytes); !reason.empty()) {
+        sent = {TSendStep::EndJob, 1, std::move(reason)};
+    }
+    return sent;
+}
+
 }  // namespace
 
 TSendResult SendPages(QPagedPaintDevice& device, const TPageSource& source, bool oneDocument) {
@@ -116,7 +173,14 @@ TSendResult SendPages(QPagedPaintDevice& device, const TPageSource& source, bool
 
 bool SendPagesOrSay(QPagedPaintDevice& device, TMessages& messages, const TPageSource& source,
                     bool oneDocument) {
-    const TSendResult result = SendPages(device, source, oneDocument);
+    // A printer that writes a file gets the file the companion writes: the same margins, and
+    // every byte checked once the file is closed.
+    const auto* printer = dynamic_cast<const QPrinter*>(&device);
+    const TSendResult result =
+        printer != nullptr && printer->outputFormat() == QPrinter::PdfFormat
+            ? SendPdf(printer->outputFileName(), source, printer->resolution(),
+                      printer->pageLayout().pageSize())
+            : SendPages(device, source, oneDocument);
     if (result.Ok()) return true;
     const int pages = source.Plan != nullptr ? source.Plan->PageCount : 0;
     messages.ShowMsg(PrintFailureText(result, pages), TButtons::OkOnly);
@@ -130,33 +194,15 @@ TPaper LocalePaper() {
 
 bool WritePdf(const QString& fileName, const TPageSource& source, int dpi, TPaper paper,
               QString& error) {
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = file.errorString();
-        return false;
+    const TSendResult sent =
+        SendPdf(fileName, source, dpi,
+                QPageSize(paper == TPaper::Letter ? QPageSize::Letter : QPageSize::A4));
+    if (sent.Ok()) return true;
+    error = QString::fromStdString(sent.Reason);
+    if (sent.Failed != TSendStep::EndJob) {
+        error = QStringLiteral("page %1 could not be written: %2").arg(sent.Page).arg(error);
     }
-    {
-        QPdfWriter writer(&file);
-        writer.setTitle(QString::fromLatin1(kPrintJobTitle));
-        writer.setCreator(QString::fromLatin1(kPrintJobTitle));
-        writer.setResolution(dpi);
-        writer.setPageSize(QPageSize(paper == TPaper::Letter ? QPageSize::Letter : QPageSize::A4));
-        writer.setPageMargins(QMarginsF(kPdfMargin, kPdfMargin, kPdfMargin, kPdfMargin),
-                              QPageLayout::Inch);
-        const TSendResult sent = SendPages(writer, source, true);
-        if (!sent.Ok()) {
-            file.cancelWriting();
-            error = QStringLiteral("page %1 could not be written: %2")
-                        .arg(sent.Page)
-                        .arg(QString::fromStdString(sent.Reason));
-            return false;
-        }
-    }
-    if (!file.commit()) {
-        error = file.errorString();
-        return false;
-    }
-    return true;
+    return false;
 }
 
 bool PrintWithDialog(QWidget* parent, TMessages& messages, const TPageSource& source,

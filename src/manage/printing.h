@@ -22,7 +22,9 @@ extern const char* const kPrintJobTitle;
 TSendResult SendPages(QPagedPaintDevice& device, const TPageSource& source, bool oneDocument);
 
 // Sends the pages and, when printing stops, tells the player where and why. Returns whether
-// every page went out.
+// every page went out. A printer that writes a PDF file writes it as WritePdf does, on the sheet
+// the player chose, and the file is checked once it is closed: a file that did not take every
+// byte (a full disk, /dev/full) stops printing at page 1.
 bool SendPagesOrSay(QPagedPaintDevice& device, TMessages& messages, const TPageSource& source,
                     bool oneDocument);
 

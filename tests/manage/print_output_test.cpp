@@ -166,6 +166,12 @@ TEST_F(PrintOutput, PrinterWritingAFileKeepsEveryJobsPages) {
     printer.setOutputFileName(dir.filePath(QStringLiteral("printer.pdf")));
     ASSERT_TRUE(SendPages(printer, {&plan, lib.get(), -1, nullptr, 2}, true).Ok());
     EXPECT_EQ(Orientations(printer.outputFileName()), "LPLP");
+    // Through the print dialog's path: the sheet chosen, a quarter inch kept, as the companion.
+    printer.setPageSize(QPageSize(QPageSize::Letter));
+    test::TScriptedMessages messages;
+    ASSERT_TRUE(SendPagesOrSay(printer, messages, {&plan, lib.get(), -1, nullptr, 2}, false));
+    EXPECT_EQ(Orientations(printer.outputFileName()), "LPLP");
+    ExpectPaperWithMargins(printer.outputFileName(), 612, 792);
 }
 
 TEST_F(PrintOutput, PrinterThatCannotWriteItsFileTellsThePlayerWhy) {
@@ -181,6 +187,11 @@ TEST_F(PrintOutput, PrinterThatCannotWriteItsFileTellsThePlayerWhy) {
     };
     std::vector<Case> cases = {{missing + QStringLiteral("/out.pdf"),
                                 "the folder \"" + missing.toStdString() + "\" does not exist"}};
+    // A device that takes no byte, as a full disk: opened, written, closed, and nothing arrived.
+    if (QFileInfo::exists(QStringLiteral("/dev/full"))) {
+        cases.push_back({QStringLiteral("/dev/full"),
+                         "the file \"/dev/full\" could not be written (No space left on device)"});
+    }
     // Root writes into any folder; the permission case only means something for other users.
     if (!QFileInfo(locked).isWritable()) {
         cases.push_back({locked + QStringLiteral("/out.pdf"),
@@ -297,6 +308,8 @@ TEST_F(PrintOutput, CompanionPrintsTheSelectedSlots) {
         {{"--slots", "1", "--paper"}, 2, ""},
         {{"--slots", "2", "--puzzles", "large", "--answers", "large"}, 0, "P"},
         {{"--slots", "2,1", "--answers", "none"}, 0, "PL"},
+        // Both stored choices none: large puzzles beside the answers asked for, as in the game.
+        {{"--slots", "2,1", "--answers", "small"}, 0, "PLPL"},
         {{"--slots", "1", "--all"}, 2, ""},
         {{"--slots", "1,,2"}, 2, ""},
         {{"--slots", "101"}, 2, ""},

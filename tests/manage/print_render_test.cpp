@@ -374,27 +374,44 @@ TEST_F(PageFixture, CurrentStateWithoutEntriesPrintsTheBlankPuzzle) {
     EXPECT_EQ(none.Calls.size(), blank.Calls.size());
 }
 
-// The sample's answers are 1 2 / 3 5. The player entered a wrong 6 over the 1, the right 2, and
-// the stored entry under the 5 is not a digit.
+// The sample's answers are 1 2 / 3 5, and a second block in the last rows and columns holds
+// 4 6 / 9 8. The player entered a wrong 6 over the 1, the right 2, the 4 and a wrong 7 over the
+// last square's 8; the stored entry under the 5 is not a digit.
 TEST_F(PageFixture, CurrentStateShowsEntriesInThePuzzleAndTheAnswerDigitsAlone) {
     const int slot = Store(Mini, 1);
-    TPuzzleGrid entries = lib->Grid(slot);
+    TPuzzleGrid& grid = lib->Grid(slot);
+    const int corner[2][2] = {{4, 6}, {9, 8}};
+    for (int k = 0; k < 2; ++k) {
+        for (int j = 0; j < 2; ++j) {
+            grid.Sq[7 + k][11 + j].Kind = White;
+            grid.Sq[7 + k][11 + j].SetAnswer(corner[k][j]);
+        }
+        grid.Sq[7 + k][10].AcrossSquares = grid.Sq[6][11 + k].DownSquares = 2;
+        grid.Sq[7 + k][10].AcrossTotal = corner[k][0] + corner[k][1];
+        grid.Sq[6][11 + k].DownTotal = corner[0][k] + corner[1][k];
+    }
+    TPuzzleGrid entries = grid;
     entries.Sq[1][1].Entry = 6;
     entries.Sq[1][2].Entry = 2;
     entries.Sq[2][2].Entry = 12;
+    entries.Sq[7][11].Entry = 4;
+    entries.Sq[8][12].Entry = 7;
+    const int squares[8][2] = {{1, 1}, {1, 2}, {2, 1}, {2, 2}, {7, 11}, {7, 12}, {8, 11}, {8, 12}};
     struct Case {
         TSinglePrint How;
         int Page;
         int Position;
         bool Answer;
-        std::vector<std::string> Want;  // the texts in squares (1, 1), (1, 2), (2, 1), (2, 2)
+        std::vector<std::string> Want;  // the texts in `squares`
     };
+    const std::vector<std::string> puzzle = {"6", "2", "", "", "4", "", "", "7"};
+    const std::vector<std::string> answer = {"1", "2", "3", "5", "4", "6", "9", "8"};
     const Case cases[] = {
-        {TSinglePrint::PuzzleOnly, 1, 1, false, {"6", "2", "", ""}},
-        {TSinglePrint::PuzzleAndAnswer, 1, 1, false, {"6", "2", "", ""}},
-        {TSinglePrint::PuzzleAndAnswer, 1, 2, true, {"1", "2", "3", "5"}},
-        {TSinglePrint::SeparatePages, 1, 1, false, {"6", "2", "", ""}},
-        {TSinglePrint::SeparatePages, 2, 1, true, {"1", "2", "3", "5"}},
+        {TSinglePrint::PuzzleOnly, 1, 1, false, puzzle},
+        {TSinglePrint::PuzzleAndAnswer, 1, 1, false, puzzle},
+        {TSinglePrint::PuzzleAndAnswer, 1, 2, true, answer},
+        {TSinglePrint::SeparatePages, 1, 1, false, puzzle},
+        {TSinglePrint::SeparatePages, 2, 1, true, answer},
     };
     for (const Case& c : cases) {
         const TPrintPlan plan = SinglePuzzlePlan(c.How);
@@ -406,17 +423,15 @@ TEST_F(PageFixture, CurrentStateShowsEntriesInThePuzzleAndTheAnswerDigitsAlone) 
         const TGridLines g =
             PrintGridLines(PositionRect(width, height, 3, capacity, c.Position), 9, 13, c.Answer);
         std::vector<std::string> got;
-        for (int r = 1; r <= 2; ++r) {
-            for (int col = 1; col <= 2; ++col) {
-                std::string texts;
-                for (const TCanvasCall& t : canvas.Of(TCanvasOp::TextOut)) {
-                    if (t.At.X >= g.X[col] && t.At.X < g.X[col + 1] && t.At.Y >= g.Y[r + 1] &&
-                        t.At.Y < g.Y[r + 2]) {
-                        texts += t.Text;
-                    }
+        for (const auto [r, col] : squares) {
+            std::string texts;
+            for (const TCanvasCall& t : canvas.Of(TCanvasOp::TextOut)) {
+                if (t.At.X >= g.X[col] && t.At.X < g.X[col + 1] && t.At.Y >= g.Y[r + 1] &&
+                    t.At.Y < g.Y[r + 2]) {
+                    texts += t.Text;
                 }
-                got.push_back(texts);
             }
+            got.push_back(texts);
         }
         EXPECT_EQ(got, c.Want) << "page " << c.Page << " position " << c.Position;
     }

@@ -19,6 +19,7 @@ class TFakePrinter : public TPrintTarget {
 public:
     char FailKind = 0;
     int FailAt = 0;
+    bool EndFailsAfter = false;  // once a step has failed, ending the job fails too
     std::string Log;
 
     bool BeginJob(bool landscape) override { return Step('B', landscape); }
@@ -36,12 +37,15 @@ private:
     bool Step(char kind, std::optional<bool> landscape) {
         Log += kind;
         if (landscape) Log += *landscape ? 'L' : 'P';
-        const bool fails = kind == FailKind && ++Seen[kind] == FailAt;
+        const bool fails = (kind == FailKind && ++Seen[kind] == FailAt) ||
+                           (kind == 'E' && EndFailsAfter && Failed);
+        Failed = Failed || fails;
         Log += fails ? "! " : " ";
         return !fails;
     }
     test::TRecordingCanvas Surface;
     std::map<char, int> Seen;
+    bool Failed = false;
 };
 
 // Pages 1-2 across, 3-4 upright, 5 across.
@@ -64,6 +68,8 @@ TEST(SendPages, StopsAtTheStepThatFailsAndSaysWhichPagesWereNotPrinted) {
         std::string Log;
         TSendStep Failed;
         int Page;
+        bool EndFailsAfter = false;
+        int LostFrom = 0;
     };
     const Case cases[] = {
         {"every page", false, 0, 0, "BL d NL d E BP d NP d E BL d E ", TSendStep::None, 0},
@@ -73,6 +79,9 @@ TEST(SendPages, StopsAtTheStepThatFailsAndSaysWhichPagesWereNotPrinted) {
         {"last job", false, 'B', 3, "BL d NL d E BP d NP d E BL! ", TSendStep::BeginJob, 5},
         // A page that cannot be added still ends its job, so the pages before it go out.
         {"page in the second job", false, 'N', 2, "BL d NL d E BP d NP! E ", TSendStep::NewPage, 4},
+        // ... unless the job cannot be sent either: then its first page is lost too.
+        {"page and its job", false, 'N', 2, "BL d NL d E BP d NP! E! ", TSendStep::NewPage, 4, true,
+         3},
         {"page turning upright", true, 'N', 2, "BL d NL d NP! E ", TSendStep::NewPage, 3},
         {"first job not sent", false, 'E', 1, "BL d NL d E! ", TSendStep::EndJob, 1},
         {"last job not sent", false, 'E', 3, "BL d NL d E BP d NP d E BL d E! ", TSendStep::EndJob,
@@ -84,7 +93,9 @@ TEST(SendPages, StopsAtTheStepThatFailsAndSaysWhichPagesWereNotPrinted) {
         TFakePrinter printer;
         printer.FailKind = c.FailKind;
         printer.FailAt = c.FailAt;
+        printer.EndFailsAfter = c.EndFailsAfter;
         const TSendResult result = SendPages(printer, {&plan}, c.OneDocument);
+        EXPECT_EQ(result.LostFrom, c.LostFrom);
         EXPECT_EQ(printer.Log, c.Log);
         EXPECT_EQ(result.Failed, c.Failed);
         EXPECT_EQ(result.Page, c.Page);
@@ -99,6 +110,7 @@ TEST(SendPages, FailureTextNamesThePageTheReasonAndThePagesLeft) {
         const char* Reason;
         int PageCount;
         const char* Want;
+        int LostFrom = 0;
     };
     const Case cases[] = {
         {TSendStep::BeginJob, 3, "the printer \"Office\" is not available", 5,
@@ -111,12 +123,18 @@ TEST(SendPages, FailureTextNamesThePageTheReasonAndThePagesLeft) {
          "Printing stopped at page 1 of 1: the printer gave no reason.\n\r"
          "Page 1 was not printed."},
         {TSendStep::None, 0, "", 3, ""},
+        {TSendStep::NewPage, 4, "the printer \"Office\" did not take another page", 5,
+         "Printing stopped at page 4 of 5: the printer \"Office\" did not take another page.\n\r"
+         "The pages before it in the same job were not sent either.\n\r"
+         "Pages 3 to 5 were not printed.",
+         3},
     };
     for (const Case& c : cases) {
         TSendResult result;
         result.Failed = c.Failed;
         result.Page = c.Page;
         result.Reason = c.Reason;
+        result.LostFrom = c.LostFrom;
         EXPECT_EQ(PrintFailureText(result, c.PageCount), c.Want);
     }
 }
