@@ -1,83 +1,11 @@
-// The teaching solver's ladder: the board of runs and candidates, and one finder per technique.
+// The teaching solver's board of runs and candidates, the ladder's order, and grading.
 #include "logic/logic_solver.h"
 
-#include <bit>
-
-#include "generate/propagate.h"
-#include "logic/logic_combos.h"
+#include "logic/logic_parts.h"
 
 namespace xs {
 
-namespace {
-
-constexpr TCandidates Bit(int d) {
-    return static_cast<TCandidates>(1u << d);
-}
-
-int Count(TCandidates m) {
-    return std::popcount(static_cast<unsigned>(m));
-}
-
-int Lowest(TCandidates m) {
-    return std::countr_zero(static_cast<unsigned>(m));
-}
-
-int Highest(TCandidates m) {
-    return 31 - std::countl_zero(static_cast<unsigned>(m));
-}
-
-TStepRun RefOf(const TLogicRun& run) {
-    return TStepRun{run.ClueRow, run.ClueCol, run.Down};
-}
-
-// A step on (row, col) that leaves it `kept` out of `cand`: a placement when one digit is left.
-TLogicStep Narrow(TTechnique technique, int row, int col, TCandidates cand, TCandidates kept) {
-    TLogicStep step;
-    step.Technique = technique;
-    step.Row = row;
-    step.Col = col;
-    step.Remove = static_cast<TCandidates>(cand & ~kept);
-    if (Count(kept) == 1) step.Place = Lowest(kept);
-    return step;
-}
-
-void AddRun(TLogicStep& step, const TLogicRun& run) {
-    if (step.RunCount < kMaxStepRuns) step.Runs[step.RunCount++] = RefOf(run);
-}
-
-// Keeps the first removal a finder meets and stops at the first placement, so that within one
-// technique a placed digit comes before a narrowed square.
-struct TPick {
-    TLogicStep Found;
-    bool Any = false;
-
-    // True when the search can stop.
-    bool Offer(const TLogicStep& step) {
-        if (step.Remove == 0) return false;
-        if (!Any || step.Place != 0) {
-            Found = step;
-            Any = true;
-        }
-        return step.Place != 0;
-    }
-};
-
-// The sum of the m smallest (or largest) digits of the set; -1 when it has fewer than m.
-int SmallestSum(TCandidates digits, int m) {
-    int sum = 0;
-    for (int d = 1; d <= 9 && m > 0; ++d)
-        if (digits & Bit(d)) sum += d, --m;
-    return m == 0 ? sum : -1;
-}
-
-int LargestSum(TCandidates digits, int m) {
-    int sum = 0;
-    for (int d = 9; d >= 1 && m > 0; --d)
-        if (digits & Bit(d)) sum += d, --m;
-    return m == 0 ? sum : -1;
-}
-
-}  // namespace
+using namespace logic_detail;
 
 const char* TechniqueName(TTechnique technique) {
     switch (technique) {
@@ -97,6 +25,10 @@ const char* TechniqueName(TTechnique technique) {
             return "Smallest and largest sums";
         case TTechnique::FittingCombinations:
             return "Combinations that fit";
+        case TTechnique::BlockSums:
+            return "Block sums";
+        case TTechnique::Contradiction:
+            return "Contradiction";
     }
     return "?";
 }
@@ -211,190 +143,16 @@ bool TLogicBoard::NextStep(TLogicStep& step) const {
 }
 
 bool TLogicBoard::FindStep(TTechnique technique, TLogicStep& step) const {
-    return technique == TTechnique::LockedDigits ? FindLockedDigits(step)
-                                                 : FindSimple(technique, step);
-}
-
-bool TLogicBoard::FindSimple(TTechnique technique, TLogicStep& step) const {
-    TPick pick;
-    if (technique == TTechnique::Crossing) {
-        // Every run's possible digits once, then every open square with two runs.
-        TCandidates possible[kMaxLogicRuns];
-        for (int i = 0; i < RunCount; ++i) {
-            const TRunState st = StateOf(Runs[i]);
-            possible[i] = CombinationUnion(st.Open, st.Remainder, st.Placed);
-        }
-        for (int r = 1; r <= Size.LastRow; ++r) {
-            for (int c = 1; c <= Size.LastCol; ++c) {
-                const TCandidates cand = Cand[r][c];
-                const int a = RunOf[0][r][c];
-                const int d = RunOf[1][r][c];
-                if (Digits[r][c] != 0 || cand == 0 || a < 0 || d < 0) continue;
-                const TCandidates both = static_cast<TCandidates>(cand & possible[a] & possible[d]);
-                // Each run alone leaves more: the step needs both.
-                if (Count(both) != 1 || Count(cand & possible[a]) == 1 ||
-                    Count(cand & possible[d]) == 1)
-                    continue;
-                step = Narrow(technique, r, c, cand, both);
-                AddRun(step, Runs[a]);
-                AddRun(step, Runs[d]);
-                return true;
-            }
-        }
-        return false;
+    switch (technique) {
+        case TTechnique::LockedDigits:
+            return FindLockedDigits(step);
+        case TTechnique::BlockSums:
+            return FindBlockSums(step);
+        case TTechnique::Contradiction:
+            return FindContradiction(step);
+        default:
+            return FindSimple(technique, step);
     }
-    for (int i = 0; i < RunCount; ++i) {
-        const TLogicRun& run = Runs[i];
-        const TRunState st = StateOf(run);
-        if (st.Open == 0) continue;
-        const TCandidates placed = st.Placed;
-        auto offer = [&](int k, TCandidates kept, int low = 0, int high = 0) {
-            const TCandidates cand = st.OpenCand[k];
-            kept = static_cast<TCandidates>(kept & cand);
-            // Nothing left is a contradiction, not a step.
-            if (kept == 0 || kept == cand) return false;
-            TLogicStep s = Narrow(technique, st.OpenRows[k], st.OpenCols[k], cand, kept);
-            s.Low = low;
-            s.High = high;
-            AddRun(s, run);
-            return pick.Offer(s);
-        };
-        switch (technique) {
-            case TTechnique::LastSquare: {
-                const int d = st.Remainder;
-                if (st.Open == 1 && d >= 1 && d <= 9 && !(placed & Bit(d)) && offer(0, Bit(d))) {
-                    step = pick.Found;
-                    return true;
-                }
-                break;
-            }
-            case TTechnique::OneCombination:
-            case TTechnique::PossibleDigits: {
-                if (st.Open < 2) break;
-                const int combos = CombinationCount(st.Open, st.Remainder, placed);
-                if (combos == 0) break;
-                if (technique == TTechnique::OneCombination && combos != 1) break;
-                const TCandidates digits = CombinationUnion(st.Open, st.Remainder, placed);
-                for (int k = 0; k < st.Open; ++k)
-                    if (offer(k, digits)) {
-                        step = pick.Found;
-                        return true;
-                    }
-                break;
-            }
-            case TTechnique::NeededDigit: {
-                if (st.Open < 2 || CombinationCount(st.Open, st.Remainder, placed) == 0) break;
-                const TCandidates needed = CombinationCommon(st.Open, st.Remainder, placed);
-                for (int d = 1; d <= 9; ++d) {
-                    if (!(needed & Bit(d))) continue;
-                    int where = -1;
-                    int fits = 0;
-                    for (int k = 0; k < st.Open; ++k)
-                        if (st.OpenCand[k] & Bit(d)) where = k, ++fits;
-                    if (fits == 1 && offer(where, Bit(d))) {
-                        step = pick.Found;
-                        return true;
-                    }
-                }
-                break;
-            }
-            case TTechnique::SumRange: {
-                if (st.Open < 2) break;
-                for (int k = 0; k < st.Open; ++k) {
-                    // The other open squares: the sum of their smallest and of their largest
-                    // candidates, and of the smallest and largest distinct digits among them.
-                    int low = 0;
-                    int high = 0;
-                    TCandidates pool = 0;
-                    bool empty = false;
-                    for (int j = 0; j < st.Open && !empty; ++j) {
-                        if (j == k) continue;
-                        const TCandidates c = static_cast<TCandidates>(st.OpenCand[j] & ~placed);
-                        empty = c == 0;
-                        if (empty) break;
-                        low += Lowest(c);
-                        high += Highest(c);
-                        pool = static_cast<TCandidates>(pool | c);
-                    }
-                    const int smallest = SmallestSum(pool, st.Open - 1);
-                    if (empty || smallest < 0) continue;
-                    if (smallest > low) low = smallest;
-                    const int largest = LargestSum(pool, st.Open - 1);
-                    if (largest < high) high = largest;
-                    TCandidates kept = 0;
-                    for (int e = st.Remainder - high; e <= st.Remainder - low; ++e)
-                        if (e >= 1 && e <= 9) kept = static_cast<TCandidates>(kept | Bit(e));
-                    if (offer(k, kept, low, high)) {
-                        step = pick.Found;
-                        return true;
-                    }
-                }
-                break;
-            }
-            case TTechnique::FittingCombinations: {
-                if (st.Open < 2) break;
-                for (int k = 0; k < st.Open; ++k) {
-                    TCandidates others[9];
-                    int n = 0;
-                    for (int j = 0; j < st.Open; ++j)
-                        if (j != k)
-                            others[n++] = static_cast<TCandidates>(st.OpenCand[j] & ~placed);
-                    const TCandidates fits =
-                        FeasibleDigits(static_cast<TCandidates>(st.OpenCand[k] & ~placed), others,
-                                       n, st.Remainder);
-                    if (offer(k, fits)) {
-                        step = pick.Found;
-                        return true;
-                    }
-                }
-                break;
-            }
-            case TTechnique::Crossing:
-            case TTechnique::LockedDigits:
-                break;
-        }
-    }
-    if (!pick.Any) return false;
-    step = pick.Found;
-    return true;
-}
-
-// k open squares of a run whose candidates together are k digits take those digits, so no other
-// square of the run can.
-bool TLogicBoard::FindLockedDigits(TLogicStep& step) const {
-    TPick pick;
-    for (int i = 0; i < RunCount; ++i) {
-        const TLogicRun& run = Runs[i];
-        const TRunState st = StateOf(run);
-        if (st.Open < 3) continue;
-        const unsigned all = (1u << st.Open) - 1;
-        for (unsigned group = 3; group < all; ++group) {
-            const int size = Count(static_cast<TCandidates>(group));
-            if (size < 2) continue;
-            TCandidates digits = 0;
-            for (int k = 0; k < st.Open; ++k)
-                if (group & (1u << k)) digits = static_cast<TCandidates>(digits | st.OpenCand[k]);
-            if (Count(digits) != size) continue;
-            for (int k = 0; k < st.Open; ++k) {
-                const TCandidates cand = st.OpenCand[k];
-                if ((group & (1u << k)) || !(cand & digits)) continue;
-                const TCandidates kept = static_cast<TCandidates>(cand & ~digits);
-                if (kept == 0) continue;
-                TLogicStep s =
-                    Narrow(TTechnique::LockedDigits, st.OpenRows[k], st.OpenCols[k], cand, kept);
-                s.Digits = digits;
-                s.Count = size;
-                AddRun(s, run);
-                if (pick.Offer(s)) {
-                    step = pick.Found;
-                    return true;
-                }
-            }
-        }
-    }
-    if (!pick.Any) return false;
-    step = pick.Found;
-    return true;
 }
 
 TGrade GradePuzzle(const TPuzzleGrid& grid, const TPuzzleDims& dims) {

@@ -23,21 +23,45 @@ enum class TTechnique : std::uint8_t {
     LockedDigits,         // k squares of a run that share k digits keep them from the rest
     SumRange,             // the smallest and largest sums the rest of a run can make
     FittingCombinations,  // only the combinations that fit the candidates left in a run
+    BlockSums,            // runs of a block against the crossing runs: what a few squares add up to
+    Contradiction,        // a digit that would leave a run no way to be completed, step by step
 };
-constexpr int kTechniqueCount = 8;
+constexpr int kTechniqueCount = 10;
 
-// "Last square", "One combination", ...: the names the help page explains.
+// "Last square", "One combination", ...: the names the help page explains and
+// `generate --technique` accepts.
 const char* TechniqueName(TTechnique technique);
 
-// A run named by its clue square.
+// A run named by its clue square. Minus: in a Block sums step, a run whose total is taken away
+// from the others' (the runs that cover the block's squares but the leftover ones).
 struct TStepRun {
     std::int8_t ClueRow = -1;
     std::int8_t ClueCol = -1;
     bool Down = false;
+    bool Minus = false;
 };
 
-// Room for the runs a step may name; today's techniques name one or two.
-constexpr int kMaxStepRuns = 8;
+// A square a step names besides its own: Locked digits' group, Block sums' leftover squares.
+struct TStepCell {
+    std::int8_t Row = -1;
+    std::int8_t Col = -1;
+};
+
+// Room for the runs a step may name: a block and its crossing runs, or every run a contradiction
+// uses; and for the squares it frames and the steps of a contradiction's chain.
+constexpr int kMaxStepRuns = 24;
+constexpr int kMaxStepCells = 9;
+constexpr int kMaxChain = 12;
+
+// One step of a contradiction's chain: a single-run technique on the board with the assumed digit.
+struct TChainLink {
+    TTechnique Technique = TTechnique::LastSquare;
+    std::int8_t Row = -1;
+    std::int8_t Col = -1;
+    std::int8_t Place = 0;
+    std::uint16_t Remove = 0;
+    std::int8_t Run[2] = {-1, -1};  // the runs it rests on, as indexes into the step's Runs
+};
 
 struct TLogicStep {
     TTechnique Technique = TTechnique::LastSquare;
@@ -47,12 +71,19 @@ struct TLogicStep {
     TCandidates Remove = 0;  // the candidates taken from the square (all but Place when placing)
     TStepRun Runs[kMaxStepRuns];
     int RunCount = 0;
+    TStepCell Cells[kMaxStepCells];
+    int CellCount = 0;
     // What the sentence quotes: the locked digits (LockedDigits), the sums the rest of the run
-    // can make (SumRange: Low, High), the number of squares of a locked group (Count).
+    // can make (SumRange: Low, High), what the leftover squares add up to (BlockSums: Low), the
+    // number of squares of a locked group (Count), the assumed digit (Contradiction: Digits).
     TCandidates Digits = 0;
     int Low = 0;
     int High = 0;
     int Count = 0;
+    // Contradiction: the steps that follow from the assumed digit, the last one leaving the first
+    // run named (Runs[0]) no completion.
+    TChainLink Chain[kMaxChain];
+    int ChainCount = 0;
 };
 
 // One run of the puzzle: its clue, total and squares in order.
@@ -114,6 +145,10 @@ public:
 private:
     bool FindSimple(TTechnique technique, TLogicStep& step) const;
     bool FindLockedDigits(TLogicStep& step) const;
+    bool FindBlockSums(TLogicStep& step) const;
+    bool FindContradiction(TLogicStep& step) const;
+    bool BuildContradiction(int row, int col, int digit, int broken, const TLogicStep* links,
+                            int count, TLogicStep& step) const;
 
     TLogicRun Runs[kMaxLogicRuns];
     int RunCount = 0;

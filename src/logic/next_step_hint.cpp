@@ -104,8 +104,12 @@ TNextStep FindNextStep(const TPuzzleGrid& grid, const TPuzzleDims& dims) {
     out.Remove = step.Remove;
     out.Technique = step.Technique;
     for (int i = 0; i < step.RunCount; ++i)
-        out.Runs[i] = THintRun{step.Runs[i].ClueRow, step.Runs[i].ClueCol, step.Runs[i].Down};
+        out.Runs[i] = THintRun{step.Runs[i].ClueRow, step.Runs[i].ClueCol, step.Runs[i].Down,
+                               step.Runs[i].Minus};
     out.RunCount = step.RunCount;
+    for (int i = 0; i < step.CellCount; ++i)
+        out.Cells[i] = THintCell{step.Cells[i].Row, step.Cells[i].Col};
+    out.CellCount = step.CellCount;
     return out;
 }
 

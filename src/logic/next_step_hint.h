@@ -19,11 +19,18 @@ enum class THintKind {
     Notice,      // not a hint: an assist turned on or off, said in Text
 };
 
-// A run named by its clue square.
+// A run named by its clue square; Minus: a Block sums run whose total is taken away.
 struct THintRun {
     int ClueRow = -1;
     int ClueCol = -1;
     bool Down = false;
+    bool Minus = false;
+};
+
+// A square the step names besides its own (Locked digits' group, Block sums' leftover squares).
+struct THintCell {
+    int Row = -1;
+    int Col = -1;
 };
 
 struct TNextStep {
@@ -37,6 +44,8 @@ struct TNextStep {
     bool FromMarks = false;
     THintRun Runs[kMaxStepRuns];
     int RunCount = 0;
+    THintCell Cells[kMaxStepCells];
+    int CellCount = 0;
     std::string Text;
 };
 

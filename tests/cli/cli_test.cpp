@@ -228,9 +228,9 @@ TEST_F(CliTest, ExplainPrintsTheStepsAsTextOrJsonLines) {
     EXPECT_EQ(Lines(json.Out), 5);
     EXPECT_EQ(json.Out.substr(0, json.Out.find('\n')),
               "{\"step\": 1, \"technique\": \"Crossing runs\", \"square\": [1, 1], \"place\": 1, "
-              "\"runs\": [[1, 0, \"across\"], [0, 1, \"down\"]], \"text\": \"Here the across 3 "
-              "allows 1 or 2 and the down 4 allows 1 or 3: only 1 fits both runs, so this square "
-              "holds 1.\"}");
+              "\"runs\": [[1, 0, \"across\"], [0, 1, \"down\"]], \"text\": \"The across 3 needs "
+              "3 in 2 squares, so it allows 1 or 2 here. The down 4 needs 4 in 2 squares, so it "
+              "allows 1 or 3 here. Only 1 fits both runs, so this square holds 1.\"}");
     EXPECT_NE(json.Out.find("\n{\"solved\": true, \"steps\": 4, \"hardest\": \"Crossing runs\"}\n"),
               std::string::npos)
         << json.Out;

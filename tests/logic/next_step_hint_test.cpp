@@ -53,7 +53,7 @@ TEST(NextStepHint, FindsTheSimplestStepOrTheWrongEntryOrMarks) {
          8,
          0x2FE,
          2,
-         "Crossing runs: Here the across 17 allows 8 or 9 and the down 9 allows 1 to 8"},
+         "Crossing runs: The across 17 needs 17 in 2 squares, so it allows 8 or 9 here."},
         // The down 9 of column 1 has one square left; its clue comes first in reading order.
         {"last square of a run",
          kPair,

@@ -1,0 +1,108 @@
+// The sentences of the steps that rest on more than one run: Block sums, which adds some runs'
+// totals and takes others away, and Contradiction, which follows an assumed digit step by step.
+#include <memory>
+#include <string>
+
+#include "logic/logic_parts.h"
+#include "logic/logic_words.h"
+
+namespace xs::logic_words {
+
+using namespace logic_detail;
+
+std::string BlockText(const TLogicBoard& before, const TLogicStep& step) {
+    std::string plus[kMaxStepRuns];
+    std::string minus[kMaxStepRuns];
+    int plusCount = 0;
+    int minusCount = 0;
+    int plusTotal = 0;
+    int minusTotal = 0;
+    for (int i = 0; i < step.RunCount; ++i) {
+        const TLogicRun& run = before.Run(step.Runs[i]);
+        const std::string name = Say("the %1", {RunName(run)});
+        if (step.Runs[i].Minus) {
+            minus[minusCount++] = name;
+            minusTotal += run.Total;
+        } else {
+            plus[plusCount++] = name;
+            plusTotal += run.Total;
+        }
+    }
+    std::string squares[kMaxStepCells];
+    std::string placedNames[kMaxStepCells];
+    int placedCount = 0;
+    int placedSum = 0;
+    TCandidates placedDigits = 0;
+    int open = 0;
+    for (int i = 0; i < step.CellCount; ++i) {
+        const int r = step.Cells[i].Row;
+        const int c = step.Cells[i].Col;
+        squares[i] = SquareName(r, c);
+        if (before.Digit(r, c) != 0) {
+            placedNames[placedCount++] = Say("%1 at %2", {Num(before.Digit(r, c)), squares[i]});
+            placedSum += before.Digit(r, c);
+            placedDigits = static_cast<TCandidates>(placedDigits | Bit(before.Digit(r, c)));
+        } else {
+            ++open;
+        }
+    }
+    std::string out =
+        Say(plusCount == 1 ? "Take %1: it makes %2." : "Take %1: together they make %2.",
+            {JoinNames(plus, plusCount), Num(plusTotal)}) +
+        " " +
+        Say(minusCount == 1 ? "Of their squares, %1 covers all but %2, and makes %3."
+                            : "Of their squares, %1 cover all but %2, and make %3.",
+            {JoinNames(minus, minusCount), JoinNames(squares, step.CellCount), Num(minusTotal)});
+    out += " " + Say(step.CellCount == 1 ? "So that square holds %1."
+                                         : "So those %n squares add "
+                                           "up to %1.",
+                     {Num(step.Low)}, step.CellCount);
+    if (placedCount > 0)
+        out += " " + Say(open == 1 ? "With %1 already there, the open one makes %2."
+                                   : "With %1 already there, the %n open ones make %2.",
+                         {JoinNames(placedNames, placedCount), Num(step.Low - placedSum)}, open);
+    if (open > 1)
+        out += " " + Say("No way of filling them from the digits still open in them makes that "
+                         "with %1 here.",
+                         {DigitList(step.Remove, true)});
+    return out + " " + Outcome(step, before.Candidates(step.Row, step.Col));
+}
+
+std::string ContradictionText(const TLogicBoard& before, const TLogicStep& step) {
+    static thread_local std::unique_ptr<TLogicBoard> trial = std::make_unique<TLogicBoard>();
+    *trial = before;
+    const int assumed = Lowest(step.Digits);
+    std::string out = Say("Suppose %1 held %2.", {SquareName(step.Row, step.Col), Num(assumed)});
+    trial->PlaceDigit(step.Row, step.Col, assumed);
+    for (int i = 0; i < step.ChainCount; ++i) {
+        const TChainLink& link = step.Chain[i];
+        std::string runs[2];
+        int n = 0;
+        for (int k = 0; k < 2; ++k)
+            if (link.Run[k] >= 0)
+                runs[n++] = Say("the %1", {RunName(before.Run(step.Runs[link.Run[k]]))});
+        const std::string where = SquareName(link.Row, link.Col);
+        const std::string why = Say("%1, %2", {TechniqueName(link.Technique), JoinNames(runs, n)});
+        out += " " + (link.Place != 0
+                          ? Say("Then %1 would hold %2 (%3).", {where, Num(link.Place), why})
+                          : Say("Then %1 could not hold %2 (%3).",
+                                {where, DigitList(link.Remove, true), why}));
+        TLogicStep applied;
+        applied.Row = link.Row;
+        applied.Col = link.Col;
+        applied.Place = link.Place;
+        applied.Remove = link.Remove;
+        trial->Apply(applied);
+    }
+    const TLogicRun& broken = before.Run(step.Runs[0]);
+    const int twice = RunBreak(*trial, broken);
+    if (twice > 0)
+        out += " " + Say("Then the %1 would hold %2 twice.", {RunName(broken), Num(twice)});
+    else
+        out += " " + Say("Then the %1 could not be completed: no digits left in its squares make "
+                         "its total.",
+                         {RunName(broken)});
+    return out + " " + Outcome(step, before.Candidates(step.Row, step.Col));
+}
+
+}  // namespace xs::logic_words
