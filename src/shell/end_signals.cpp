@@ -6,6 +6,9 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
 
 #include <QCoreApplication>
 #include <QSocketNotifier>
@@ -37,11 +40,22 @@ bool EndOnSignals(QCoreApplication& app, TfrmMain& main) {
     if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, signalPair) != 0)
         return false;
     auto* notifier = new QSocketNotifier(signalPair[1], QSocketNotifier::Read, &app);
-    QObject::connect(notifier, &QSocketNotifier::activated, &app, [notifier, &main] {
+    QObject::connect(notifier, &QSocketNotifier::activated, &app, [&main] {
+        static bool ending = false;
         unsigned char byte = 0;
         if (read(signalPair[1], &byte, 1) != 1) return;
-        // A signal during the save is not seen again, so the save finishes.
-        notifier->setEnabled(false);
+        if (ending) {
+            // The save itself runs without the event loop, so a later signal is only seen while
+            // the close waits on a message (a failed save's): it ends the game there, saving
+            // nothing more. Before the close has begun, the save is still to come.
+            if (!main.Closing()) return;
+            const std::string holds = main.AbandonClose();
+            std::fprintf(stderr, "crosssums: a second signal ends the game without saving: %s\n",
+                         holds.c_str());
+            std::fflush(stderr);
+            std::_Exit(128 + byte);
+        }
+        ending = true;
         // A batch runs inside the event loop, which cannot end before the batch returns.
         main.frmCreate->StopForSession();
         // exit(), not quit(): quit() would close the windows first, and closing asks questions.

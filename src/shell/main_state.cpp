@@ -4,9 +4,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <utility>
-
-#include "storage/data_path.h"
 
 namespace xs {
 
@@ -15,6 +12,7 @@ const std::array<TToolButtonText, kToolButtonCount> kToolButtonTexts{{
     {"bnCreate", "Create/Delete/Print", "Manage XSums puzzles"},
     {"bnSetup", "Setup", "Screen setup"},
     {"bnHints", "Hints", "Hints and Examples"},
+    {"bnProgress", "Progress", "Your times, hints and practice"},
     {"bnHelp", "Help", "Show help file"},
     {"bnAbout", "About", "Information - about box"},
     {"bnExit", "Exit", "Exit the program"},
@@ -43,6 +41,8 @@ TToolButton ButtonForScreen(TScreenId screen) {
             return TToolButton::Hints;
         case TScreenId::About:
             return TToolButton::About;
+        case TScreenId::Progress:
+            return TToolButton::Progress;
         case TScreenId::None:
         case TScreenId::Solve:
             break;
@@ -62,6 +62,8 @@ TScreenId ScreenForButton(TToolButton button) {
             return TScreenId::Hints;
         case TToolButton::About:
             return TScreenId::About;
+        case TToolButton::Progress:
+            return TScreenId::Progress;
         case TToolButton::Help:
         case TToolButton::Exit:
             break;
@@ -114,11 +116,15 @@ TToolBarLayout LayoutToolBar(int width, int clientHeight) {
     const int toolsLeft = layout.Buttons[1].Left + wide + gap1;
     layout.Tools = {toolsLeft, 0, width - toolsLeft + 1, layout.Height};
 
-    const int gap2 = RoundedShare(width - toolsLeft - 5 * small, 6);
+    // The right-hand group (Setup to Exit) shares its block: its buttons keep their width where
+    // the block has room and narrow together, with at least 4 pixels between them, where not.
+    constexpr int kGroup = kToolButtonCount - static_cast<int>(TToolButton::Setup);
+    const int groupSmall = std::min(small, (width - toolsLeft - (kGroup + 1) * 4) / kGroup);
+    const int gap2 = RoundedShare(width - toolsLeft - kGroup * groupSmall, kGroup + 1);
     int left = toolsLeft + 1 + gap2;
     for (int b = static_cast<int>(TToolButton::Setup); b < kToolButtonCount; ++b) {
-        layout.Buttons[b] = {left, 4, small, buttonHeight};
-        left += small + gap2;
+        layout.Buttons[b] = {left, 4, groupSmall, buttonHeight};
+        left += groupSmall + gap2;
     }
     return layout;
 }
@@ -181,104 +187,6 @@ TResizeCheck CheckResize(TSize current, TSize requested, TSize minimum) {
     return check;
 }
 
-TMainState::TMainState(TDataFileRecord& file, TDataFilePaths paths, TMessages& messages,
-                       TSolveHooks hooks, TFileOps& ops)
-    : File_(file),
-      Paths_(std::move(paths)),
-      Messages_(messages),
-      Hooks_(std::move(hooks)),
-      Ops_(ops) {}
-
-std::string OpenElsewhereText(const QString& path) {
-    return "These Cross Sums puzzles are open in another window:\n\r" + path.toStdString() +
-           "\n\r\n\rThis window closes and leaves them as they are.";
-}
-
-std::string HeldElsewhereText(const QString& path, const TLockResult& held) {
-    if (held.Holder == TLockHolder::Game) return OpenElsewhereText(path);
-    std::string who =
-        held.Holder == TLockHolder::Companion ? kCompanionLockName : "another program";
-    if (held.Pid > 0) who += " (process " + std::to_string(held.Pid) + ")";
-    return "These Cross Sums puzzles are in use by " + who + ":\n\r" + path.toStdString() +
-           "\n\r\n\rThis window closes and leaves them as they are. Start the game again when " +
-           (held.Holder == TLockHolder::Companion ? kCompanionLockName : "that program") +
-           " has finished.";
-}
-
-std::string UnusablePathText(const QString& path, const QString& problem) {
-    return "The Cross Sums puzzles cannot be kept at\n\r" + path.toStdString() + "\n\rbecause " +
-           problem.toStdString() +
-           ".\n\r\n\rThe game starts with no puzzles and leaves it as it is; nothing of this "
-           "session can be saved there.";
-}
-
-std::string LinkToNewFileText(const QString& path, const QString& target) {
-    return "The Cross Sums puzzles at\n\r" + path.toStdString() +
-           "\n\rare kept in the file it links to,\n\r" + target.toStdString() +
-           "\n\rwhich does not exist yet.\n\r\n\rThe game starts with no puzzles and makes "
-           "that file when it closes.";
-}
-
-std::string NoLockText(const QString& path, const QString& reason) {
-    return "The Cross Sums puzzles at\n\r" + path.toStdString() +
-           "\n\rcannot be locked: " + reason.toStdString() +
-           ".\n\r\n\rThe game goes on, but another window or " + kCompanionLockName +
-           " could change them at the same time.";
-}
-
-std::string UnreadableFileText(const QString& path, const QString& aside) {
-    std::string text = "The Cross Sums puzzles could not be read from\n\r" + path.toStdString();
-    if (aside.isEmpty())
-        return text +
-               "\n\r\n\rThe file could not be moved aside either, so it is left as it "
-               "is and nothing of this session will be saved.";
-    return text + "\n\r\n\rThe file has been kept as\n\r" + aside.toStdString() +
-           "\n\rand the game starts with no puzzles.";
-}
-
-TStartUpResult TMainState::StartUp(const TScreenMetrics& screen, TProgramFonts& fonts) {
-    TStartUpResult result;
-    Lock_ = std::make_unique<TDataFileLock>(Paths_.DataFile);
-    // Nothing is locked, read or written where no file can be: a pipe, a device, a folder.
-    const QString problem = DataPathProblem(Paths_.DataFile);
-    if (problem.isEmpty()) {
-        const TLockResult locked = Lock_->TryLock();
-        if (locked.Status == TLockStatus::HeldByOther) {
-            Closed_ = true;
-            Messages_.ShowMsg(HeldElsewhereText(Paths_.DataFile, locked), TButtons::OkOnly);
-            result.OpenElsewhere = true;
-            return result;
-        }
-        if (locked.Status == TLockStatus::NotPossible)
-            Messages_.ShowMsg(NoLockText(Paths_.DataFile, locked.Reason), TButtons::OkOnly);
-    }
-    if (screen.FontClass == TFontClass::ExtraLarge) {
-        Messages_.ShowMsg(kExtraLargeFontsText, TButtons::OkOnly);
-    }
-    if (const TDataPath found = InspectDataPath(Paths_.DataFile);
-        problem.isEmpty() && found.Kind == TPathKind::DanglingLink) {
-        File_.Settings.Valid = 0;
-        Messages_.ShowMsg(LinkToNewFileText(Paths_.DataFile, found.Resolved), TButtons::OkOnly);
-    } else if (!problem.isEmpty()) {
-        File_.Settings.Valid = 0;
-        Messages_.ShowMsg(UnusablePathText(Paths_.DataFile, problem), TButtons::OkOnly);
-    } else if (!ReadDataFile(File_, Paths_) && IsUnreadableDataFile(Paths_.DataFile)) {
-        // Kept now rather than at the close, so that it is safe however this run ends.
-        const QString aside = SetAsideUnreadable(Paths_.DataFile);
-        Messages_.ShowMsg(UnreadableFileText(Paths_.DataFile, aside), TButtons::OkOnly);
-    }
-
-    TSettings& settings = File_.Settings;
-    result.Window =
-        settings.Valid == 1 ? RestoreWindow(settings, screen) : DefaultWindow(settings, screen);
-    ApplyFontSize(settings.FontSize, fonts);
-
-    Current_ = TScreenId::Solve;
-    result.FirstRun = settings.Valid != 1;
-    FirstRunOverview = result.FirstRun;
-    return result;
-}
-
 void TMainState::OfferToSave() {
     if (Current_ != TScreenId::Solve || !Hooks_.IsModified || !Hooks_.IsModified()) return;
     const int answer =
@@ -290,47 +198,6 @@ TScreenId TMainState::ChangeScreen(TScreenId target) {
     OfferToSave();
     if (target != TScreenId::None) Current_ = target;
     return Current_;
-}
-
-bool TMainState::Close(const TWindowRect& window, bool mayAsk) {
-    if (Closed_) return false;
-    Closed_ = true;
-    if (mayAsk) OfferToSave();
-    TSettings& settings = File_.Settings;
-    settings.WindowHeight = window.Height;
-    settings.WindowWidth = window.Width;
-    settings.WindowTop = window.Top;
-    settings.WindowLeft = window.Left;
-    for (;;) {
-        const TSaveResult saved = SaveFile();
-        if (saved.Saved) break;
-        if (!mayAsk) {
-            Messages_.ShowMsg(SaveFailureText(saved), TButtons::OkOnly);
-            break;
-        }
-        const int answer = Messages_.ShowOptions(
-            SaveFailureText(saved) +
-                "\n\r\n\rThe puzzles of this session are still here: try the save again once the "
-                "cause is mended, or close without saving them.",
-            2, kSaveFailedOptions, false, false);
-        if (answer != OptionResult(0)) break;
-    }
-    if (Lock_) Lock_->Unlock();
-    return true;
-}
-
-TSaveResult TMainState::SaveFile() {
-    // A path that held no file at start may hold one now; the lock is taken before writing.
-    if (Lock_ && !Lock_->IsLocked() && DataPathProblem(Paths_.DataFile).isEmpty()) {
-        const TLockResult locked = Lock_->TryLock();
-        if (locked.Status == TLockStatus::HeldByOther) {
-            TSaveResult refused;
-            refused.Path = Paths_.DataFile;
-            refused.Problem = locked.Reason;
-            return refused;
-        }
-    }
-    return SaveDataFile(File_, Paths_, TValidMark::Set, Lock_.get(), Ops_);
 }
 
 }  // namespace xs

@@ -18,12 +18,20 @@
 namespace xs {
 
 // Screen numbers as the tool bar counts them; 5 is not used.
-enum class TScreenId : int { None = 0, Solve = 1, Create = 2, Setup = 3, Hints = 4, About = 6 };
+enum class TScreenId : int {
+    None = 0,
+    Solve = 1,
+    Create = 2,
+    Setup = 3,
+    Hints = 4,
+    About = 6,
+    Progress = 7
+};
 
-// The tool-bar buttons from left to right: bnSolve, bnCreate, bnSetup, bnHints, bnHelp, bnAbout,
-// bnExit.
-enum class TToolButton : int { Solve = 0, Create, Setup, Hints, Help, About, Exit };
-constexpr int kToolButtonCount = 7;
+// The tool-bar buttons from left to right: bnSolve, bnCreate, bnSetup, bnHints, bnProgress,
+// bnHelp, bnAbout, bnExit.
+enum class TToolButton : int { Solve = 0, Create, Setup, Hints, Progress, Help, About, Exit };
+constexpr int kToolButtonCount = 8;
 
 struct TSize {
     int Width = 0;
@@ -100,6 +108,9 @@ extern const char* const kUnsavedChangesText;
 extern const TOptionTexts kUnsavedChangesOptions;
 // Offered when the save at the close fails: try it again, or close without saving.
 extern const TOptionTexts kSaveFailedOptions;
+// Offered at the close of a session that must not write over the file now at its path: keep the
+// puzzles in a new file beside it, or close without saving them.
+extern const TOptionTexts kKeepFileOptions;
 
 // What the main window needs of the solve screen.
 struct TSolveHooks {
@@ -129,6 +140,11 @@ std::string NoLockText(const QString& path, const QString& reason);
 // Told once at start when the data file at `path` could not be read; `aside` is where it was
 // kept, empty when it could not be moved.
 std::string UnreadableFileText(const QString& path, const QString& aside);
+// Told at the close of a session that did not read the file at `path`, when a file is there now
+// or another program holds it (`held`): it is left as it is.
+std::string NotReadText(const QString& path, const TLockResult& held);
+// Told when the puzzles of such a session were saved in `file` instead.
+std::string SavedElsewhereText(const QString& file);
 
 class TMainState {
 public:
@@ -153,18 +169,28 @@ public:
     // unsaved solving progress first. Returns the screen to show.
     TScreenId ChangeScreen(TScreenId target);
 
-    // Offers to save unsaved progress, stores the window geometry and writes the data file. When
-    // the write fails the player is told what failed and where, and may try it again or close
-    // without saving; the library stays in memory meanwhile. Runs once per run; later calls do
-    // nothing and return false. Releases the data file's lock. Without `mayAsk` (the desktop
-    // session is ending and allows no dialog) unsaved progress is left unsaved and a failed
-    // write is only reported.
+    // Offers to save unsaved progress, stores the window geometry and writes the data file, with
+    // its lock taken before anything at the path is looked at. When the write fails the player is
+    // told what failed and where, and may try it again or close without saving; the library
+    // stays in memory meanwhile. A session that did not read the file at the path never writes
+    // over one found there at the close (or held by another program): it says so and offers to
+    // save its puzzles in a new file beside it (".session", ".session.1", ...) or not at all.
+    // Runs once per run; later calls do nothing and return false. Releases the data file's lock.
+    // Without `mayAsk` (the desktop session or a signal is ending the game and allows no
+    // question) unsaved progress is left unsaved, a failed write is only reported, and a file
+    // not read is kept and the puzzles saved beside it unasked.
     bool Close(const TWindowRect& window, bool mayAsk = true);
     bool Closed() const { return Closed_; }
+    // Gives up a close that is waiting on a message: releases the lock and says, in a line, what
+    // the data file holds now.
+    std::string Abandon();
 
 private:
     void OfferToSave();
-    TSaveResult SaveFile();
+    void SaveAtClose(bool mayAsk);
+    // The data file's lock, taken now if the start-up could not take it.
+    TLockResult LockForTheSave();
+    void KeepUnreadFile(bool mayAsk, const TLockResult& held);
 
     TDataFileRecord& File_;
     TDataFilePaths Paths_;
@@ -174,6 +200,9 @@ private:
     TScreenId Current_ = TScreenId::None;
     bool Closed_ = false;
     std::unique_ptr<TDataFileLock> Lock_;  // held from the start-up's read to the close's write
+    bool ReadAtStart_ = false;             // the library came from the file at the path
+    bool FileHoldsSession_ = false;        // the close's save put this session's library there
+    QString SavedElsewhere_;               // where the close kept the puzzles instead
 };
 
 }  // namespace xs

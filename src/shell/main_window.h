@@ -25,6 +25,8 @@ namespace xs {
 
 class TfrmSolve;
 class TfrmCreate;
+class TfrmProgress;
+class TProgressKeeper;
 class TfrmSetup;
 class TfrmAbout;
 
@@ -62,6 +64,10 @@ public:
     void DropPuzzleFile(const QString& path);
 
     bool MainReady() const { return State.MainReady; }
+    // The close has begun: the data file is being written, or a message about it is shown.
+    bool Closing() const { return StartedUp && State.Closed(); }
+    // Gives up a close that waits on a message; returns what the data file holds now.
+    std::string AbandonClose() { return State.Abandon(); }
     bool StartUpDone() const { return StartedUp; }
     TScreenId CurrentScreen() const { return State.CurrentScreen(); }
     QWidget* ScreenWidget(TScreenId screen) const;
@@ -91,6 +97,7 @@ public:
     QPushButton* bnCreate;
     QPushButton* bnSetup;
     QPushButton* bnHints;
+    QPushButton* bnProgress;
     QPushButton* bnHelp;
     QPushButton* bnAbout;
     QPushButton* bnExit;
@@ -106,6 +113,9 @@ public:
     TfrmHints* frmHints;
     TfrmSetup* frmSetup;
     TfrmAbout* frmAbout;
+    TfrmProgress* frmProgress;
+    // The history of the player's games, the time on the puzzle in play.
+    TProgressKeeper* Progress;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -122,6 +132,8 @@ private:
     // Ctrl+V on the chooser or the create screen's list, and a puzzle file dropped on the window.
     void PastePuzzle();
     void AddPuzzleText(const std::string& text);
+    // A practice puzzle stored at `slot`: the solve screen opens it.
+    void OpenPracticePuzzle(int slot);
     void PlaceHighlight();
     void UpdateMinimumSize();
     void SetMainReady(bool ready);

@@ -1,6 +1,7 @@
 // The game's start-up with the data file held by another game, or not readable.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <memory>
 #include <string>
 #include <utility>
@@ -16,6 +17,7 @@
 #include "support/faulty_file_ops.h"
 #include "support/lock_holder.h"
 #include "support/path_kinds.h"
+#include "support/sample_puzzles.h"
 #include "support/scripted_messages.h"
 
 namespace xs {
@@ -80,6 +82,23 @@ TEST_F(GameStartUp, AFileHeldByAnotherProgramIsNeitherUsedNorWritten) {
     EXPECT_FALSE(QFile::exists(TDataFileLock::LockPathFor(paths.DataFile)));
 }
 
+// A damaged counter would hide every puzzle from every screen: the start-up counts the slots.
+TEST_F(GameStartUp, DamagedCountersAreCountedFromTheSlots) {
+    for (const std::int32_t total : {std::numeric_limits<std::int32_t>::min(), -1, 0, 150}) {
+        SCOPED_TRACE(total);
+        auto stored = std::make_unique<TDataFileRecord>();
+        for (const TPuzzleSize size : {TPuzzleSize::Mini, TPuzzleSize::Large})
+            test::AddSamplePuzzle(stored->Library, stored->Settings.LastPuzzleId, size, 2);
+        stored->Library.Counts = {total, {total, 0, 0, 0, 0}};
+        Put(QByteArray(reinterpret_cast<const char*>(stored.get()), sizeof *stored));
+        TMainState state(*file, paths, messages, {});
+        state.StartUp(screen, fonts);
+        EXPECT_EQ(file->Library.Counts.Total, 2);
+        EXPECT_EQ(file->Library.Counts.ByDifficulty[1], 2);
+        state.Close(window);
+    }
+}
+
 // Also through a link: the file it leads to is kept aside in its folder, and the link stays.
 TEST_F(GameStartUp, AnUnreadableFileIsKeptAsideAndThePlayerToldOnce) {
     const QByteArray damaged(5000, '\x07');
@@ -139,6 +158,29 @@ TEST_F(GameStartUp, APathThatHoldsNoFileIsToldAtStartAndNeverWrittenOver) {
         EXPECT_EQ(messages.Shown.size(), 3u) << "asked, tried again, asked again";
         EXPECT_EQ(test::NodeAt(paths.DataFile), before);
         EXPECT_FALSE(QFileInfo::exists(paths.DataFile + ".lock"));
+
+        // A file there by the close (a drive mounted since) was not read: it stays, and the
+        // session's puzzles go into a new file beside it, or nowhere.
+        const bool aside = c.Kind != test::TNonFile::Fifo;
+        messages.Shown.clear();
+        messages.Answers = {kResultOk, aside ? OptionResult(0) : OptionResult(1)};
+        TMainState again(*file, paths, messages, {});
+        again.StartUp(screen, fonts);
+        test::AddSamplePuzzle(file->Library, file->Settings.LastPuzzleId, TPuzzleSize::Mini, 1);
+        const QString end = test::PutFileInItsPlace(c.Kind, paths.DataFile, "theirs");
+        EXPECT_TRUE(again.Close(window));
+        ASSERT_EQ(messages.Shown.size(), aside ? 3u : 2u);
+        EXPECT_EQ(messages.Shown[1],
+                  "This session started without the Cross Sums puzzles at\n\r" +
+                      paths.DataFile.toStdString() +
+                      "\n\rand a file is there now.\n\r\n\rThat file is left as it is: this "
+                      "session did not read it.\n\r\n\rThe puzzles of this session can be saved "
+                      "in a new file beside it, or not at all.");
+        QFile kept(end);
+        ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+        EXPECT_EQ(kept.readAll(), "theirs");
+        EXPECT_EQ(QFileInfo(end + ".session").size(), aside ? 999496 : 0);
+        EXPECT_FALSE(QFileInfo::exists(end + ".lock"));
     }
 }
 

@@ -76,6 +76,25 @@ inline std::string PutNonFile(TNonFile kind, const QString& path) {
     return "";
 }
 
+// Puts a file holding `bytes` where PutNonFile's thing stood, at the end of its links (a link into
+// a missing folder gets its folder), as a drive mounted later or another program would; returns
+// the file's path.
+inline QString PutFileInItsPlace(TNonFile kind, const QString& path, const QByteArray& bytes) {
+    const QString elsewhere = QFileInfo(path).path() + QStringLiteral("/elsewhere");
+    QString end = path;
+    if (kind == TNonFile::LinkToNoFolder) {
+        ::mkdir(QFile::encodeName(elsewhere).constData(), 0700);
+        end = elsewhere + QStringLiteral("/x.dat");
+    } else if (kind == TNonFile::LinkToFifo) {
+        end = elsewhere;
+    }
+    const QByteArray at = QFile::encodeName(end);
+    if (::rmdir(at.constData()) != 0) ::unlink(at.constData());
+    QFile file(end);
+    if (file.open(QIODevice::WriteOnly)) file.write(bytes);
+    return end;
+}
+
 // What is at a path, to see that nothing there was replaced: the node and its kind, and for a
 // link what it holds and what it leads to.
 inline std::string NodeAt(const QString& path, int depth = 0) {
