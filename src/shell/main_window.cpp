@@ -17,6 +17,8 @@
 
 #include "manage/create_screen.h"
 #include "platform/fonts.h"
+#include "progress/progress_keeper.h"
+#include "progress/progress_screen.h"
 #include "shell/about.h"
 #include "shell/help_window.h"
 #include "shell/puzzle_paste.h"
@@ -97,11 +99,12 @@ TfrmMain::TfrmMain(TMainWindowDeps deps, QWidget* parent)
     }
     bnSolve = ToolButtons[0];
     bnCreate = ToolButtons[1];
-    bnSetup = ToolButtons[2];
-    bnHints = ToolButtons[3];
-    bnHelp = ToolButtons[4];
-    bnAbout = ToolButtons[5];
-    bnExit = ToolButtons[6];
+    bnSetup = ToolButtons[static_cast<int>(TToolButton::Setup)];
+    bnHints = ToolButtons[static_cast<int>(TToolButton::Hints)];
+    bnProgress = ToolButtons[static_cast<int>(TToolButton::Progress)];
+    bnHelp = ToolButtons[static_cast<int>(TToolButton::Help)];
+    bnAbout = ToolButtons[static_cast<int>(TToolButton::About)];
+    bnExit = ToolButtons[static_cast<int>(TToolButton::Exit)];
 
     // While it is shown the tool bar cannot be used: it lies over every button.
     PanelHide = new QFrame(PanelToolBar);
@@ -120,9 +123,16 @@ TfrmMain::TfrmMain(TMainWindowDeps deps, QWidget* parent)
     frmSetup = new TfrmSetup(settings, *Deps.Messages, *this, ProgramFonts, Indent, PanelForm);
     frmAbout = new TfrmAbout(PanelForm);
     frmAbout->SetDataFilePath(Deps.Paths.DataFile);
-    for (QWidget* screenForm : {static_cast<QWidget*>(frmSolve), static_cast<QWidget*>(frmCreate),
-                                static_cast<QWidget*>(frmHints), static_cast<QWidget*>(frmSetup),
-                                static_cast<QWidget*>(frmAbout)}) {
+    Progress =
+        new TProgressKeeper(Deps.Paths.DataFile, AppData().File.Library, *Deps.Messages, this);
+    Progress->WatchWindow(this);
+    frmSolve->SetTracker(&Progress->Tracker());
+    frmProgress = new TfrmProgress(*Progress, AppData().File, *Deps.Messages, PanelForm);
+    frmProgress->PuzzleMade = [this](int slot) { OpenPracticePuzzle(slot); };
+    for (QWidget* screenForm :
+         {static_cast<QWidget*>(frmSolve), static_cast<QWidget*>(frmCreate),
+          static_cast<QWidget*>(frmHints), static_cast<QWidget*>(frmSetup),
+          static_cast<QWidget*>(frmAbout), static_cast<QWidget*>(frmProgress)}) {
         screenForm->hide();
     }
 
@@ -187,6 +197,8 @@ QWidget* TfrmMain::ScreenWidget(TScreenId screenId) const {
             return frmHints;
         case TScreenId::About:
             return frmAbout;
+        case TScreenId::Progress:
+            return frmProgress;
         case TScreenId::None:
             break;
     }
@@ -216,6 +228,8 @@ void TfrmMain::TimerStartTimer() {
     }
     ApplyWindowRect(PlaceWhereSeen(result.Window, ScreenAreas(), Metrics()));
     ApplyFontSize();
+    // The data file is ours now; its history beside it may be opened.
+    Progress->Open();
 
     frmSolve->setGeometry(Area.Left, Area.Top, Area.Width, Area.Height);
     frmSolve->show();
@@ -279,6 +293,9 @@ void TfrmMain::ShowCurrentScreen() {
         case TScreenId::Hints:
             frmHints->FormShow();
             break;
+        case TScreenId::Progress:
+            frmProgress->FormShow();
+            break;
         default:
             break;
     }
@@ -341,11 +358,19 @@ void TfrmMain::DropPuzzleFile(const QString& path) {
 void TfrmMain::AddPuzzleText(const std::string& text) {
     const int slot = AddPastedPuzzle(AppData().File, text, *Deps.Messages);
     if (slot == 0) return;
+    Progress->History().SetOrigin(AppData().File.Library.Info(slot).Id, kOriginImported);
     if (frmSolve->ChooserShown()) {
         frmSolve->ShowAddedPuzzle(slot);
     } else if (frmCreate->ListShown()) {
         frmCreate->ShowAddedPuzzle(slot);
     }
+}
+
+void TfrmMain::OpenPracticePuzzle(int slot) {
+    ChangeScreen(TScreenId::Solve);
+    if (State.CurrentScreen() != TScreenId::Solve) return;
+    frmSolve->ShowAddedPuzzle(slot);
+    frmSolve->bnSolveClick();
 }
 
 void TfrmMain::SetOverviewCaption(const QString& caption) {
@@ -445,6 +470,7 @@ void TfrmMain::SaveAtClose(bool mayAsk) {
     // Before the start-up has read the data file, writing would replace the stored library with
     // an empty one.
     if (!StartedUp || State.Closed()) return;
+    Progress->Close();
     State.Close(MainWindowGeometry(), mayAsk);
 }
 

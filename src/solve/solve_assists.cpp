@@ -32,6 +32,7 @@ void ForOtherSquares(TPuzzleGrid& grid, const TPuzzleDims& dims, int row, int co
 
 void TSolveState::MarkCandidates() {
     if (!IsSolving || CurrentMode != TSolveMode::Solve) return;
+    Tracked->AssistUsed();
     DropHint();
     ClearChecks();
     static thread_local TLogicBoard board;
@@ -78,6 +79,7 @@ void TSolveState::ShowNotice(const char* text) {
 void TSolveState::ToggleMarkCleanup() {
     if (!IsSolving) return;
     MarkCleanup = !MarkCleanup;
+    if (MarkCleanup) Tracked->AssistUsed();
     ShowNotice(MarkCleanup ? "An entered digit now leaves the marks of the other squares of "
                              "its two runs (R turns this off)."
                            : "Entered digits no longer change marks (R turns this on).");
@@ -86,6 +88,7 @@ void TSolveState::ToggleMarkCleanup() {
 void TSolveState::ToggleConflicts() {
     if (!IsSolving) return;
     ShowConflicts = !ShowConflicts;
+    if (ShowConflicts) Tracked->AssistUsed();
     ShowNotice(ShowConflicts ? "Runs whose digits repeat or add up to more than their total "
                                "are framed in red (D turns this off)."
                              : "Runs in conflict are no longer framed (D turns this on).");

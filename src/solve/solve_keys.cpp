@@ -209,6 +209,9 @@ void TSolveState::HintKey() {
         View->RedrawSquare(HintStep.Row, HintStep.Col);
     }
     if (HintStep.Row >= 0) SetCursor(HintStep.Row, HintStep.Col);
+    if ((HintStep.Kind == THintKind::Deduced || HintStep.Kind == THintKind::Narrowed) &&
+        !HintStep.FromMarks)
+        Tracked->HintShown(HintStep.Technique);
     HintShown = true;
     View->HintChanged();
 }

@@ -59,6 +59,7 @@ TfrmSolve::TfrmSolve(const TProgramFonts& fonts, TMessages& messages, int radioI
     PanelSolve->hide();
     PanelInstruct->hide();
     Solve->SetView(this);
+    BuildClock();
     // The solving page's keys arrive here; buttons never take the focus.
     setFocusPolicy(Qt::StrongFocus);
 }
@@ -293,6 +294,8 @@ void TfrmSolve::ShowPage(QWidget* page) {
     for (QWidget* p : {PanelMain, PanelSolve, static_cast<QWidget*>(PanelInstruct)}) {
         p->setVisible(p == page);
     }
+    Solve->Tracker().PageShown(page == PanelSolve && Solve->Solving());
+    ShowClock();
 }
 
 void TfrmSolve::FormResize() {
@@ -391,6 +394,7 @@ void TfrmSolve::LayoutSolvePage() {
                      r.Bottom - page.Header.Top};
     };
     Apply(PanelDetails1, inHeader(page.Details));
+    PlaceClock();
     LayoutValuesStrip(ToQRect(inHeader(page.Values)));
 
     Apply(PanelPoss, page.Poss);

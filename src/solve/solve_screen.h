@@ -47,6 +47,12 @@ public:
 
     const TSolveState& State() const { return *Solve; }
 
+    // Who keeps the time and the history of the puzzles solved here (the page's clock shows its
+    // ClockText); nullptr: no one.
+    void SetTracker(TSolveTracker* tracker);
+    // Shows the clock's text now (the clock refreshes itself every half second).
+    void ShowClock();
+
     // The chooser page.
     QWidget* PanelMain;
     TSolvePaintBox* sgPuzzles;
@@ -72,6 +78,7 @@ public:
     QLabel* imgArrow;
     TSolvePaintBox* dgValues;
     QLabel* lblInvalid;
+    QLabel* lblClock;  // the time on the puzzle, in the right end of PanelDetails1
 
     QFrame* PanelPoss;
     QLabel* lblPoss1;
@@ -152,6 +159,7 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     // Tab and Shift+Tab step through the runs rather than the controls.
     bool event(QEvent* event) override;
@@ -179,6 +187,8 @@ private:
     void SelectSlot(int slot);
     QCursor ModeCursor() const;
     void BuildSolvePage();
+    void BuildClock();
+    void PlaceClock();
     void FormResize();
     void LayoutChooser();
     void LayoutSolvePage();

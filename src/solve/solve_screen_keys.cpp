@@ -173,8 +173,13 @@ void TfrmSolve::ShowInstructionLines() {
         const TModeLines lines =
             Solve->Solved() ? SolvedLines() : ModeLines(Solve->Mode(), Solve->MarksOn());
         for (std::size_t i = 0; i < 3; ++i) {
+            // How the solving went stands in the solved lines' place.
+            const std::string went =
+                Solve->Solved() ? Solve->Tracker().SolvedLine(static_cast<int>(i)) : std::string();
             labels[i]->setText(
-                QString::fromUtf8(lines[i].data(), static_cast<qsizetype>(lines[i].size())));
+                !went.empty()
+                    ? QString::fromStdString(went)
+                    : QString::fromUtf8(lines[i].data(), static_cast<qsizetype>(lines[i].size())));
             labels[i]->setToolTip(QString());
         }
         return;

@@ -81,6 +81,15 @@ void TSolveState::SetView(TSolveView* view) {
     View = view != nullptr ? view : &NoView();
 }
 
+TSolveTracker& NoTracker() {
+    static TSolveTracker none;
+    return none;
+}
+
+void TSolveState::SetTracker(TSolveTracker* tracker) {
+    Tracked = tracker != nullptr ? tracker : &NoTracker();
+}
+
 bool TSolveState::bnSolveClick() {
     if (ClassifySlot(Library, WorkCopy.CurrentSlot) != TSlotState::Valid) return false;
     const int oldRow = Selected.ClueRow;
@@ -99,6 +108,7 @@ bool TSolveState::bnSolveClick() {
     rbModeClick(TSolveMode::Solve);
     ChecksAreShown = false;
     View->SelectionChanged(oldRow, oldCol);
+    Tracked->PuzzleOpened(WorkCopy.CurrentSlot);
     return true;
 }
 
@@ -215,6 +225,7 @@ void TSolveState::UpdateButtons() {
 void TSolveState::NoteSolved(bool solved) {
     if (solved == IsSolved) return;
     IsSolved = solved;
+    Tracked->SolvedChanged(solved);
     View->SolvedChanged();
 }
 
@@ -240,6 +251,7 @@ void TSolveState::bnCheckClick() {
     ButtonState.bnCheck = false;
     ButtonsChangedNow();
     View->RepaintBoard();
+    Tracked->Checked();
 }
 
 void TSolveState::AutoCheck() {
@@ -281,6 +293,7 @@ void TSolveState::ClearChecks() {
 void TSolveState::bnFillClick() {
     if (!IsSolving || !ButtonState.Commands) return;
     if (Messages.ShowMsg(kFillAsk, TButtons::OkCancel) != kResultOk) return;
+    Tracked->AnswersFilled();
     DropHint();
     for (int r = 1; r <= LastRow(); ++r) {
         for (int c = 1; c <= LastCol(); ++c) {
@@ -329,6 +342,7 @@ void TSolveState::bnResetClick(bool askFirst) {
     if (askFirst) {
         if (!ButtonState.Commands) return;
         if (Messages.ShowMsg(kResetAsk, TButtons::OkCancel) != kResultOk) return;
+        Tracked->PuzzleReset();
     }
     DropHint();
     ClearChecks();

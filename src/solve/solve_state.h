@@ -9,6 +9,7 @@
 #include "logic/next_step_hint.h"
 #include "model/records.h"
 #include "platform/canvas.h"
+#include "solve/solve_tracker.h"
 #include "solve/solve_types.h"
 #include "storage/messages.h"
 
@@ -91,6 +92,9 @@ public:
 
     // nullptr: nothing is redrawn.
     void SetView(TSolveView* view);
+    // Told of the puzzle's opening, hints, checks, assists, reset and solving; nullptr: no one.
+    void SetTracker(TSolveTracker* tracker);
+    TSolveTracker& Tracker() const { return *Tracked; }
 
     // Starts solving CurrentSlot: loads it, empties the history, Solve mode, no checks, nothing
     // selected. A slot that is empty or damaged is not loaded: returns false and changes nothing.
@@ -247,6 +251,7 @@ private:
     TWorkingCopy& WorkCopy;
     TMessages& Messages;
     TSolveView* View;
+    TSolveTracker* Tracked = &NoTracker();
 
     bool IsSolving = false;
     bool MarkCleanup = false;
