@@ -28,6 +28,7 @@ find_package(Python3 COMPONENTS Interpreter)
 if(XS_LUPDATE AND Python3_FOUND)
     set(room_texts ${PROJECT_BINARY_DIR}/translations/room_texts.cpp)
     add_custom_target(lupdate
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/translations
         COMMAND Python3::Interpreter ${PROJECT_SOURCE_DIR}/cmake/list_room_texts.py ${room_texts}
                 ${PROJECT_SOURCE_DIR}/src
         COMMAND ${XS_LUPDATE} -silent -no-obsolete -locations none ${PROJECT_SOURCE_DIR}/src

@@ -5,206 +5,2008 @@
     <name>BoardSpeech</name>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>: </source>
-        <translation type="unfinished"></translation>
+        <translation>: </translation>
     </message>
     <message>
         <source>Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Spielfeld</translation>
     </message>
     <message>
         <source>Puzzles</source>
-        <translation type="unfinished"></translation>
+        <translation>Rätsel</translation>
     </message>
     <message numerus="yes">
         <source>%n puzzles selected</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>%n Rätsel ausgewählt</numerusform><numerusform>%n Rätsel ausgewählt</numerusform></translation>
     </message>
     <message>
         <source>Values</source>
-        <translation type="unfinished"></translation>
+        <translation>Werte</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorschau</translation>
     </message>
     <message numerus="yes">
         <source>%1 in %n squares</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>%1 in %n Feld</numerusform><numerusform>%1 in %n Feldern</numerusform></translation>
     </message>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <translation>leer</translation>
     </message>
     <message>
         <source>Puzzle %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rätsel %1</translation>
     </message>
     <message>
         <source>damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>beschädigt</translation>
     </message>
     <message numerus="yes">
         <source>%1 x %2, %n star</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>%1 x %2, %n Stern</numerusform><numerusform>%1 x %2, %n Sterne</numerusform></translation>
     </message>
     <message>
         <source>, solved</source>
-        <translation type="unfinished"></translation>
+        <translation>, gelöst</translation>
     </message>
     <message>
         <source>row %1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1, Spalte %2</translation>
     </message>
     <message numerus="yes">
         <source>across %1 in %n squares</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>waagerecht %1 in %n Feld</numerusform><numerusform>waagerecht %1 in %n Feldern</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>down %1 in %n squares</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>senkrecht %1 in %n Feld</numerusform><numerusform>senkrecht %1 in %n Feldern</numerusform></translation>
     </message>
     <message>
         <source>blank</source>
-        <translation type="unfinished"></translation>
+        <translation>ohne Summe</translation>
     </message>
     <message>
         <source>wrong</source>
-        <translation type="unfinished"></translation>
+        <translation>falsch</translation>
     </message>
     <message>
         <source>right</source>
-        <translation type="unfinished"></translation>
+        <translation>richtig</translation>
     </message>
     <message>
         <source>marks %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizen %1</translation>
     </message>
     <message>
         <source>answer missing</source>
-        <translation type="unfinished"></translation>
+        <translation>Lösung fehlt darunter</translation>
     </message>
     <message>
         <source>answer among them</source>
-        <translation type="unfinished"></translation>
+        <translation>Lösung ist darunter</translation>
     </message>
     <message>
         <source>Hint: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipp: %1</translation>
     </message>
     <message>
         <source>Solving a puzzle; the cursor is on %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Rätsel wird gelöst; der Cursor steht auf %1.</translation>
     </message>
     <message numerus="yes">
         <source>Squares changed: %n.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>Geänderte Felder: %n.</numerusform><numerusform>Geänderte Felder: %n.</numerusform></translation>
     </message>
     <message>
         <source>Checked: nothing wrong.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geprüft: nichts falsch.</translation>
     </message>
     <message>
         <source>Checked. Wrong entries: %1. Marks that leave out the answer: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geprüft. Falsche Einträge: %1. Notizen ohne die Lösung: %2.</translation>
     </message>
     <message>
         <source>The puzzle is solved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Rätsel ist gelöst.</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Make, solve and print Cross Sums puzzles.
-Qt&apos;s standard options (-platform NAME, -display DISPLAY, -style NAME, ...) are accepted as well.</source>
-        <translation type="unfinished"></translation>
+Qt's standard options (-platform NAME, -display DISPLAY, -style NAME, ...) are accepted as well.</source>
+        <translation>Kakuro-Rätsel erstellen, lösen und drucken.
+Die Standardoptionen von Qt (-platform NAME, -display DISPLAY, -style NAME, ...) werden ebenfalls angenommen.</translation>
     </message>
     <message>
         <source>Shows this help and exits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt diese Hilfe und beendet sich.</translation>
     </message>
     <message>
-        <source>Shows the game&apos;s version and exits.</source>
-        <translation type="unfinished"></translation>
+        <source>Shows the game's version and exits.</source>
+        <translation>Zeigt die Version des Spiels und beendet sich.</translation>
     </message>
     <message>
-        <source>Keeps the puzzles in FILE instead of the game&apos;s own data file (nothing is imported). Its lock, links and what may not be written over are treated as for the game&apos;s own file.</source>
-        <translation type="unfinished"></translation>
+        <source>Keeps the puzzles in FILE instead of the game's own data file (nothing is imported). Its lock, links and what may not be written over are treated as for the game's own file.</source>
+        <translation>Bewahrt die Rätsel in DATEI statt in der eigenen Datendatei des Spiels auf (nichts wird importiert). Sperre, Verknüpfungen und was nicht überschrieben werden darf, werden wie bei der eigenen Datei behandelt.</translation>
     </message>
     <message>
         <source>FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>DATEI</translation>
     </message>
     <message>
         <source>try --help</source>
-        <translation type="unfinished"></translation>
+        <translation>siehe --help</translation>
     </message>
     <message>
         <source>unexpected argument %1</source>
-        <translation type="unfinished"></translation>
+        <translation>unerwartetes Argument %1</translation>
     </message>
     <message>
         <source>--data is given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>--data ist zweimal angegeben</translation>
     </message>
     <message>
         <source>--data needs a file name</source>
-        <translation type="unfinished"></translation>
+        <translation>--data braucht einen Dateinamen</translation>
     </message>
 </context>
 <context>
     <name>DesktopAccess</name>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Summe</translation>
     </message>
     <message>
         <source>Squares</source>
-        <translation type="unfinished"></translation>
+        <translation>Felder</translation>
     </message>
     <message numerus="yes">
         <source>%n star puzzles to create</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>Zu erstellende Rätsel mit %n Stern</numerusform><numerusform>Zu erstellende Rätsel mit %n Sternen</numerusform></translation>
     </message>
     <message>
         <source>%1: one more</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: eins mehr</translation>
     </message>
     <message>
         <source>%1: one less</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: eins weniger</translation>
     </message>
 </context>
 <context>
     <name>Logic</name>
+    <message numerus="yes">
+        <source>The %1 needs %2 in %n squares, so it allows %3 here.</source>
+        <translation type="unfinished">
+            <numerusform />
+            <numerusform />
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The %1 holds %2 already and needs %3 more in its %n open squares, so it allows %4 here.</source>
+        <translation type="unfinished">
+            <numerusform />
+            <numerusform />
+        </translation>
+    </message>
     <message>
-        <source>The %1 needs %2 more.</source>
-        <translation type="unfinished"></translation>
+        <source>%1 is already in the %2, so this square cannot hold it.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 are already in the %2, so this square cannot hold them.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 is already in it.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 are already in it.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 is only %2.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Even %1 is only %2.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 is already %2.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Even %1 is already %2.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Its combinations are %1, and none of them uses %2.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Its other square holds %1, so this one holds %2.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Its other open square holds %1, so this one holds %2.</source>
+        <translation type="unfinished" />
+    </message>
+    <message numerus="yes">
+        <source>Its other %n open squares add up to at least %1 and at most %2.</source>
+        <translation type="unfinished">
+            <numerusform />
+            <numerusform />
+        </translation>
+    </message>
+    <message>
+        <source>Two of them cannot both be %1, nor both be %2.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Two of them cannot both be %1.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>So this one holds %1.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Of its combinations only %1 fits the digits still open in its squares.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Its combinations %1 all fit the digits still open in its squares.</source>
+        <translation type="unfinished" />
+    </message>
+    <message numerus="yes">
+        <source>All its %n combinations fit the digits still open in its squares.</source>
+        <translation type="unfinished">
+            <numerusform />
+            <numerusform />
+        </translation>
+    </message>
+    <message>
+        <source>Of its combinations only %1 fit the digits still open in its squares.</source>
+        <translation type="unfinished" />
+    </message>
+    <message numerus="yes">
+        <source>%n of its %1 combinations fit the digits still open in its squares.</source>
+        <translation type="unfinished">
+            <numerusform />
+            <numerusform />
+        </translation>
+    </message>
+    <message>
+        <source>Placed in the run's squares as their digits allow, it leaves this square only %1.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Placed in the run's squares as their digits allow, they leave this square only %1.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The %1 is a single square, so it holds %2.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>This is the last open square of the %1: %2 less the %3 already in it leaves %4.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The digits still open here are %1.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Only %1 fits both runs, so this square holds %1.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Only %1 make that.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Every combination for that (%1) uses %2.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Every combination for that uses %1.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>No other open square of the run can still hold %1, so this square holds %1.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>In the %1, the squares in rows %2 can only hold %3 between them, so no other square of the run can hold those digits.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>In the %1, the squares in columns %2 can only hold %3 between them, so no other square of the run can hold those digits.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>the %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Take %1: it makes %2.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Take %1: together they make %2.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Of their squares, %1 covers all but %2, and makes %3.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Of their squares, %1 cover all but %2, and make %3.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>So that square holds %1.</source>
+        <translation type="unfinished" />
+    </message>
+    <message numerus="yes">
+        <source>So those %n squares add up to %1.</source>
+        <translation type="unfinished">
+            <numerusform />
+            <numerusform />
+        </translation>
+    </message>
+    <message>
+        <source>With %1 already there, the open one makes %2.</source>
+        <translation type="unfinished" />
+    </message>
+    <message numerus="yes">
+        <source>With %1 already there, the %n open ones make %2.</source>
+        <translation type="unfinished">
+            <numerusform />
+            <numerusform />
+        </translation>
+    </message>
+    <message>
+        <source>No way of filling them from the digits still open in them makes that with %1 here.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Suppose %1 held %2.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation type="unfinished">%1: %2 {1,?}</translation>
+    </message>
+    <message>
+        <source>Then %1 would hold %2 (%3).</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Then %1 could not hold %2 (%3).</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Then the %1 would hold %2 twice.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Then the %1 could not be completed: no digits left in its squares make its total.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>down %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>across %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>row %1, column %2</source>
+        <translation type="unfinished">Zeile %1, Spalte %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>The %1 needs %2 in %n squares.</source>
+        <translation type="unfinished">
+            <numerusform />
+            <numerusform />
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The %1 holds %2 already, so it needs %3 more in its %n open squares.</source>
+        <translation type="unfinished">
+            <numerusform />
+            <numerusform />
+        </translation>
+    </message>
+    <message>
+        <source>So this square cannot hold %1.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>This square cannot hold %1.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>So this square holds %1.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>This square holds %1.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Of %1, still open here, only %2 is left, so this square holds %2.</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>Texts</name>
+    <message>
+        <source>crosssums</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Cross Sums</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Make, solve and print Cross Sums puzzles of four sizes and five levels.</source>
+        <translation>Kakuro-Rätsel in vier Größen und fünf Stufen erstellen, lösen und drucken.</translation>
+    </message>
+    <message>
+        <source>F1 shows the help, F2 this screen.</source>
+        <translation>F1 zeigt die Hilfe, F2 diese Ansicht.</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Puzzles and settings are kept in
+%1</source>
+        <translation>Rätsel und Einstellungen liegen in
+%1</translation>
+    </message>
+    <message>
+        <source>crosssums: a second signal ends the game without saving: %s
+</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Cross Sums Help</source>
+        <translation>Kakuro-Hilfe</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Inhalt</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Vor</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Select and solve</source>
+        <translation>Auswählen und lösen</translation>
+    </message>
+    <message>
+        <source>Solve XSums puzzle</source>
+        <translation>Kakuro-Rätsel lösen</translation>
+    </message>
+    <message>
+        <source>Manage XSums puzzles</source>
+        <translation>Rätsel verwalten</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Screen setup</source>
+        <translation>Bildschirm einrichten</translation>
+    </message>
+    <message>
+        <source>Hints</source>
+        <translation>Tipps</translation>
+    </message>
+    <message>
+        <source>Hints and Examples</source>
+        <translation>Tipps und Beispiele</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>Your times, hints and practice</source>
+        <translation>Deine Zeiten, Tipps und Übungen</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Show help file</source>
+        <translation>Hilfe anzeigen</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Information - about box</source>
+        <translation>Informationen über das Spiel</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Exit the program</source>
+        <translation>Programm beenden</translation>
+    </message>
+    <message>
+        <source>You have reached the minimum screen width for your current font size.</source>
+        <translation>Die kleinste Fensterbreite für die gewählte Schriftgröße ist erreicht.</translation>
+    </message>
+    <message>
+        <source>You have reached the minimum screen height for your current font size.</source>
+        <translation>Die kleinste Fensterhöhe für die gewählte Schriftgröße ist erreicht.</translation>
+    </message>
+    <message>
+        <source>Your computer font size is set at extra large fonts.
+<byte value="xd" />
+<byte value="xd" />The program is optimized for regular and large fonts.
+<byte value="xd" />
+<byte value="xd" />All text will be easily readable, but using this font size may result in some characters being truncated at the bottom of the text.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>You have made changes since your last save.</source>
+        <translation>Seit dem letzten Speichern wurde etwas geändert.</translation>
+    </message>
+    <message>
+        <source>Save this puzzle with your latest changes</source>
+        <translation>Dieses Rätsel mit den letzten Änderungen speichern</translation>
+    </message>
+    <message>
+        <source>Cancel the changes</source>
+        <translation>Änderungen verwerfen</translation>
+    </message>
+    <message>
+        <source>Try the save again</source>
+        <translation>Erneut speichern</translation>
+    </message>
+    <message>
+        <source>Close without saving</source>
+        <translation>Ohne Speichern schließen</translation>
+    </message>
+    <message>
+        <source>.session</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Save this session's puzzles in a new file</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Close without saving them</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>These Cross Sums puzzles are open in another window:
+<byte value="xd" /></source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>
+<byte value="xd" />
+<byte value="xd" />This window closes and leaves them as they are.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>another program</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> (process </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>These Cross Sums puzzles are in use by </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>
+<byte value="xd" />
+<byte value="xd" />This window closes and leaves them as they are. Start the game again when </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>that program</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> has finished.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The Cross Sums puzzles cannot be kept at
+<byte value="xd" /></source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>
+<byte value="xd" />because </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>.
+<byte value="xd" />
+<byte value="xd" />The game starts with no puzzles and leaves it as it is; nothing of this session can be saved there.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The Cross Sums puzzles at
+<byte value="xd" /></source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>
+<byte value="xd" />are kept in the file it links to,
+<byte value="xd" /></source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>
+<byte value="xd" />which does not exist yet.
+<byte value="xd" />
+<byte value="xd" />The game starts with no puzzles and makes that file when it closes.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>
+<byte value="xd" />cannot be locked: </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>.
+<byte value="xd" />
+<byte value="xd" />The game goes on, but another window or </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> could change them at the same time.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The Cross Sums puzzles could not be read from
+<byte value="xd" /></source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>
+<byte value="xd" />
+<byte value="xd" />The file could not be moved aside either, so it is left as it is and nothing of this session will be saved.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>
+<byte value="xd" />
+<byte value="xd" />The file has been kept as
+<byte value="xd" /></source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>
+<byte value="xd" />and the game starts with no puzzles.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>another program holds them now: </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>a file is there now</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>This session started without the Cross Sums puzzles at
+<byte value="xd" /></source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>
+<byte value="xd" />and </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>.
+<byte value="xd" />
+<byte value="xd" />That file is left as it is: this session did not read it.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The puzzles of this session are saved in
+<byte value="xd" /></source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>
+<byte value="xd" />
+<byte value="xd" />To play them, start the game with --data and that file.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The puzzles are saved in
+<byte value="xd" /></source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>
+<byte value="xd" />but </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>
+<byte value="xd" />
+<byte value="xd" />The puzzles of this session are still here: try the save again once the cause is mended, or close without saving them.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> This session holds no puzzles, so nothing is saved.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>
+<byte value="xd" />
+<byte value="xd" />The puzzles of this session can be saved in a new file beside it, or not at all.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>
+<byte value="xd" />
+<byte value="xd" /></source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> holds the puzzles of this session</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> is as it was; the puzzles of this session are </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>not saved</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>in </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Cross Sums Puzzles</source>
+        <translation>Kakuro-Rätsel</translation>
+    </message>
+    <message>
+        <source>Current Screen</source>
+        <translation>Aktuelle Ansicht</translation>
+    </message>
+    <message>
+        <source>What are Cross Sums ?</source>
+        <translation>Was ist Kakuro?</translation>
+    </message>
+    <message>
+        <source>A puzzle can be added on the puzzle chooser ("Select and solve") or on the list of the "Create/Delete/Print" screen.</source>
+        <translation>Ein Rätsel kann in der Rätselauswahl ("Auswählen und lösen") oder in der Liste der Ansicht "Erstellen/Löschen/Drucken" hinzugefügt werden.</translation>
+    </message>
+    <message>
+        <source>This puzzle cannot be added to the library.
+<byte value="xd" />
+<byte value="xd" /></source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>txt</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>csv</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> is not a file</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Select a standard screen size.  You may also</source>
+        <translation>Eine Standardgröße wählen.  Man kann auch</translation>
+    </message>
+    <message>
+        <source>drag the corner of the program window to resize</source>
+        <translation>an der Ecke des Programmfensters ziehen, um</translation>
+    </message>
+    <message>
+        <source>the program window as required.</source>
+        <translation>seine Größe beliebig zu ändern.</translation>
+    </message>
+    <message>
+        <source>Select a font size.  The optimal font size will</source>
+        <translation>Eine Schriftgröße wählen.  Die beste Größe hängt</translation>
+    </message>
+    <message>
+        <source>depend on your personal preference, as well as</source>
+        <translation>vom eigenen Geschmack ab, aber auch von der</translation>
+    </message>
+    <message>
+        <source>your system font size and your screen resolution.</source>
+        <translation>Schriftgröße des Systems und der Bildschirmauflösung.</translation>
+    </message>
+    <message>
+        <source>Select a standard screen size.</source>
+        <translation>Standardgröße wählen.</translation>
+    </message>
+    <message>
+        <source>Select a font size.</source>
+        <translation>Schriftgröße wählen.</translation>
+    </message>
+    <message>
+        <source>Screen Size :   800 x 600</source>
+        <translation>Fenstergröße:   800 x 600</translation>
+    </message>
+    <message>
+        <source>Screen Size : 1000 x 720</source>
+        <translation>Fenstergröße: 1000 x 720</translation>
+    </message>
+    <message>
+        <source>Screen Size : 1260 x 960</source>
+        <translation>Fenstergröße: 1260 x 960</translation>
+    </message>
+    <message>
+        <source>Smaller font</source>
+        <translation>Kleinere Schrift</translation>
+    </message>
+    <message>
+        <source>Nominal font</source>
+        <translation>Normale Schrift</translation>
+    </message>
+    <message>
+        <source>Bigger font</source>
+        <translation>Größere Schrift</translation>
+    </message>
+    <message>
+        <source>Large fonts are not available with the selected screen size.</source>
+        <translation>Große Schrift ist bei der gewählten Fenstergröße nicht möglich.</translation>
+    </message>
+    <message>
+        <source>Set the font size to 'Nominal fonts'</source>
+        <translation>Schriftgröße auf 'Normale Schrift' stellen</translation>
+    </message>
+    <message>
+        <source>Cancel the request to change the screen size.</source>
+        <translation>Die Änderung der Fenstergröße abbrechen.</translation>
+    </message>
+    <message>
+        <source>Nominal fonts are not available with the selected screen size.</source>
+        <translation>Normale Schrift ist bei der gewählten Fenstergröße nicht möglich.</translation>
+    </message>
+    <message>
+        <source>Set the font size to 'Small fonts'</source>
+        <translation>Schriftgröße auf 'Kleinere Schrift' stellen</translation>
+    </message>
+    <message>
+        <source>Size selected is bigger than your screen setup parameters.
+<byte value="xd" />Resetting to maximum size allowable.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Your current screen size is not big enough for 'Nominal fonts.'
+<byte value="xd" />
+<byte value="xd" />Please set your screen size to at least 1260 by 960 for 'Nominal Fonts'</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Your current screen size is not big enough for 'Bigger fonts.'
+<byte value="xd" />
+<byte value="xd" />Please set your screen size to at least 1260 by 960 for 'Bigger Fonts'</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Your current screen size is not big enough for 'Nominal fonts.'
+<byte value="xd" />
+<byte value="xd" />Please set your screen size to at least 1000 by 720 for 'Nominal Fonts'</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Your current screen size is not big enough for 'Bigger fonts.'
+<byte value="xd" />
+<byte value="xd" />Please set your screen size to at least 1000 by 720 for 'Bigger Fonts'</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> Please select your preferred option and then press 'O.K.'</source>
+        <translation> Bitte eine Möglichkeit wählen und dann 'O.K.' drücken</translation>
+    </message>
+    <message>
+        <source>Print current state of puzzle i.e. include already filled numbers</source>
+        <translation>Aktuellen Stand drucken, also mit den schon eingetragenen Ziffern</translation>
+    </message>
+    <message>
+        <source>No option selected : Please select an option and then press O.K.</source>
+        <translation>Nichts gewählt: Bitte eine Möglichkeit wählen und dann O.K. drücken</translation>
+    </message>
+    <message>
+        <source>xxPlease select your preferred option and then press 'O.K. xxxxxxxxxxxxxxxx'</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>O.K.</source>
+        <translation>O.K.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>X
+X
+X
+X</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>There are no Cross Sums puzzles to solve</source>
+        <translation>Es gibt keine Rätsel zum Lösen</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>unlesbar</translation>
+    </message>
+    <message>
+        <source>Combinations </source>
+        <translation>Kombinationen </translation>
+    </message>
+    <message>
+        <source>for %d in %d : </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Click total to show possible values (shown in yellow) for the square.</source>
+        <translation>Summe anklicken: Die möglichen Werte des Feldes erscheinen gelb.</translation>
+    </message>
+    <message>
+        <source>Click small number to fill a square</source>
+        <translation>Kleine Zahl anklicken, um das Feld zu füllen</translation>
+    </message>
+    <message>
+        <source>Re-click to return to possible values</source>
+        <translation>Erneut klicken: zurück zu den möglichen Werten</translation>
+    </message>
+    <message>
+        <source>Right-click small number to toggle possible values on and off.</source>
+        <translation>Rechtsklick auf eine kleine Zahl schaltet sie als möglichen Wert ein und aus.</translation>
+    </message>
+    <message>
+        <source>1) After filling a square, re-click the total as the possible combinations may have been reduced.</source>
+        <translation>1) Nach dem Füllen eines Feldes die Summe erneut anklicken, denn es gibt vielleicht weniger Kombinationen.</translation>
+    </message>
+    <message>
+        <source>    Note : The possible combinations are only reduced when a square has actually been filled.</source>
+        <translation>    Hinweis: Die Kombinationen werden nur weniger, wenn ein Feld wirklich gefüllt ist.</translation>
+    </message>
+    <message>
+        <source>2) Use the 'Save' button to save the current state of the puzzle, including the yellow highlighted values.</source>
+        <translation>2) 'Speichern' sichert den aktuellen Stand des Rätsels, auch die gelb markierten Werte.</translation>
+    </message>
+    <message>
+        <source>    Use the 'Reset' button to restore the puzzle to its previous saved state.</source>
+        <translation>    'Zurücksetzen' stellt den zuletzt gespeicherten Stand wieder her.</translation>
+    </message>
+    <message>
+        <source>3) Keys : the arrows, Home, End and Tab move the blue frame.  1..9 fill its square,</source>
+        <translation>3) Tasten: Pfeile, Pos1, Ende und Tab bewegen den blauen Rahmen.  1..9 füllen sein Feld,</translation>
+    </message>
+    <message>
+        <source>    Shift+1..9 (or 1..9 after pressing M) mark values;  0, Delete or Backspace clear it.</source>
+        <translation>    Umschalt+1..9 (oder 1..9 nach M) notieren Werte;  0, Entf oder Rücktaste leeren es.</translation>
+    </message>
+    <message>
+        <source>    Enter or Space clicks its across total, Shift+Enter its down total.  E, F, N change mode.</source>
+        <translation>    Eingabe oder Leertaste klicken die waagerechte Summe, Umschalt+Eingabe die senkrechte.  E, F, N wechseln den Modus.</translation>
+    </message>
+    <message>
+        <source>    Ctrl+Z undoes, Ctrl+Y redoes.  H shows the next step and why;  H again applies it.</source>
+        <translation>    Strg+Z macht rückgängig, Strg+Y wiederholt.  H zeigt den nächsten Schritt samt Grund;  erneut H führt ihn aus.</translation>
+    </message>
+    <message>
+        <source>OR</source>
+        <translation>ODER</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Hinweise</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>An entered digit now leaves the marks of the other squares of its two runs (R turns this off).</source>
+        <translation>Eine eingetragene Ziffer verschwindet jetzt aus den Notizen der anderen Felder ihrer beiden Reihen (R schaltet das aus).</translation>
+    </message>
+    <message>
+        <source>Entered digits no longer change marks (R turns this on).</source>
+        <translation>Eingetragene Ziffern ändern keine Notizen mehr (R schaltet das ein).</translation>
+    </message>
+    <message>
+        <source>Runs whose digits repeat or add up to more than their total are framed in red (D turns this off).</source>
+        <translation>Reihen mit doppelten Ziffern oder einer zu großen Summe werden rot umrahmt (D schaltet das aus).</translation>
+    </message>
+    <message>
+        <source>Runs in conflict are no longer framed (D turns this on).</source>
+        <translation>Widersprüchliche Reihen werden nicht mehr umrahmt (D schaltet das ein).</translation>
+    </message>
+    <message>
+        <source>Select a puzzle by clicking within the grid on the left.  The preview</source>
+        <translation>Ein Rätsel durch Klick in die Liste links auswählen.  Die Vorschau</translation>
+    </message>
+    <message>
+        <source>screen below shows the selected puzzle.</source>
+        <translation>darunter zeigt das gewählte Rätsel.</translation>
+    </message>
+    <message>
+        <source>Press 'Print this puzzle' to print the puzzle (with or without answer)</source>
+        <translation>'Dieses Rätsel drucken' druckt es (mit oder ohne Lösung)</translation>
+    </message>
+    <message>
+        <source>Press 'Solve this puzzle' to solve the puzzle on screen.</source>
+        <translation>'Dieses Rätsel lösen' startet das Lösen am Bildschirm.</translation>
+    </message>
+    <message>
+        <source>Legend :</source>
+        <translation>Legende:</translation>
+    </message>
+    <message>
+        <source>1 Star</source>
+        <translation>1 Stern</translation>
+    </message>
+    <message>
+        <source>2 Star</source>
+        <translation>2 Sterne</translation>
+    </message>
+    <message>
+        <source>3 Star</source>
+        <translation>3 Sterne</translation>
+    </message>
+    <message>
+        <source>4 Star</source>
+        <translation>4 Sterne</translation>
+    </message>
+    <message>
+        <source>5 Star</source>
+        <translation>5 Sterne</translation>
+    </message>
+    <message>
+        <source>Print this puzzle</source>
+        <translation>Dieses Rätsel drucken</translation>
+    </message>
+    <message>
+        <source>Solve this puzzle</source>
+        <translation>Dieses Rätsel lösen</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <translation>in</translation>
+    </message>
+    <message>
+        <source>Not a valid combination</source>
+        <translation>Keine gültige Kombination</translation>
+    </message>
+    <message>
+        <source>Move to side</source>
+        <translation>Zur Seite</translation>
+    </message>
+    <message>
+        <source>Move to top</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Pan up</source>
+        <translation>Nach oben schieben</translation>
+    </message>
+    <message>
+        <source>Pan down</source>
+        <translation>Nach unten schieben</translation>
+    </message>
+    <message>
+        <source>Pan left</source>
+        <translation>Nach links schieben</translation>
+    </message>
+    <message>
+        <source>Pan right</source>
+        <translation>Nach rechts schieben</translation>
+    </message>
+    <message>
+        <source>Select mode</source>
+        <translation>Modus wählen</translation>
+    </message>
+    <message>
+        <source>Solve</source>
+        <translation>Lösen</translation>
+    </message>
+    <message>
+        <source>Solve Mode</source>
+        <translation>Lösemodus</translation>
+    </message>
+    <message>
+        <source>Erase</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Erase Mode</source>
+        <translation>Löschmodus</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Füllen</translation>
+    </message>
+    <message>
+        <source>Fill Mode</source>
+        <translation>Füllmodus</translation>
+    </message>
+    <message>
+        <source>... more</source>
+        <translation>... mehr</translation>
+    </message>
+    <message>
+        <source>More Information</source>
+        <translation>Weitere Informationen</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Larger</source>
+        <translation>Größer</translation>
+    </message>
+    <message>
+        <source>Smaller</source>
+        <translation>Kleiner</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Backstep</source>
+        <translation>Einen Schritt zurück</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Prüfen</translation>
+    </message>
+    <message>
+        <source>Check entire puzzle</source>
+        <translation>Ganzes Rätsel prüfen</translation>
+    </message>
+    <message>
+        <source>Erase All</source>
+        <translation>Alles löschen</translation>
+    </message>
+    <message>
+        <source>Erase entire puzzle</source>
+        <translation>Ganzes Rätsel löschen</translation>
+    </message>
+    <message>
+        <source>Fill All</source>
+        <translation>Alles füllen</translation>
+    </message>
+    <message>
+        <source>Fill entire puzzle</source>
+        <translation>Ganzes Rätsel ausfüllen</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Reset from hard drive</source>
+        <translation>Gespeicherten Stand laden</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Save to hard drive</source>
+        <translation>Auf der Festplatte speichern</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Print puzzle/answer</source>
+        <translation>Rätsel/Lösung drucken</translation>
+    </message>
+    <message>
+        <source>Return to main screen</source>
+        <translation>Zurück zur Auswahl</translation>
+    </message>
+    <message>
+        <source>to fill a square.  Click the total to show all</source>
+        <translation>klicken, um ein Feld zu füllen.  Summe anklicken</translation>
+    </message>
+    <message>
+        <source>Time on this puzzle (hide it on the Progress screen)</source>
+        <translation>Zeit für dieses Rätsel (auf der Fortschrittsansicht ausblendbar)</translation>
+    </message>
+    <message>
+        <source>Hint: </source>
+        <translation>Tipp: </translation>
+    </message>
+    <message>
+        <source>Press 'O.K.' to fill the answers in this puzzle
+<byte value="xd" />Press 'Cancel' to cancel the request.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Press 'O.K.' to clear all answers from this puzzle
+<byte value="xd" />Press 'Cancel' to cancel the request.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Press 'O.K.' to save the current state of this puzzle.
+<byte value="xd" />Press 'Cancel' to cancel the request.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Press 'O.K.' to reset this puzzle to its last saved version.
+<byte value="xd" />Press 'Cancel' to cancel the request.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>   Erase Mode : Click a square to</source>
+        <translation>   Löschmodus: Ein Feld anklicken,</translation>
+    </message>
+    <message>
+        <source>   erase the answer - or click, hold</source>
+        <translation>   um es zu löschen - oder klicken,</translation>
+    </message>
+    <message>
+        <source>   and hover over squares to erase.</source>
+        <translation>   halten und über Felder ziehen.</translation>
+    </message>
+    <message>
+        <source>   Fill Mode : Click a square to fill</source>
+        <translation>   Füllmodus: Ein Feld anklicken, um</translation>
+    </message>
+    <message>
+        <source>   the correct answer - or click, hold</source>
+        <translation>   die Lösung einzutragen - oder klicken,</translation>
+    </message>
+    <message>
+        <source>   and hover over squares to fill.</source>
+        <translation>   halten und über Felder ziehen.</translation>
+    </message>
+    <message>
+        <source>Solve Mode, Marks on : the keys 1..9</source>
+        <translation>Lösemodus, Notizen an: die Tasten 1..9</translation>
+    </message>
+    <message>
+        <source>mark possible values.  Press M again</source>
+        <translation>notieren mögliche Werte.  Erneut M</translation>
+    </message>
+    <message>
+        <source>for the keys to fill squares.</source>
+        <translation>drücken, um Felder zu füllen.</translation>
+    </message>
+    <message>
+        <source>Solve Mode : Click on the small 1..9 grid</source>
+        <translation>Lösemodus: Auf das kleine 1..9-Raster</translation>
+    </message>
+    <message>
+        <source>possible combinations.</source>
+        <translation>zeigt alle möglichen Kombinationen.</translation>
+    </message>
+    <message>
+        <source>Solved : every square holds its answer.</source>
+        <translation>Gelöst: Jedes Feld enthält seine Lösung.</translation>
+    </message>
+    <message>
+        <source>Press 'Save' to keep it solved, 'Return'</source>
+        <translation>'Speichern' behält es gelöst, 'Zurück'</translation>
+    </message>
+    <message>
+        <source>to choose another puzzle.</source>
+        <translation>wählt ein anderes Rätsel.</translation>
+    </message>
+    <message>
+        <source>1 star</source>
+        <translation>1 Stern</translation>
+    </message>
+    <message>
+        <source>2 star</source>
+        <translation>2 Sterne</translation>
+    </message>
+    <message>
+        <source>3 star</source>
+        <translation>3 Sterne</translation>
+    </message>
+    <message>
+        <source>4 star</source>
+        <translation>4 Sterne</translation>
+    </message>
+    <message>
+        <source>5 star</source>
+        <translation>5 Sterne</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Hoch</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Runter</translation>
+    </message>
+    <message>
+        <source>To create Cross Sums puzzles</source>
+        <translation>Kakuro-Rätsel erstellen</translation>
+    </message>
+    <message>
+        <source>Choose how many puzzles to create and their size.</source>
+        <translation>Anzahl und Größe der neuen Rätsel wählen.</translation>
+    </message>
+    <message>
+        <source>Panel%1Create</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>spn%1Create</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Summe</translation>
+    </message>
+    <message>
+        <source>To create</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Existing</source>
+        <translation>Vorhanden</translation>
+    </message>
+    <message>
+        <source>Puzzle size</source>
+        <translation>Rätselgröße</translation>
+    </message>
+    <message>
+        <source>PanelCreate%1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>PanelExist%1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Create puzzles</source>
+        <translation>Rätsel erstellen</translation>
+    </message>
+    <message>
+        <source>To delete or print Cross Sums puzzles</source>
+        <translation>Kakuro-Rätsel löschen oder drucken</translation>
+    </message>
+    <message>
+        <source>Select all puzzles to delete or print using the buttons below, or by</source>
+        <translation>Die Rätsel zum Löschen oder Drucken mit den Knöpfen unten wählen</translation>
+    </message>
+    <message>
+        <source>clicking the puzzle in the grid.  Selected puzzles are outlined in red.</source>
+        <translation>oder in der Liste anklicken.  Gewählte Rätsel sind rot umrandet.</translation>
+    </message>
+    <message>
+        <source>Then press the 'Delete puzzles' or 'Print options' button.</source>
+        <translation>Dann 'Rätsel löschen' oder 'Druckoptionen' drücken.</translation>
+    </message>
+    <message>
+        <source>Panel%1Delete</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>bnSelect%1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>Clear all highlighted</source>
+        <translation>Auswahl aufheben</translation>
+    </message>
+    <message>
+        <source>Delete puzzles</source>
+        <translation>Rätsel löschen</translation>
+    </message>
+    <message>
+        <source>Print options</source>
+        <translation>Druckoptionen</translation>
+    </message>
+    <message>
+        <source>Creating puzzles</source>
+        <translation>Rätsel werden erstellt</translation>
+    </message>
+    <message>
+        <source>Stop puzzle creation</source>
+        <translation>Erstellen anhalten</translation>
+    </message>
+    <message>
+        <source>Do you wish to stop the puzzle creation process ?
+<byte value="xd" />
+<byte value="xd" />Press 'O.K.' to stop puzzle creation.
+<byte value="xd" />Press 'Cancel' to continue."
+<byte value="xd" /></source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>No new puzzle can be stored: </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>No new puzzle can be stored: the library holds 100 puzzles.</source>
+        <translation>Es passt kein neues Rätsel mehr hinein: Die Sammlung enthält 100 Rätsel.</translation>
+    </message>
+    <message>
+        <source>You have selected </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> puzzles to delete.
+<byte value="xd" />
+<byte value="xd" />Press 'O.K.' to delete the puzzles
+<byte value="xd" />Press 'Cancel' to cancel the request.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The library holds 100 puzzles: delete some to make room.</source>
+        <translation>Die Sammlung enthält 100 Rätsel: Zum Platzschaffen einige löschen.</translation>
+    </message>
+    <message>
+        <source>These fill the library: it holds 100 puzzles at most.</source>
+        <translation>Damit ist die Sammlung voll: Sie fasst höchstens 100 Rätsel.</translation>
+    </message>
+    <message>
+        <source>%3d</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>No new puzzle can be stored.</source>
+        <translation>Es passt kein neues Rätsel mehr hinein.</translation>
+    </message>
+    <message>
+        <source>Select the required print options for the puzzles and/or answers by clicking the boxes below.  The preview
+screen is automatically updated, showing all pages in printer portrait or landscape mode, as indicated.</source>
+        <translation>Die Druckoptionen für Rätsel und/oder Lösungen in den Feldern unten wählen.  Die Vorschau
+folgt sofort und zeigt alle Seiten im Hoch- oder Querformat, wie angegeben.</translation>
+    </message>
+    <message>
+        <source>imgColor%1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>rbColor%1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Print Puzzles :  Large print size</source>
+        <translation>Rätsel drucken:  groß</translation>
+    </message>
+    <message>
+        <source>Print Puzzles :  Small print size</source>
+        <translation>Rätsel drucken:  klein</translation>
+    </message>
+    <message>
+        <source>Print Answers :  Large print size</source>
+        <translation>Lösungen drucken:  groß</translation>
+    </message>
+    <message>
+        <source>Print Answers :  Small print size</source>
+        <translation>Lösungen drucken:  klein</translation>
+    </message>
+    <message>
+        <source>Prev</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Print Preview : Page </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> of </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Fill every run with the digits 1 to 9 to make its total, no digit twice in a run</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Answer to puzzle : 99999</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Answer to puzzle : </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Puzzle Id : </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Printing stopped at page </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>the printer gave no reason</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>.
+<byte value="xd" /></source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The pages before it in the same job were not sent either.
+<byte value="xd" /></source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Page </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> was not printed.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Pages </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> to </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> were not printed.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Velmor Cross Sums Puzzles</source>
+        <translation>Velmor Kakuro-Rätsel</translation>
+    </message>
+    <message>
+        <source>') + name + QLatin1Char('</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>the folder %1 does not exist</source>
+        <translation>der Ordner %1 existiert nicht</translation>
+    </message>
+    <message>
+        <source>the file %1 cannot be written to</source>
+        <translation>in die Datei %1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be written to</source>
+        <translation>in den Ordner %1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>the file %1 could not be written</source>
+        <translation>die Datei %1 konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>the document could not take the page</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>the printer %1 is not available</source>
+        <translation>der Drucker %1 ist nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>the printer %1 reports an error</source>
+        <translation>der Drucker %1 meldet einen Fehler</translation>
+    </message>
+    <message>
+        <source>the print job was cancelled</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>the printer %1 did not take another page</source>
+        <translation>der Drucker %1 hat keine weitere Seite angenommen</translation>
+    </message>
+    <message>
+        <source>the job could not be sent to the printer %1</source>
+        <translation>der Auftrag konnte nicht an den Drucker %1 geschickt werden</translation>
+    </message>
+    <message>
+        <source>the printer %1 did not begin the job</source>
+        <translation>der Drucker %1 hat den Auftrag nicht begonnen</translation>
+    </message>
+    <message>
+        <source>the file %1 could not be written (</source>
+        <translation>die Datei %1 konnte nicht geschrieben werden (</translation>
+    </message>
+    <message>
+        <source>the file %1 holds %2 of its %3 bytes</source>
+        <translation>die Datei %1 enthält %2 ihrer %3 Bytes</translation>
+    </message>
+    <message>
+        <source>page %1 could not be written: %2</source>
+        <translation>Seite %1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>the check was stopped before it could tell whether the puzzle has one solution</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>the puzzle could not be checked: its search for </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>a second</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> solution ran too long</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>the puzzle has no solution</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>: no digits without a repeat in a run give every run its total</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>: no digits give every run its total</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>the puzzle has more than one solution; this square can be </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> or </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>the digit </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> given here is not the answer, </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>the puzzle is larger than 16 x 26</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>the puzzle is already in the library as Id </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> in slot </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>the library holds 100 puzzles: delete some to make room</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>no puzzle Id is left: </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>the puzzle could not be stored</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>slot </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> is not 1..100</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> is empty</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> is damaged: </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Print the puzzle only</source>
+        <translation>Nur das Rätsel drucken</translation>
+    </message>
+    <message>
+        <source>Print the puzzle + answer on a single page</source>
+        <translation>Rätsel und Lösung auf eine Seite drucken</translation>
+    </message>
+    <message>
+        <source>Print the puzzle + answer on separate pages</source>
+        <translation>Rätsel und Lösung auf getrennte Seiten drucken</translation>
+    </message>
+    <message>
+        <source>background-color: #FF0000;</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>the total given in the preceding black square.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Only the numbers 1-9 are used and the same number cannot be used more than once in each group.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The top left corner of a typical puzzle:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>In a black square, the number above the diagonal is the total of the white squares to its right,</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>the number below the diagonal the total of those below it.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Here 3 and 8 are totals across, 4 and 7 totals down.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>How its first squares are worked out, drawn as the 'Solve' screen shows them (possible values in yellow):</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>1) A total of 3 in two squares can only be 1 + 2 or 2 + 1, so both squares can only be 1 or 2.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>2) A total of 4 in two squares can only be 1 + 3 or 3 + 1. The square it shares with the 3 can only be 1.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>3) That square is 1.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>4) The others follow: 3 - 1 = 2 across and 4 - 1 = 3 down.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>1) After filling a square, click the totals of its runs again: with a digit in place, the other squares may have fewer possible values.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>    A click on a total keeps only the possible values that can still make it, so clicking the across and the down total of a square narrows it from both sides.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>2) 'Save' keeps the puzzle as it stands, the possible values in yellow included. 'Reset' takes it back to the last save.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>3) In the pictures, a red frame marks where the click goes.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>1) Click the across total 11. Four different digits make 11 only as 1 + 2 + 3 + 5, so each of its squares can only be 1, 2, 3 or 5.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>2) Click the down totals 13 and 10. 13 in two squares needs 4 or more in each, which leaves only 5 in the square it shares with the 11. 10 in two squares cannot use a 5, which leaves 1, 2 or 3 in its square of the 11.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>3) Click the down totals 3 and 7. 3 in two squares is 1 + 2, and 7 in three squares is 1 + 2 + 4, so the last two squares of the 11 can only be 1 or 2.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>1) The last two squares of the 11 hold 1 and 2 between them, and its first square can only be 5, so the second is 11 - 5 - 1 - 2 = 3. Fill 5 and 3.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>2) Click the down totals 13 and 10 again: 13 - 5 leaves 8, and 10 - 3 leaves 7.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>3) Fill 8 and 7. The across total agrees: 8 + 7 = 15, and the top left corner is done.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Note: a total that can only be made with the largest digits fixes which digits its squares hold, though not which square holds which: 17 in two squares is always 8 and 9; 24 in three squares 7, 8 and 9. The same goes for the smallest: 3 in two squares is always 1 and 2. The other totals through the squares tell where each digit goes.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>1) Click the across total 6. Its squares can be 1 or 2, and 1, 2 or 4; only 2 + 4 makes 6. Fill 2 and 4.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>2) The down total 3 leaves 1 above the 2, and 11 - 5 - 3 - 1 leaves 2 for the last square of the 11.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>3) The down total 7 leaves 7 - 2 - 4 = 1 for its last square.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Note: that 1 could have been found at once. The across totals 15 + 11 + 6 = 32 count the same squares as the down totals 13 + 10 + 3 + 7 = 33, except the last square of the 7, which only the down totals count. It must be 33 - 32 = 1.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Show the possible values for any combination</source>
+        <translation>Mögliche Werte jeder Kombination zeigen</translation>
+    </message>
+    <message>
+        <source>total</source>
+        <translation>Summe</translation>
+    </message>
+    <message>
+        <source># squares</source>
+        <translation>Felder</translation>
+    </message>
+    <message>
+        <source>Set a total and a number of squares with the arrows: the digits in yellow are those that can stand in a run of that many squares adding up to that total.</source>
+        <translation>Summe und Felderzahl mit den Pfeilen einstellen: Gelb sind die Ziffern, die in einer Reihe mit so vielen Feldern und dieser Summe stehen können.</translation>
+    </message>
+    <message>
+        <source>Overview - Page 1 of 6 : What are Cross Sums Puzzles ?</source>
+        <translation>Überblick - Seite 1 von 6: Was ist Kakuro?</translation>
+    </message>
+    <message>
+        <source>Overview - Page 2 of 6 : How to use the 'Solve' screen.</source>
+        <translation>Überblick - Seite 2 von 6: So funktioniert das Lösen.</translation>
+    </message>
+    <message>
+        <source>Overview - Page 3 of 6 : Examples 1</source>
+        <translation>Überblick - Seite 3 von 6: Beispiele 1</translation>
+    </message>
+    <message>
+        <source>Overview - Page 4 of 6 : Examples 2</source>
+        <translation>Überblick - Seite 4 von 6: Beispiele 2</translation>
+    </message>
+    <message>
+        <source>Overview - Page 5 of 6 : Examples 3</source>
+        <translation>Überblick - Seite 5 von 6: Beispiele 3</translation>
+    </message>
+    <message>
+        <source>Overview - Page 6 of 6 : Possible Values</source>
+        <translation>Überblick - Seite 6 von 6: Mögliche Werte</translation>
+    </message>
+    <message>
+        <source>Solve screen</source>
+        <translation>Lösen</translation>
+    </message>
+    <message>
+        <source>Example</source>
+        <translation>Beispiel</translation>
+    </message>
+    <message>
+        <source>Possible Values</source>
+        <translation>Mögliche Werte</translation>
+    </message>
+    <message>
+        <source>This screen is available at any time by pressing the 'Hints' button.</source>
+        <translation>Diese Ansicht ist jederzeit über den Knopf 'Tipps' erreichbar.</translation>
+    </message>
+    <message>
+        <source>A Cross Sums Puzzle consists of a crossword grid where the numbers in the white squares add up to </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>−</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>or</source>
+        <translation>oder</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <translation>und</translation>
+    </message>
+    <message>
+        <source> Puzzle Id : %1           Damaged : %2</source>
+        <translation> Rätsel-Nr.: %1           Beschädigt: %2</translation>
+    </message>
+    <message>
+        <source> Puzzle Id : %1           Size : %2 x %3            Difficulty : %4 Star</source>
+        <translation> Rätsel-Nr.: %1           Größe: %2 x %3            Schwierigkeit: %4 Stern(e)</translation>
+    </message>
+    <message>
+        <source>Create/Delete/Print</source>
+        <translation>Erstellen/Löschen/Drucken</translation>
+    </message>
+    <message>
+        <source>:
+<byte value="xd" /></source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>
+<byte value="xd" />
+<byte value="xd" />Press 'O.K.' to add a second copy
+<byte value="xd" />Press 'Cancel' to cancel the request.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>This puzzle is taller than the largest size, so it was turned on its side to fit: its rows are now columns, and its across runs down runs.</source>
+        <translation>Dieses Rätsel ist höher als die größte Größe und wurde daher gedreht: Seine Zeilen sind jetzt Spalten, seine waagerechten Reihen senkrechte.</translation>
+    </message>
+    <message>
+        <source>Texts</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Checking the puzzle</source>
+        <translation>Rätsel wird geprüft</translation>
+    </message>
+    <message>
+        <source>Stop the check</source>
+        <translation>Prüfung anhalten</translation>
     </message>
 </context>
 </TS>

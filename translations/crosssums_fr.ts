@@ -5,206 +5,2008 @@
     <name>BoardSpeech</name>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2</translation>
     </message>
     <message>
         <source>: </source>
-        <translation type="unfinished"></translation>
+        <translation> : </translation>
     </message>
     <message>
         <source>Board</source>
-        <translation type="unfinished"></translation>
+        <translation>Grille</translation>
     </message>
     <message>
         <source>Puzzles</source>
-        <translation type="unfinished"></translation>
+        <translation>Grilles</translation>
     </message>
     <message numerus="yes">
         <source>%n puzzles selected</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>%n grille sélectionnée</numerusform><numerusform>%n grilles sélectionnées</numerusform></translation>
     </message>
     <message>
         <source>Values</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeurs</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu</translation>
     </message>
     <message numerus="yes">
         <source>%1 in %n squares</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>%1 en %n case</numerusform><numerusform>%1 en %n cases</numerusform></translation>
     </message>
     <message>
         <source>empty</source>
-        <translation type="unfinished"></translation>
+        <translation>vide</translation>
     </message>
     <message>
         <source>Puzzle %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Grille %1</translation>
     </message>
     <message>
         <source>damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>endommagée</translation>
     </message>
     <message numerus="yes">
         <source>%1 x %2, %n star</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>%1 x %2, %n étoile</numerusform><numerusform>%1 x %2, %n étoiles</numerusform></translation>
     </message>
     <message>
         <source>, solved</source>
-        <translation type="unfinished"></translation>
+        <translation>, résolue</translation>
     </message>
     <message>
         <source>row %1, column %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1, colonne %2</translation>
     </message>
     <message numerus="yes">
         <source>across %1 in %n squares</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>horizontal %1 en %n case</numerusform><numerusform>horizontal %1 en %n cases</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>down %1 in %n squares</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>vertical %1 en %n case</numerusform><numerusform>vertical %1 en %n cases</numerusform></translation>
     </message>
     <message>
         <source>blank</source>
-        <translation type="unfinished"></translation>
+        <translation>sans somme</translation>
     </message>
     <message>
         <source>wrong</source>
-        <translation type="unfinished"></translation>
+        <translation>faux</translation>
     </message>
     <message>
         <source>right</source>
-        <translation type="unfinished"></translation>
+        <translation>juste</translation>
     </message>
     <message>
         <source>marks %1</source>
-        <translation type="unfinished"></translation>
+        <translation>notes %1</translation>
     </message>
     <message>
         <source>answer missing</source>
-        <translation type="unfinished"></translation>
+        <translation>la solution n’y est pas</translation>
     </message>
     <message>
         <source>answer among them</source>
-        <translation type="unfinished"></translation>
+        <translation>la solution y est</translation>
     </message>
     <message>
         <source>Hint: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Indice : %1</translation>
     </message>
     <message>
         <source>Solving a puzzle; the cursor is on %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Résolution d’une grille ; le curseur est sur %1.</translation>
     </message>
     <message numerus="yes">
         <source>Squares changed: %n.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>Cases modifiées : %n.</numerusform><numerusform>Cases modifiées : %n.</numerusform></translation>
     </message>
     <message>
         <source>Checked: nothing wrong.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifié : aucune erreur.</translation>
     </message>
     <message>
         <source>Checked. Wrong entries: %1. Marks that leave out the answer: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifié. Chiffres faux : %1. Notes sans la solution : %2.</translation>
     </message>
     <message>
         <source>The puzzle is solved.</source>
-        <translation type="unfinished"></translation>
+        <translation>La grille est résolue.</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>Make, solve and print Cross Sums puzzles.
-Qt&apos;s standard options (-platform NAME, -display DISPLAY, -style NAME, ...) are accepted as well.</source>
-        <translation type="unfinished"></translation>
+Qt's standard options (-platform NAME, -display DISPLAY, -style NAME, ...) are accepted as well.</source>
+        <translation>Créer, résoudre et imprimer des grilles de Kakuro.
+Les options standard de Qt (-platform NOM, -display AFFICHAGE, -style NOM, ...) sont aussi acceptées.</translation>
     </message>
     <message>
         <source>Shows this help and exits.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche cette aide et quitte.</translation>
     </message>
     <message>
-        <source>Shows the game&apos;s version and exits.</source>
-        <translation type="unfinished"></translation>
+        <source>Shows the game's version and exits.</source>
+        <translation>Affiche la version du jeu et quitte.</translation>
     </message>
     <message>
-        <source>Keeps the puzzles in FILE instead of the game&apos;s own data file (nothing is imported). Its lock, links and what may not be written over are treated as for the game&apos;s own file.</source>
-        <translation type="unfinished"></translation>
+        <source>Keeps the puzzles in FILE instead of the game's own data file (nothing is imported). Its lock, links and what may not be written over are treated as for the game's own file.</source>
+        <translation>Garde les grilles dans FICHIER au lieu du fichier de données du jeu (rien n’est importé). Le verrou, les liens et ce qui ne doit pas être écrasé sont traités comme pour le fichier du jeu.</translation>
     </message>
     <message>
         <source>FILE</source>
-        <translation type="unfinished"></translation>
+        <translation>FICHIER</translation>
     </message>
     <message>
         <source>try --help</source>
-        <translation type="unfinished"></translation>
+        <translation>essayez --help</translation>
     </message>
     <message>
         <source>unexpected argument %1</source>
-        <translation type="unfinished"></translation>
+        <translation>argument inattendu %1</translation>
     </message>
     <message>
         <source>--data is given twice</source>
-        <translation type="unfinished"></translation>
+        <translation>--data est donné deux fois</translation>
     </message>
     <message>
         <source>--data needs a file name</source>
-        <translation type="unfinished"></translation>
+        <translation>--data demande un nom de fichier</translation>
     </message>
 </context>
 <context>
     <name>DesktopAccess</name>
     <message>
         <source>Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Somme</translation>
     </message>
     <message>
         <source>Squares</source>
-        <translation type="unfinished"></translation>
+        <translation>Cases</translation>
     </message>
     <message numerus="yes">
         <source>%n star puzzles to create</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-        </translation>
+        <translation><numerusform>Grilles à %n étoile à créer</numerusform><numerusform>Grilles à %n étoiles à créer</numerusform></translation>
     </message>
     <message>
         <source>%1: one more</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : un de plus</translation>
     </message>
     <message>
         <source>%1: one less</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : un de moins</translation>
     </message>
 </context>
 <context>
     <name>Logic</name>
+    <message numerus="yes">
+        <source>The %1 needs %2 in %n squares, so it allows %3 here.</source>
+        <translation type="unfinished">
+            <numerusform />
+            <numerusform />
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The %1 holds %2 already and needs %3 more in its %n open squares, so it allows %4 here.</source>
+        <translation type="unfinished">
+            <numerusform />
+            <numerusform />
+        </translation>
+    </message>
     <message>
-        <source>The %1 needs %2 more.</source>
-        <translation type="unfinished"></translation>
+        <source>%1 is already in the %2, so this square cannot hold it.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 are already in the %2, so this square cannot hold them.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 is already in it.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 are already in it.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 is only %2.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Even %1 is only %2.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 is already %2.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Even %1 is already %2.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Its combinations are %1, and none of them uses %2.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Its other square holds %1, so this one holds %2.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Its other open square holds %1, so this one holds %2.</source>
+        <translation type="unfinished" />
+    </message>
+    <message numerus="yes">
+        <source>Its other %n open squares add up to at least %1 and at most %2.</source>
+        <translation type="unfinished">
+            <numerusform />
+            <numerusform />
+        </translation>
+    </message>
+    <message>
+        <source>Two of them cannot both be %1, nor both be %2.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Two of them cannot both be %1.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>So this one holds %1.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Of its combinations only %1 fits the digits still open in its squares.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Its combinations %1 all fit the digits still open in its squares.</source>
+        <translation type="unfinished" />
+    </message>
+    <message numerus="yes">
+        <source>All its %n combinations fit the digits still open in its squares.</source>
+        <translation type="unfinished">
+            <numerusform />
+            <numerusform />
+        </translation>
+    </message>
+    <message>
+        <source>Of its combinations only %1 fit the digits still open in its squares.</source>
+        <translation type="unfinished" />
+    </message>
+    <message numerus="yes">
+        <source>%n of its %1 combinations fit the digits still open in its squares.</source>
+        <translation type="unfinished">
+            <numerusform />
+            <numerusform />
+        </translation>
+    </message>
+    <message>
+        <source>Placed in the run's squares as their digits allow, it leaves this square only %1.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Placed in the run's squares as their digits allow, they leave this square only %1.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The %1 is a single square, so it holds %2.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>This is the last open square of the %1: %2 less the %3 already in it leaves %4.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The digits still open here are %1.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Only %1 fits both runs, so this square holds %1.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Only %1 make that.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Every combination for that (%1) uses %2.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Every combination for that uses %1.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>No other open square of the run can still hold %1, so this square holds %1.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>In the %1, the squares in rows %2 can only hold %3 between them, so no other square of the run can hold those digits.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>In the %1, the squares in columns %2 can only hold %3 between them, so no other square of the run can hold those digits.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>the %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Take %1: it makes %2.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Take %1: together they make %2.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Of their squares, %1 covers all but %2, and makes %3.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Of their squares, %1 cover all but %2, and make %3.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>So that square holds %1.</source>
+        <translation type="unfinished" />
+    </message>
+    <message numerus="yes">
+        <source>So those %n squares add up to %1.</source>
+        <translation type="unfinished">
+            <numerusform />
+            <numerusform />
+        </translation>
+    </message>
+    <message>
+        <source>With %1 already there, the open one makes %2.</source>
+        <translation type="unfinished" />
+    </message>
+    <message numerus="yes">
+        <source>With %1 already there, the %n open ones make %2.</source>
+        <translation type="unfinished">
+            <numerusform />
+            <numerusform />
+        </translation>
+    </message>
+    <message>
+        <source>No way of filling them from the digits still open in them makes that with %1 here.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Suppose %1 held %2.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation type="unfinished">%1 : %2 {1,?}</translation>
+    </message>
+    <message>
+        <source>Then %1 would hold %2 (%3).</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Then %1 could not hold %2 (%3).</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Then the %1 would hold %2 twice.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Then the %1 could not be completed: no digits left in its squares make its total.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 or %2</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>down %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>across %1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>row %1, column %2</source>
+        <translation type="unfinished">ligne %1, colonne %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>The %1 needs %2 in %n squares.</source>
+        <translation type="unfinished">
+            <numerusform />
+            <numerusform />
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>The %1 holds %2 already, so it needs %3 more in its %n open squares.</source>
+        <translation type="unfinished">
+            <numerusform />
+            <numerusform />
+        </translation>
+    </message>
+    <message>
+        <source>So this square cannot hold %1.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>This square cannot hold %1.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>So this square holds %1.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>This square holds %1.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Of %1, still open here, only %2 is left, so this square holds %2.</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>Texts</name>
+    <message>
+        <source>crosssums</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Cross Sums</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Make, solve and print Cross Sums puzzles of four sizes and five levels.</source>
+        <translation>Créer, résoudre et imprimer des grilles de Kakuro de quatre tailles et cinq niveaux.</translation>
+    </message>
+    <message>
+        <source>F1 shows the help, F2 this screen.</source>
+        <translation>F1 affiche l’aide, F2 cet écran.</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <translation>Version %1</translation>
+    </message>
+    <message>
+        <source>Puzzles and settings are kept in
+%1</source>
+        <translation>Les grilles et les réglages sont gardés dans
+%1</translation>
+    </message>
+    <message>
+        <source>crosssums: a second signal ends the game without saving: %s
+</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Cross Sums Help</source>
+        <translation>Aide du Kakuro</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Sommaire</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Précédent</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Select and solve</source>
+        <translation>Choisir et résoudre</translation>
+    </message>
+    <message>
+        <source>Solve XSums puzzle</source>
+        <translation>Résoudre une grille</translation>
+    </message>
+    <message>
+        <source>Manage XSums puzzles</source>
+        <translation>Gérer les grilles</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>Screen setup</source>
+        <translation>Réglage de l’écran</translation>
+    </message>
+    <message>
+        <source>Hints</source>
+        <translation>Conseils</translation>
+    </message>
+    <message>
+        <source>Hints and Examples</source>
+        <translation>Conseils et exemples</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progrès</translation>
+    </message>
+    <message>
+        <source>Your times, hints and practice</source>
+        <translation>Vos temps, indices et exercices</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Show help file</source>
+        <translation>Afficher l’aide</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Information - about box</source>
+        <translation>Informations sur le jeu</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Exit the program</source>
+        <translation>Quitter le programme</translation>
+    </message>
+    <message>
+        <source>You have reached the minimum screen width for your current font size.</source>
+        <translation>Vous avez atteint la largeur minimale de l’écran pour la taille de police actuelle.</translation>
+    </message>
+    <message>
+        <source>You have reached the minimum screen height for your current font size.</source>
+        <translation>Vous avez atteint la hauteur minimale de l’écran pour la taille de police actuelle.</translation>
+    </message>
+    <message>
+        <source>Your computer font size is set at extra large fonts.
+<byte value="xd" />
+<byte value="xd" />The program is optimized for regular and large fonts.
+<byte value="xd" />
+<byte value="xd" />All text will be easily readable, but using this font size may result in some characters being truncated at the bottom of the text.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>You have made changes since your last save.</source>
+        <translation>Vous avez fait des changements depuis le dernier enregistrement.</translation>
+    </message>
+    <message>
+        <source>Save this puzzle with your latest changes</source>
+        <translation>Enregistrer cette grille avec les derniers changements</translation>
+    </message>
+    <message>
+        <source>Cancel the changes</source>
+        <translation>Annuler les changements</translation>
+    </message>
+    <message>
+        <source>Try the save again</source>
+        <translation>Réessayer l’enregistrement</translation>
+    </message>
+    <message>
+        <source>Close without saving</source>
+        <translation>Fermer sans enregistrer</translation>
+    </message>
+    <message>
+        <source>.session</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Save this session's puzzles in a new file</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Close without saving them</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>These Cross Sums puzzles are open in another window:
+<byte value="xd" /></source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>
+<byte value="xd" />
+<byte value="xd" />This window closes and leaves them as they are.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>another program</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> (process </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>These Cross Sums puzzles are in use by </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>
+<byte value="xd" />
+<byte value="xd" />This window closes and leaves them as they are. Start the game again when </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>that program</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> has finished.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The Cross Sums puzzles cannot be kept at
+<byte value="xd" /></source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>
+<byte value="xd" />because </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>.
+<byte value="xd" />
+<byte value="xd" />The game starts with no puzzles and leaves it as it is; nothing of this session can be saved there.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The Cross Sums puzzles at
+<byte value="xd" /></source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>
+<byte value="xd" />are kept in the file it links to,
+<byte value="xd" /></source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>
+<byte value="xd" />which does not exist yet.
+<byte value="xd" />
+<byte value="xd" />The game starts with no puzzles and makes that file when it closes.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>
+<byte value="xd" />cannot be locked: </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>.
+<byte value="xd" />
+<byte value="xd" />The game goes on, but another window or </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> could change them at the same time.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The Cross Sums puzzles could not be read from
+<byte value="xd" /></source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>
+<byte value="xd" />
+<byte value="xd" />The file could not be moved aside either, so it is left as it is and nothing of this session will be saved.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>
+<byte value="xd" />
+<byte value="xd" />The file has been kept as
+<byte value="xd" /></source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>
+<byte value="xd" />and the game starts with no puzzles.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>another program holds them now: </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>a file is there now</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>This session started without the Cross Sums puzzles at
+<byte value="xd" /></source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>
+<byte value="xd" />and </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>.
+<byte value="xd" />
+<byte value="xd" />That file is left as it is: this session did not read it.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The puzzles of this session are saved in
+<byte value="xd" /></source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>
+<byte value="xd" />
+<byte value="xd" />To play them, start the game with --data and that file.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The puzzles are saved in
+<byte value="xd" /></source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>
+<byte value="xd" />but </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>
+<byte value="xd" />
+<byte value="xd" />The puzzles of this session are still here: try the save again once the cause is mended, or close without saving them.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> This session holds no puzzles, so nothing is saved.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>
+<byte value="xd" />
+<byte value="xd" />The puzzles of this session can be saved in a new file beside it, or not at all.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>
+<byte value="xd" />
+<byte value="xd" /></source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> holds the puzzles of this session</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> is as it was; the puzzles of this session are </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>not saved</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>in </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Cross Sums Puzzles</source>
+        <translation>Grilles de Kakuro</translation>
+    </message>
+    <message>
+        <source>Current Screen</source>
+        <translation>Écran actuel</translation>
+    </message>
+    <message>
+        <source>What are Cross Sums ?</source>
+        <translation>Qu’est-ce que le Kakuro ?</translation>
+    </message>
+    <message>
+        <source>A puzzle can be added on the puzzle chooser ("Select and solve") or on the list of the "Create/Delete/Print" screen.</source>
+        <translation>Une grille peut être ajoutée dans le choix des grilles (« Choisir et résoudre ») ou dans la liste de l’écran « Créer/Supprimer/Imprimer ».</translation>
+    </message>
+    <message>
+        <source>This puzzle cannot be added to the library.
+<byte value="xd" />
+<byte value="xd" /></source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>txt</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>csv</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> is not a file</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Select a standard screen size.  You may also</source>
+        <translation>Choisissez une taille standard.  Vous pouvez</translation>
+    </message>
+    <message>
+        <source>drag the corner of the program window to resize</source>
+        <translation>aussi tirer le coin de la fenêtre du programme</translation>
+    </message>
+    <message>
+        <source>the program window as required.</source>
+        <translation>pour la redimensionner à votre gré.</translation>
+    </message>
+    <message>
+        <source>Select a font size.  The optimal font size will</source>
+        <translation>Choisissez une taille de police.  La meilleure</translation>
+    </message>
+    <message>
+        <source>depend on your personal preference, as well as</source>
+        <translation>dépend de vos goûts, mais aussi de la taille</translation>
+    </message>
+    <message>
+        <source>your system font size and your screen resolution.</source>
+        <translation>de police du système et de la résolution.</translation>
+    </message>
+    <message>
+        <source>Select a standard screen size.</source>
+        <translation>Choisissez une taille standard.</translation>
+    </message>
+    <message>
+        <source>Select a font size.</source>
+        <translation>Choisissez une taille de police.</translation>
+    </message>
+    <message>
+        <source>Screen Size :   800 x 600</source>
+        <translation>Taille :   800 x 600</translation>
+    </message>
+    <message>
+        <source>Screen Size : 1000 x 720</source>
+        <translation>Taille : 1000 x 720</translation>
+    </message>
+    <message>
+        <source>Screen Size : 1260 x 960</source>
+        <translation>Taille : 1260 x 960</translation>
+    </message>
+    <message>
+        <source>Smaller font</source>
+        <translation>Police plus petite</translation>
+    </message>
+    <message>
+        <source>Nominal font</source>
+        <translation>Police normale</translation>
+    </message>
+    <message>
+        <source>Bigger font</source>
+        <translation>Police plus grande</translation>
+    </message>
+    <message>
+        <source>Large fonts are not available with the selected screen size.</source>
+        <translation>La grande police n’est pas disponible avec cette taille d’écran.</translation>
+    </message>
+    <message>
+        <source>Set the font size to 'Nominal fonts'</source>
+        <translation>Passer à « Police normale »</translation>
+    </message>
+    <message>
+        <source>Cancel the request to change the screen size.</source>
+        <translation>Annuler le changement de taille d’écran.</translation>
+    </message>
+    <message>
+        <source>Nominal fonts are not available with the selected screen size.</source>
+        <translation>La police normale n’est pas disponible avec cette taille d’écran.</translation>
+    </message>
+    <message>
+        <source>Set the font size to 'Small fonts'</source>
+        <translation>Passer à « Police plus petite »</translation>
+    </message>
+    <message>
+        <source>Size selected is bigger than your screen setup parameters.
+<byte value="xd" />Resetting to maximum size allowable.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Your current screen size is not big enough for 'Nominal fonts.'
+<byte value="xd" />
+<byte value="xd" />Please set your screen size to at least 1260 by 960 for 'Nominal Fonts'</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Your current screen size is not big enough for 'Bigger fonts.'
+<byte value="xd" />
+<byte value="xd" />Please set your screen size to at least 1260 by 960 for 'Bigger Fonts'</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Your current screen size is not big enough for 'Nominal fonts.'
+<byte value="xd" />
+<byte value="xd" />Please set your screen size to at least 1000 by 720 for 'Nominal Fonts'</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Your current screen size is not big enough for 'Bigger fonts.'
+<byte value="xd" />
+<byte value="xd" />Please set your screen size to at least 1000 by 720 for 'Bigger Fonts'</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> Please select your preferred option and then press 'O.K.'</source>
+        <translation> Choisissez une option puis appuyez sur « O.K. »</translation>
+    </message>
+    <message>
+        <source>Print current state of puzzle i.e. include already filled numbers</source>
+        <translation>Imprimer l’état actuel, avec les chiffres déjà placés</translation>
+    </message>
+    <message>
+        <source>No option selected : Please select an option and then press O.K.</source>
+        <translation>Aucune option choisie : choisissez-en une puis appuyez sur O.K.</translation>
+    </message>
+    <message>
+        <source>xxPlease select your preferred option and then press 'O.K. xxxxxxxxxxxxxxxx'</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>O.K.</source>
+        <translation>O.K.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>X
+X
+X
+X</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>There are no Cross Sums puzzles to solve</source>
+        <translation>Il n’y a aucune grille à résoudre</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>illisible</translation>
+    </message>
+    <message>
+        <source>Combinations </source>
+        <translation>Combinaisons </translation>
+    </message>
+    <message>
+        <source>for %d in %d : </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Click total to show possible values (shown in yellow) for the square.</source>
+        <translation>Cliquez le total : les valeurs possibles de la case s’affichent en jaune.</translation>
+    </message>
+    <message>
+        <source>Click small number to fill a square</source>
+        <translation>Cliquez un petit chiffre pour remplir la case</translation>
+    </message>
+    <message>
+        <source>Re-click to return to possible values</source>
+        <translation>Recliquez pour revenir aux valeurs possibles</translation>
+    </message>
+    <message>
+        <source>Right-click small number to toggle possible values on and off.</source>
+        <translation>Un clic droit sur un petit chiffre l’ajoute aux valeurs possibles ou l’en retire.</translation>
+    </message>
+    <message>
+        <source>1) After filling a square, re-click the total as the possible combinations may have been reduced.</source>
+        <translation>1) Après avoir rempli une case, recliquez le total : les combinaisons possibles ont pu diminuer.</translation>
+    </message>
+    <message>
+        <source>    Note : The possible combinations are only reduced when a square has actually been filled.</source>
+        <translation>    Remarque : les combinaisons ne diminuent que lorsqu’une case est vraiment remplie.</translation>
+    </message>
+    <message>
+        <source>2) Use the 'Save' button to save the current state of the puzzle, including the yellow highlighted values.</source>
+        <translation>2) « Enregistrer » garde l’état actuel de la grille, valeurs surlignées en jaune comprises.</translation>
+    </message>
+    <message>
+        <source>    Use the 'Reset' button to restore the puzzle to its previous saved state.</source>
+        <translation>    « Rétablir » ramène la grille à son dernier état enregistré.</translation>
+    </message>
+    <message>
+        <source>3) Keys : the arrows, Home, End and Tab move the blue frame.  1..9 fill its square,</source>
+        <translation>3) Touches : flèches, Début, Fin et Tab déplacent le cadre bleu.  1..9 remplissent sa case,</translation>
+    </message>
+    <message>
+        <source>    Shift+1..9 (or 1..9 after pressing M) mark values;  0, Delete or Backspace clear it.</source>
+        <translation>    Maj+1..9 (ou 1..9 après M) notent des valeurs ;  0, Suppr ou Retour arrière la vident.</translation>
+    </message>
+    <message>
+        <source>    Enter or Space clicks its across total, Shift+Enter its down total.  E, F, N change mode.</source>
+        <translation>    Entrée ou Espace cliquent le total horizontal, Maj+Entrée le vertical.  E, F, N changent de mode.</translation>
+    </message>
+    <message>
+        <source>    Ctrl+Z undoes, Ctrl+Y redoes.  H shows the next step and why;  H again applies it.</source>
+        <translation>    Ctrl+Z annule, Ctrl+Y rétablit.  H montre l’étape suivante et pourquoi ;  H à nouveau l’applique.</translation>
+    </message>
+    <message>
+        <source>OR</source>
+        <translation>OU</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Remarques</translation>
+    </message>
+    <message>
+        <source>Return</source>
+        <translation>Retour</translation>
+    </message>
+    <message>
+        <source>An entered digit now leaves the marks of the other squares of its two runs (R turns this off).</source>
+        <translation>Un chiffre placé s’efface maintenant des notes des autres cases de ses deux blocs (R désactive).</translation>
+    </message>
+    <message>
+        <source>Entered digits no longer change marks (R turns this on).</source>
+        <translation>Les chiffres placés ne changent plus les notes (R active).</translation>
+    </message>
+    <message>
+        <source>Runs whose digits repeat or add up to more than their total are framed in red (D turns this off).</source>
+        <translation>Les blocs dont un chiffre se répète ou dont la somme dépasse le total sont encadrés en rouge (D désactive).</translation>
+    </message>
+    <message>
+        <source>Runs in conflict are no longer framed (D turns this on).</source>
+        <translation>Les blocs en conflit ne sont plus encadrés (D active).</translation>
+    </message>
+    <message>
+        <source>Select a puzzle by clicking within the grid on the left.  The preview</source>
+        <translation>Choisissez une grille en cliquant dans la liste à gauche.  L’aperçu</translation>
+    </message>
+    <message>
+        <source>screen below shows the selected puzzle.</source>
+        <translation>ci-dessous montre la grille choisie.</translation>
+    </message>
+    <message>
+        <source>Press 'Print this puzzle' to print the puzzle (with or without answer)</source>
+        <translation>« Imprimer cette grille » l’imprime (avec ou sans solution)</translation>
+    </message>
+    <message>
+        <source>Press 'Solve this puzzle' to solve the puzzle on screen.</source>
+        <translation>« Résoudre cette grille » la résout à l’écran.</translation>
+    </message>
+    <message>
+        <source>Legend :</source>
+        <translation>Légende :</translation>
+    </message>
+    <message>
+        <source>1 Star</source>
+        <translation>1 étoile</translation>
+    </message>
+    <message>
+        <source>2 Star</source>
+        <translation>2 étoiles</translation>
+    </message>
+    <message>
+        <source>3 Star</source>
+        <translation>3 étoiles</translation>
+    </message>
+    <message>
+        <source>4 Star</source>
+        <translation>4 étoiles</translation>
+    </message>
+    <message>
+        <source>5 Star</source>
+        <translation>5 étoiles</translation>
+    </message>
+    <message>
+        <source>Print this puzzle</source>
+        <translation>Imprimer cette grille</translation>
+    </message>
+    <message>
+        <source>Solve this puzzle</source>
+        <translation>Résoudre cette grille</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <translation>en</translation>
+    </message>
+    <message>
+        <source>Not a valid combination</source>
+        <translation>Combinaison impossible</translation>
+    </message>
+    <message>
+        <source>Move to side</source>
+        <translation>Sur le côté</translation>
+    </message>
+    <message>
+        <source>Move to top</source>
+        <translation>En haut</translation>
+    </message>
+    <message>
+        <source>Pan up</source>
+        <translation>Défiler vers le haut</translation>
+    </message>
+    <message>
+        <source>Pan down</source>
+        <translation>Défiler vers le bas</translation>
+    </message>
+    <message>
+        <source>Pan left</source>
+        <translation>Défiler vers la gauche</translation>
+    </message>
+    <message>
+        <source>Pan right</source>
+        <translation>Défiler vers la droite</translation>
+    </message>
+    <message>
+        <source>Select mode</source>
+        <translation>Choisir le mode</translation>
+    </message>
+    <message>
+        <source>Solve</source>
+        <translation>Résoudre</translation>
+    </message>
+    <message>
+        <source>Solve Mode</source>
+        <translation>Mode résolution</translation>
+    </message>
+    <message>
+        <source>Erase</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Erase Mode</source>
+        <translation>Mode effacement</translation>
+    </message>
+    <message>
+        <source>Fill</source>
+        <translation>Remplir</translation>
+    </message>
+    <message>
+        <source>Fill Mode</source>
+        <translation>Mode remplissage</translation>
+    </message>
+    <message>
+        <source>... more</source>
+        <translation>... plus</translation>
+    </message>
+    <message>
+        <source>More Information</source>
+        <translation>Plus d’informations</translation>
+    </message>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Larger</source>
+        <translation>Plus grand</translation>
+    </message>
+    <message>
+        <source>Smaller</source>
+        <translation>Plus petit</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Backstep</source>
+        <translation>Revenir d’un pas</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Vérifier</translation>
+    </message>
+    <message>
+        <source>Check entire puzzle</source>
+        <translation>Vérifier toute la grille</translation>
+    </message>
+    <message>
+        <source>Erase All</source>
+        <translation>Tout effacer</translation>
+    </message>
+    <message>
+        <source>Erase entire puzzle</source>
+        <translation>Effacer toute la grille</translation>
+    </message>
+    <message>
+        <source>Fill All</source>
+        <translation>Tout remplir</translation>
+    </message>
+    <message>
+        <source>Fill entire puzzle</source>
+        <translation>Remplir toute la grille</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Reset from hard drive</source>
+        <translation>Reprendre l’état enregistré</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save to hard drive</source>
+        <translation>Enregistrer sur le disque</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>Print puzzle/answer</source>
+        <translation>Imprimer grille/solution</translation>
+    </message>
+    <message>
+        <source>Return to main screen</source>
+        <translation>Retour au choix des grilles</translation>
+    </message>
+    <message>
+        <source>to fill a square.  Click the total to show all</source>
+        <translation>pour remplir une case.  Cliquez le total pour voir</translation>
+    </message>
+    <message>
+        <source>Time on this puzzle (hide it on the Progress screen)</source>
+        <translation>Temps passé sur cette grille (à masquer dans l’écran Progrès)</translation>
+    </message>
+    <message>
+        <source>Hint: </source>
+        <translation>Indice : </translation>
+    </message>
+    <message>
+        <source>Press 'O.K.' to fill the answers in this puzzle
+<byte value="xd" />Press 'Cancel' to cancel the request.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Press 'O.K.' to clear all answers from this puzzle
+<byte value="xd" />Press 'Cancel' to cancel the request.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Press 'O.K.' to save the current state of this puzzle.
+<byte value="xd" />Press 'Cancel' to cancel the request.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Press 'O.K.' to reset this puzzle to its last saved version.
+<byte value="xd" />Press 'Cancel' to cancel the request.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>   Erase Mode : Click a square to</source>
+        <translation>   Mode effacement : cliquez une case</translation>
+    </message>
+    <message>
+        <source>   erase the answer - or click, hold</source>
+        <translation>   pour l’effacer - ou cliquez, tenez</translation>
+    </message>
+    <message>
+        <source>   and hover over squares to erase.</source>
+        <translation>   et glissez sur les cases.</translation>
+    </message>
+    <message>
+        <source>   Fill Mode : Click a square to fill</source>
+        <translation>   Mode remplissage : cliquez une case</translation>
+    </message>
+    <message>
+        <source>   the correct answer - or click, hold</source>
+        <translation>   pour y mettre la solution - ou cliquez,</translation>
+    </message>
+    <message>
+        <source>   and hover over squares to fill.</source>
+        <translation>   tenez et glissez sur les cases.</translation>
+    </message>
+    <message>
+        <source>Solve Mode, Marks on : the keys 1..9</source>
+        <translation>Mode résolution, notes : les touches 1..9</translation>
+    </message>
+    <message>
+        <source>mark possible values.  Press M again</source>
+        <translation>notent les valeurs possibles.  M à nouveau</translation>
+    </message>
+    <message>
+        <source>for the keys to fill squares.</source>
+        <translation>pour que les touches remplissent.</translation>
+    </message>
+    <message>
+        <source>Solve Mode : Click on the small 1..9 grid</source>
+        <translation>Mode résolution : cliquez la petite grille 1..9</translation>
+    </message>
+    <message>
+        <source>possible combinations.</source>
+        <translation>toutes les combinaisons possibles.</translation>
+    </message>
+    <message>
+        <source>Solved : every square holds its answer.</source>
+        <translation>Résolue : chaque case contient sa solution.</translation>
+    </message>
+    <message>
+        <source>Press 'Save' to keep it solved, 'Return'</source>
+        <translation>« Enregistrer » la garde résolue, « Retour »</translation>
+    </message>
+    <message>
+        <source>to choose another puzzle.</source>
+        <translation>choisit une autre grille.</translation>
+    </message>
+    <message>
+        <source>1 star</source>
+        <translation>1 étoile</translation>
+    </message>
+    <message>
+        <source>2 star</source>
+        <translation>2 étoiles</translation>
+    </message>
+    <message>
+        <source>3 star</source>
+        <translation>3 étoiles</translation>
+    </message>
+    <message>
+        <source>4 star</source>
+        <translation>4 étoiles</translation>
+    </message>
+    <message>
+        <source>5 star</source>
+        <translation>5 étoiles</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Haut</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Bas</translation>
+    </message>
+    <message>
+        <source>To create Cross Sums puzzles</source>
+        <translation>Créer des grilles</translation>
+    </message>
+    <message>
+        <source>Choose how many puzzles to create and their size.</source>
+        <translation>Choisissez combien de grilles créer et leur taille.</translation>
+    </message>
+    <message>
+        <source>Panel%1Create</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>spn%1Create</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>To create</source>
+        <translation>À créer</translation>
+    </message>
+    <message>
+        <source>Existing</source>
+        <translation>Existantes</translation>
+    </message>
+    <message>
+        <source>Puzzle size</source>
+        <translation>Taille des grilles</translation>
+    </message>
+    <message>
+        <source>PanelCreate%1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>PanelExist%1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Create puzzles</source>
+        <translation>Créer les grilles</translation>
+    </message>
+    <message>
+        <source>To delete or print Cross Sums puzzles</source>
+        <translation>Supprimer ou imprimer des grilles</translation>
+    </message>
+    <message>
+        <source>Select all puzzles to delete or print using the buttons below, or by</source>
+        <translation>Choisissez les grilles à supprimer ou imprimer avec les boutons</translation>
+    </message>
+    <message>
+        <source>clicking the puzzle in the grid.  Selected puzzles are outlined in red.</source>
+        <translation>ou en cliquant dans la liste.  Elles sont alors entourées de rouge.</translation>
+    </message>
+    <message>
+        <source>Then press the 'Delete puzzles' or 'Print options' button.</source>
+        <translation>Puis appuyez sur « Supprimer » ou « Options d’impression ».</translation>
+    </message>
+    <message>
+        <source>Panel%1Delete</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>bnSelect%1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Toutes</translation>
+    </message>
+    <message>
+        <source>Clear all highlighted</source>
+        <translation>Tout désélectionner</translation>
+    </message>
+    <message>
+        <source>Delete puzzles</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Print options</source>
+        <translation>Options d’impression</translation>
+    </message>
+    <message>
+        <source>Creating puzzles</source>
+        <translation>Création des grilles</translation>
+    </message>
+    <message>
+        <source>Stop puzzle creation</source>
+        <translation>Arrêter la création</translation>
+    </message>
+    <message>
+        <source>Do you wish to stop the puzzle creation process ?
+<byte value="xd" />
+<byte value="xd" />Press 'O.K.' to stop puzzle creation.
+<byte value="xd" />Press 'Cancel' to continue."
+<byte value="xd" /></source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>No new puzzle can be stored: </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>No new puzzle can be stored: the library holds 100 puzzles.</source>
+        <translation>Aucune nouvelle grille ne peut être gardée : la bibliothèque en contient 100.</translation>
+    </message>
+    <message>
+        <source>You have selected </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> puzzles to delete.
+<byte value="xd" />
+<byte value="xd" />Press 'O.K.' to delete the puzzles
+<byte value="xd" />Press 'Cancel' to cancel the request.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The library holds 100 puzzles: delete some to make room.</source>
+        <translation>La bibliothèque contient 100 grilles : supprimez-en pour faire de la place.</translation>
+    </message>
+    <message>
+        <source>These fill the library: it holds 100 puzzles at most.</source>
+        <translation>Elles remplissent la bibliothèque : elle contient 100 grilles au plus.</translation>
+    </message>
+    <message>
+        <source>%3d</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>No new puzzle can be stored.</source>
+        <translation>Aucune nouvelle grille ne peut être gardée.</translation>
+    </message>
+    <message>
+        <source>Select the required print options for the puzzles and/or answers by clicking the boxes below.  The preview
+screen is automatically updated, showing all pages in printer portrait or landscape mode, as indicated.</source>
+        <translation>Choisissez les options d’impression des grilles et/ou des solutions dans les cases ci-dessous.  L’aperçu
+suit aussitôt et montre toutes les pages en portrait ou en paysage, comme indiqué.</translation>
+    </message>
+    <message>
+        <source>imgColor%1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>rbColor%1</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Print Puzzles :  Large print size</source>
+        <translation>Imprimer les grilles :  grand format</translation>
+    </message>
+    <message>
+        <source>Print Puzzles :  Small print size</source>
+        <translation>Imprimer les grilles :  petit format</translation>
+    </message>
+    <message>
+        <source>Print Answers :  Large print size</source>
+        <translation>Imprimer les solutions :  grand format</translation>
+    </message>
+    <message>
+        <source>Print Answers :  Small print size</source>
+        <translation>Imprimer les solutions :  petit format</translation>
+    </message>
+    <message>
+        <source>Prev</source>
+        <translation>Préc.</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>Print Preview : Page </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> of </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Fill every run with the digits 1 to 9 to make its total, no digit twice in a run</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Answer to puzzle : 99999</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Answer to puzzle : </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Puzzle Id : </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Printing stopped at page </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>the printer gave no reason</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>.
+<byte value="xd" /></source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The pages before it in the same job were not sent either.
+<byte value="xd" /></source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Page </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> was not printed.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Pages </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> to </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> were not printed.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Velmor Cross Sums Puzzles</source>
+        <translation>Grilles de Kakuro Velmor</translation>
+    </message>
+    <message>
+        <source>') + name + QLatin1Char('</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>the folder %1 does not exist</source>
+        <translation>le dossier %1 n’existe pas</translation>
+    </message>
+    <message>
+        <source>the file %1 cannot be written to</source>
+        <translation>le fichier %1 n’est pas modifiable</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be written to</source>
+        <translation>le dossier %1 n’est pas modifiable</translation>
+    </message>
+    <message>
+        <source>the file %1 could not be written</source>
+        <translation>le fichier %1 n’a pas pu être écrit</translation>
+    </message>
+    <message>
+        <source>the document could not take the page</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>the printer %1 is not available</source>
+        <translation>l’imprimante %1 n’est pas disponible</translation>
+    </message>
+    <message>
+        <source>the printer %1 reports an error</source>
+        <translation>l’imprimante %1 signale une erreur</translation>
+    </message>
+    <message>
+        <source>the print job was cancelled</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>the printer %1 did not take another page</source>
+        <translation>l’imprimante %1 n’a pas accepté d’autre page</translation>
+    </message>
+    <message>
+        <source>the job could not be sent to the printer %1</source>
+        <translation>la tâche n’a pas pu être envoyée à l’imprimante %1</translation>
+    </message>
+    <message>
+        <source>the printer %1 did not begin the job</source>
+        <translation>l’imprimante %1 n’a pas commencé la tâche</translation>
+    </message>
+    <message>
+        <source>the file %1 could not be written (</source>
+        <translation>le fichier %1 n’a pas pu être écrit (</translation>
+    </message>
+    <message>
+        <source>the file %1 holds %2 of its %3 bytes</source>
+        <translation>le fichier %1 contient %2 de ses %3 octets</translation>
+    </message>
+    <message>
+        <source>page %1 could not be written: %2</source>
+        <translation>la page %1 n’a pas pu être écrite : %2</translation>
+    </message>
+    <message>
+        <source>the check was stopped before it could tell whether the puzzle has one solution</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>the puzzle could not be checked: its search for </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>a second</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> solution ran too long</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>the puzzle has no solution</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>: no digits without a repeat in a run give every run its total</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>: no digits give every run its total</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>the puzzle has more than one solution; this square can be </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> or </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>the digit </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> given here is not the answer, </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>the puzzle is larger than 16 x 26</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>the puzzle is already in the library as Id </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> in slot </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>the library holds 100 puzzles: delete some to make room</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>no puzzle Id is left: </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>the puzzle could not be stored</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>slot </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> is not 1..100</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> is empty</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> is damaged: </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Print the puzzle only</source>
+        <translation>Imprimer la grille seule</translation>
+    </message>
+    <message>
+        <source>Print the puzzle + answer on a single page</source>
+        <translation>Imprimer grille et solution sur une page</translation>
+    </message>
+    <message>
+        <source>Print the puzzle + answer on separate pages</source>
+        <translation>Imprimer grille et solution sur deux pages</translation>
+    </message>
+    <message>
+        <source>background-color: #FF0000;</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>Précédent</translation>
+    </message>
+    <message>
+        <source>the total given in the preceding black square.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Only the numbers 1-9 are used and the same number cannot be used more than once in each group.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The top left corner of a typical puzzle:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>In a black square, the number above the diagonal is the total of the white squares to its right,</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>the number below the diagonal the total of those below it.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Here 3 and 8 are totals across, 4 and 7 totals down.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>How its first squares are worked out, drawn as the 'Solve' screen shows them (possible values in yellow):</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>1) A total of 3 in two squares can only be 1 + 2 or 2 + 1, so both squares can only be 1 or 2.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>2) A total of 4 in two squares can only be 1 + 3 or 3 + 1. The square it shares with the 3 can only be 1.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>3) That square is 1.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>4) The others follow: 3 - 1 = 2 across and 4 - 1 = 3 down.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>1) After filling a square, click the totals of its runs again: with a digit in place, the other squares may have fewer possible values.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>    A click on a total keeps only the possible values that can still make it, so clicking the across and the down total of a square narrows it from both sides.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>2) 'Save' keeps the puzzle as it stands, the possible values in yellow included. 'Reset' takes it back to the last save.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>3) In the pictures, a red frame marks where the click goes.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>1) Click the across total 11. Four different digits make 11 only as 1 + 2 + 3 + 5, so each of its squares can only be 1, 2, 3 or 5.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>2) Click the down totals 13 and 10. 13 in two squares needs 4 or more in each, which leaves only 5 in the square it shares with the 11. 10 in two squares cannot use a 5, which leaves 1, 2 or 3 in its square of the 11.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>3) Click the down totals 3 and 7. 3 in two squares is 1 + 2, and 7 in three squares is 1 + 2 + 4, so the last two squares of the 11 can only be 1 or 2.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>1) The last two squares of the 11 hold 1 and 2 between them, and its first square can only be 5, so the second is 11 - 5 - 1 - 2 = 3. Fill 5 and 3.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>2) Click the down totals 13 and 10 again: 13 - 5 leaves 8, and 10 - 3 leaves 7.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>3) Fill 8 and 7. The across total agrees: 8 + 7 = 15, and the top left corner is done.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Note: a total that can only be made with the largest digits fixes which digits its squares hold, though not which square holds which: 17 in two squares is always 8 and 9; 24 in three squares 7, 8 and 9. The same goes for the smallest: 3 in two squares is always 1 and 2. The other totals through the squares tell where each digit goes.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>1) Click the across total 6. Its squares can be 1 or 2, and 1, 2 or 4; only 2 + 4 makes 6. Fill 2 and 4.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>2) The down total 3 leaves 1 above the 2, and 11 - 5 - 3 - 1 leaves 2 for the last square of the 11.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>3) The down total 7 leaves 7 - 2 - 4 = 1 for its last square.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Note: that 1 could have been found at once. The across totals 15 + 11 + 6 = 32 count the same squares as the down totals 13 + 10 + 3 + 7 = 33, except the last square of the 7, which only the down totals count. It must be 33 - 32 = 1.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Show the possible values for any combination</source>
+        <translation>Valeurs possibles de toute combinaison</translation>
+    </message>
+    <message>
+        <source>total</source>
+        <translation>total</translation>
+    </message>
+    <message>
+        <source># squares</source>
+        <translation>cases</translation>
+    </message>
+    <message>
+        <source>Set a total and a number of squares with the arrows: the digits in yellow are those that can stand in a run of that many squares adding up to that total.</source>
+        <translation>Réglez un total et un nombre de cases avec les flèches : les chiffres en jaune sont ceux qui peuvent figurer dans un bloc de ce nombre de cases ayant ce total.</translation>
+    </message>
+    <message>
+        <source>Overview - Page 1 of 6 : What are Cross Sums Puzzles ?</source>
+        <translation>Présentation - Page 1 sur 6 : Qu’est-ce que le Kakuro ?</translation>
+    </message>
+    <message>
+        <source>Overview - Page 2 of 6 : How to use the 'Solve' screen.</source>
+        <translation>Présentation - Page 2 sur 6 : L’écran de résolution.</translation>
+    </message>
+    <message>
+        <source>Overview - Page 3 of 6 : Examples 1</source>
+        <translation>Présentation - Page 3 sur 6 : Exemples 1</translation>
+    </message>
+    <message>
+        <source>Overview - Page 4 of 6 : Examples 2</source>
+        <translation>Présentation - Page 4 sur 6 : Exemples 2</translation>
+    </message>
+    <message>
+        <source>Overview - Page 5 of 6 : Examples 3</source>
+        <translation>Présentation - Page 5 sur 6 : Exemples 3</translation>
+    </message>
+    <message>
+        <source>Overview - Page 6 of 6 : Possible Values</source>
+        <translation>Présentation - Page 6 sur 6 : Valeurs possibles</translation>
+    </message>
+    <message>
+        <source>Solve screen</source>
+        <translation>Résolution</translation>
+    </message>
+    <message>
+        <source>Example</source>
+        <translation>Exemple</translation>
+    </message>
+    <message>
+        <source>Possible Values</source>
+        <translation>Valeurs possibles</translation>
+    </message>
+    <message>
+        <source>This screen is available at any time by pressing the 'Hints' button.</source>
+        <translation>Cet écran est accessible à tout moment par le bouton « Conseils ».</translation>
+    </message>
+    <message>
+        <source>A Cross Sums Puzzle consists of a crossword grid where the numbers in the white squares add up to </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>−</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>or</source>
+        <translation>ou</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <translation>et</translation>
+    </message>
+    <message>
+        <source> Puzzle Id : %1           Damaged : %2</source>
+        <translation> Grille n° %1           Endommagée : %2</translation>
+    </message>
+    <message>
+        <source> Puzzle Id : %1           Size : %2 x %3            Difficulty : %4 Star</source>
+        <translation> Grille n° %1           Taille : %2 x %3            Difficulté : %4 étoile(s)</translation>
+    </message>
+    <message>
+        <source>Create/Delete/Print</source>
+        <translation>Créer/Supprimer/Imprimer</translation>
+    </message>
+    <message>
+        <source>:
+<byte value="xd" /></source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>
+<byte value="xd" />
+<byte value="xd" />Press 'O.K.' to add a second copy
+<byte value="xd" />Press 'Cancel' to cancel the request.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>This puzzle is taller than the largest size, so it was turned on its side to fit: its rows are now columns, and its across runs down runs.</source>
+        <translation>Cette grille est plus haute que la plus grande taille ; elle a été tournée : ses lignes sont devenues des colonnes, ses blocs horizontaux des blocs verticaux.</translation>
+    </message>
+    <message>
+        <source>Texts</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Checking the puzzle</source>
+        <translation>Vérification de la grille</translation>
+    </message>
+    <message>
+        <source>Stop the check</source>
+        <translation>Arrêter la vérification</translation>
     </message>
 </context>
 </TS>

@@ -19,6 +19,13 @@ std::string TranslateForRooms(const char* context, const char* source, int n) {
     return QCoreApplication::translate(context, source, nullptr, n).toStdString();
 }
 
+// The translators the last call installed, taken out again when the language changes. Not owned
+// by an application object: the game's first one ends before the second begins.
+QList<QTranslator*>& Installed() {
+    static QList<QTranslator*> installed;
+    return installed;
+}
+
 QString Code(const QString& name) {
     return name.left(2).toLower();
 }
@@ -57,17 +64,24 @@ QStringList TranslationFolders() {
             QDir::cleanPath(bin + QStringLiteral("/../../translations"))};
 }
 
-bool InstallTranslations(QCoreApplication& app, const QString& language) {
+bool InstallTranslations(QCoreApplication& /*app*/, const QString& language) {
+    for (QTranslator* old : Installed()) {
+        QCoreApplication::removeTranslator(old);
+        delete old;
+    }
+    Installed().clear();
     if (language == QLatin1String("en")) {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::system().territory()));
         return true;
     }
     QLocale::setDefault(QLocale(QLocale(language).language(), QLocale::system().territory()));
-    auto* qt = new QTranslator(&app);
+    auto* qt = new QTranslator;
     if (qt->load(QStringLiteral("qtbase_") + language,
                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(qt);
-    auto* own = new QTranslator(&app);
+    Installed() << qt;
+    auto* own = new QTranslator;
+    Installed() << own;
     bool found = false;
     for (const QString& folder : TranslationFolders()) {
         if (own->load(QStringLiteral("crosssums_") + language, folder)) {

@@ -21,7 +21,8 @@ QString ChooseLanguage(const QStringList& wanted);
 // locale's (LC_ALL, LC_MESSAGES, LANG).
 QStringList WantedLanguages();
 
-// Installs the translators for language ("en": none) into app and hands the standard-library
+// Installs the translators for language ("en": none) into app, in place of those an earlier call
+// installed, and hands the standard-library
 // rooms a translator that asks them. Sets the default locale to the language with the system's
 // territory, so that numbers and dates follow it. Returns false when the program's own
 // translation file was not found.
