@@ -10,6 +10,7 @@
 #include "manage/printing.h"
 #include "platform/outlined_panel.h"
 #include "platform/qt_canvas.h"
+#include "platform/ui_text.h"
 
 namespace xs {
 
@@ -27,14 +28,14 @@ QFrame* MakePanel(QWidget* parent, const char* name) {
 }
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption) {
-    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
+    auto* button = new QPushButton(UiText(caption), parent);
     button->setObjectName(QLatin1String(name));
     button->setFocusPolicy(Qt::NoFocus);
     return button;
 }
 
 QCheckBox* MakeBox(QWidget* parent, const char* name, const char* caption) {
-    auto* box = new QCheckBox(QString::fromUtf8(caption), parent);
+    auto* box = new QCheckBox(UiText(caption), parent);
     box->setObjectName(QLatin1String(name));
     box->setFocusPolicy(Qt::NoFocus);
     return box;

@@ -18,6 +18,7 @@
 #include "manage/single_print.h"
 #include "model/slot_check.h"
 #include "platform/qt_canvas.h"
+#include "platform/ui_text.h"
 
 namespace xs {
 
@@ -37,15 +38,15 @@ std::string FileProblem(const QString& fileName) {
     const QFileInfo file(fileName);
     const QFileInfo folder(file.absolutePath());
     if (!folder.isDir()) {
-        return Said(QStringLiteral("the folder %1 does not exist"), folder.filePath());
+        return Said(UiText("the folder %1 does not exist"), folder.filePath());
     }
     if (file.exists() && !file.isWritable()) {
-        return Said(QStringLiteral("the file %1 cannot be written to"), file.filePath());
+        return Said(UiText("the file %1 cannot be written to"), file.filePath());
     }
     if (!file.exists() && !folder.isWritable()) {
-        return Said(QStringLiteral("the folder %1 cannot be written to"), folder.filePath());
+        return Said(UiText("the folder %1 cannot be written to"), folder.filePath());
     }
-    return Said(QStringLiteral("the file %1 could not be written"), file.filePath());
+    return Said(UiText("the file %1 could not be written"), file.filePath());
 }
 
 // A painter's run on the device is one job.
@@ -84,18 +85,18 @@ public:
         }
         const QString name = printer->printerName();
         const QPrinterInfo info = QPrinterInfo::printerInfo(name);
-        if (info.isNull()) return Said(QStringLiteral("the printer %1 is not available"), name);
+        if (info.isNull()) return Said(UiText("the printer %1 is not available"), name);
         if (printer->printerState() == QPrinter::Error || info.state() == QPrinter::Error) {
-            return Said(QStringLiteral("the printer %1 reports an error"), name);
+            return Said(UiText("the printer %1 reports an error"), name);
         }
         if (printer->printerState() == QPrinter::Aborted) return "the print job was cancelled";
         switch (Step) {
             case TSendStep::NewPage:
-                return Said(QStringLiteral("the printer %1 did not take another page"), name);
+                return Said(UiText("the printer %1 did not take another page"), name);
             case TSendStep::EndJob:
-                return Said(QStringLiteral("the job could not be sent to the printer %1"), name);
+                return Said(UiText("the job could not be sent to the printer %1"), name);
             default:
-                return Said(QStringLiteral("the printer %1 did not begin the job"), name);
+                return Said(UiText("the printer %1 did not begin the job"), name);
         }
     }
 
@@ -116,9 +117,9 @@ private:
 std::string WriteWholeFile(const QString& fileName, const QByteArray& bytes) {
     const QFileInfo info(fileName);
     const auto failed = [&](const QFileDevice& file) {
-        return Said(QStringLiteral("the file %1 could not be written (") + file.errorString() +
-                        QLatin1Char(')'),
-                    fileName);
+        return Said(
+            UiText("the file %1 could not be written (") + file.errorString() + QLatin1Char(')'),
+            fileName);
     };
     if (info.exists() && !info.isFile()) {
         QFile file(fileName);
@@ -133,7 +134,7 @@ std::string WriteWholeFile(const QString& fileName, const QByteArray& bytes) {
     const qint64 size = QFileInfo(fileName).size();
     if (size != bytes.size()) {
         return Said(
-            QStringLiteral("the file %1 holds %2 of its %3 bytes")
+            UiText("the file %1 holds %2 of its %3 bytes")
                 .arg(QStringLiteral("%1"), QString::number(size), QString::number(bytes.size())),
             fileName);
     }
@@ -200,7 +201,7 @@ bool WritePdf(const QString& fileName, const TPageSource& source, int dpi, TPape
     if (sent.Ok()) return true;
     error = QString::fromStdString(sent.Reason);
     if (sent.Failed != TSendStep::EndJob) {
-        error = QStringLiteral("page %1 could not be written: %2").arg(sent.Page).arg(error);
+        error = UiText("page %1 could not be written: %2").arg(sent.Page).arg(error);
     }
     return false;
 }

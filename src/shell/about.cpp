@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QVBoxLayout>
 
+#include "platform/ui_text.h"
 #include "storage/data_file.h"
 
 namespace xs {
@@ -24,15 +25,14 @@ QIcon ProgramIcon() {
 TfrmAbout::TfrmAbout(QWidget* parent) : QWidget(parent) {
     lblIcon = new QLabel(this);
     lblIcon->setPixmap(ProgramIcon().pixmap(128, 128));
-    lblName = new QLabel(QStringLiteral("Cross Sums"), this);
+    lblName = new QLabel(UiText("Cross Sums"), this);
     lblVersion = new QLabel(this);
     lblDescription = new QLabel(
-        QStringLiteral("Make, solve and print Cross Sums puzzles of four sizes and five levels."),
-        this);
+        UiText("Make, solve and print Cross Sums puzzles of four sizes and five levels."), this);
     lblDataFile = new QLabel(this);
     lblDataFile->setTextInteractionFlags(Qt::TextSelectableByMouse);
     lblDataFile->setWordWrap(true);
-    lblKeys = new QLabel(QStringLiteral("F1 shows the help, F2 this screen."), this);
+    lblKeys = new QLabel(UiText("F1 shows the help, F2 this screen."), this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addStretch(2);
@@ -64,11 +64,11 @@ void TfrmAbout::showEvent(QShowEvent* event) {
 }
 
 void TfrmAbout::FormShow() {
-    lblVersion->setText(QStringLiteral("Version %1").arg(ProgramVersion()));
+    lblVersion->setText(UiText("Version %1").arg(ProgramVersion()));
     // Asked again on every show: the folder's writability decides where the file lives.
     const QString path = DataFilePath.isEmpty() ? DefaultDataFilePaths().DataFile : DataFilePath;
     lblDataFile->setText(
-        QStringLiteral("Puzzles and settings are kept in\n%1").arg(QDir::toNativeSeparators(path)));
+        UiText("Puzzles and settings are kept in\n%1").arg(QDir::toNativeSeparators(path)));
 }
 
 }  // namespace xs

@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include "platform/ui_text.h"
 #include "shell/about.h"
 #include "storage/data_file.h"
 
@@ -22,16 +23,16 @@ QUrl HelpStartUrl(const QString& installedShareFolder) {
 }
 
 THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
-    setWindowTitle(QStringLiteral("Cross Sums Help"));
+    setWindowTitle(UiText("Cross Sums Help"));
     setWindowIcon(ProgramIcon());
     setAttribute(Qt::WA_DeleteOnClose);
 
     Browser = new QTextBrowser(this);
     Browser->setOpenExternalLinks(true);
-    bnContents = new QPushButton(QStringLiteral("Contents"), this);
-    bnBack = new QPushButton(QStringLiteral("Back"), this);
-    bnForward = new QPushButton(QStringLiteral("Forward"), this);
-    bnClose = new QPushButton(QStringLiteral("Close"), this);
+    bnContents = new QPushButton(UiText("Contents"), this);
+    bnBack = new QPushButton(UiText("Back"), this);
+    bnForward = new QPushButton(UiText("Forward"), this);
+    bnClose = new QPushButton(UiText("Close"), this);
     bnBack->setEnabled(false);
     bnForward->setEnabled(false);
 

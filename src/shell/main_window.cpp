@@ -17,6 +17,7 @@
 
 #include "manage/create_screen.h"
 #include "platform/fonts.h"
+#include "platform/ui_text.h"
 #include "progress/progress_keeper.h"
 #include "progress/progress_screen.h"
 #include "shell/about.h"
@@ -86,12 +87,11 @@ TfrmMain::TfrmMain(TMainWindowDeps deps, QWidget* parent)
     PanelToolBar->setObjectName(QStringLiteral("PanelToolBar"));
     shpTools = MakeShape(PanelToolBar, "shpTools", "#9DCEFF");
     shpHighlight = MakeShape(PanelToolBar, "shpHighlight", "#FF0000");
-    shpHighlight->setToolTip(QStringLiteral("Current Screen"));
+    shpHighlight->setToolTip(UiText("Current Screen"));
     for (int b = 0; b < kToolButtonCount; ++b) {
-        auto* button =
-            new QPushButton(QString::fromUtf8(kToolButtonTexts[b].Caption), PanelToolBar);
+        auto* button = new QPushButton(UiText(kToolButtonTexts[b].Caption), PanelToolBar);
         button->setObjectName(QLatin1String(kToolButtonTexts[b].Name));
-        button->setToolTip(QString::fromUtf8(kToolButtonTexts[b].Hint));
+        button->setToolTip(UiText(kToolButtonTexts[b].Hint));
         button->setFocusPolicy(Qt::NoFocus);
         const auto which = static_cast<TToolButton>(b);
         connect(button, &QPushButton::clicked, this, [this, which] { ToolButtonClick(which); });

@@ -6,6 +6,7 @@
 
 #include "platform/fonts.h"
 #include "platform/outlined_panel.h"
+#include "platform/ui_text.h"
 
 namespace xs {
 
@@ -16,13 +17,13 @@ QFrame* MakePanel(QWidget* parent, const char* name) {
 }
 
 QLabel* MakeLabel(QWidget* parent, const char* text) {
-    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    auto* label = new QLabel(UiText(text), parent);
     label->setAlignment(Qt::AlignCenter);
     return label;
 }
 
 QRadioButton* MakeRadio(QWidget* parent, const char* name, const char* text) {
-    auto* radio = new QRadioButton(QString::fromUtf8(text), parent);
+    auto* radio = new QRadioButton(UiText(text), parent);
     radio->setObjectName(QLatin1String(name));
     // The state decides which button is checked, including none of the screen sizes.
     radio->setAutoExclusive(false);

@@ -9,6 +9,7 @@
 #include <QScreen>
 
 #include "platform/fonts.h"
+#include "platform/ui_text.h"
 
 namespace xs {
 
@@ -24,6 +25,11 @@ const char* const kTestCaption =
 
 QString FromUtf8(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// A message or option in the player's language, when it is one of the program's own texts.
+std::string Translated(const std::string& text) {
+    return UiText(text).toStdString();
 }
 
 QRect ToQRect(const TBounds& b) {
@@ -69,7 +75,7 @@ TfrmShowMsg::TfrmShowMsg(QWidget* parent)
     lblMessage->setTextFormat(Qt::PlainText);
     lblMessage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    rgMessages = new QGroupBox(QString::fromLatin1(kOptionCaption), PanelMsg);
+    rgMessages = new QGroupBox(UiText(kOptionCaption), PanelMsg);
     Group = new QButtonGroup(this);
     for (int i = 0; i < kMaxOptions; ++i) {
         rgItems[static_cast<std::size_t>(i)] = new QRadioButton(rgMessages);
@@ -77,19 +83,19 @@ TfrmShowMsg::TfrmShowMsg(QWidget* parent)
     }
     connect(Group, &QButtonGroup::idClicked, this, &TfrmShowMsg::rgMessagesClick);
 
-    cbPrint = new QCheckBox(QString::fromLatin1(kPrintCaption), PanelMsg);
+    cbPrint = new QCheckBox(UiText(kPrintCaption), PanelMsg);
     connect(cbPrint, &QCheckBox::toggled, this, [this](bool on) { State.SetPrintChecked(on); });
 
-    lblNoOptionSelected = new QLabel(QString::fromLatin1(kNoOptionCaption), PanelMsg);
+    lblNoOptionSelected = new QLabel(UiText(kNoOptionCaption), PanelMsg);
     lblNoOptionSelected->hide();
 
     lblTest = new QLabel(QString::fromLatin1(kTestCaption), PanelMsg);
     lblTest->hide();
 
-    bnOK = new QPushButton(QStringLiteral("O.K."), PanelMsg);
+    bnOK = new QPushButton(UiText("O.K."), PanelMsg);
     bnOK->setDefault(true);
     connect(bnOK, &QPushButton::clicked, this, &TfrmShowMsg::bnOKClick);
-    bnCancel = new QPushButton(QStringLiteral("Cancel"), PanelMsg);
+    bnCancel = new QPushButton(UiText("Cancel"), PanelMsg);
     bnCancel->setAutoDefault(false);
     connect(bnCancel, &QPushButton::clicked, this, &TfrmShowMsg::bnCancelClick);
 }
@@ -186,7 +192,7 @@ int TfrmShowMsg::ShowMsg(const std::string& text, TButtons buttons) {
     const bool withCancel = buttons == TButtons::OkCancel;
     State.StartMessage(withCancel);
 
-    const std::string normalized = NormalizeLineBreaks(text);
+    const std::string normalized = NormalizeLineBreaks(Translated(text));
     const TMsgLayout layout = LayoutShowMsg(normalized, withCancel, Metrics(), MainFrame());
     lblMessage->setText(FromUtf8(normalized));
     Apply(layout);
@@ -204,13 +210,13 @@ int TfrmShowMsg::ShowOptions(const std::string& text, int count, const TOptionTe
     Group->setExclusive(false);
     for (std::size_t i = 0; i < rgItems.size(); ++i) {
         rgItems[i]->setChecked(false);
-        rgItems[i]->setText(FromUtf8(options[i]));
+        rgItems[i]->setText(UiText(options[i]));
         rgItems[i]->setVisible(static_cast<int>(i) < count);
     }
     Group->setExclusive(true);
     cbPrint->setChecked(false);
 
-    const std::string normalized = NormalizeLineBreaks(text);
+    const std::string normalized = NormalizeLineBreaks(Translated(text));
     const TMsgLayout layout =
         LayoutShowOptions(normalized, count, withPrintCheckBox, withCancel, Metrics(), MainFrame());
     lblMessage->setText(FromUtf8(normalized));

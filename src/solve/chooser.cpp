@@ -5,6 +5,7 @@
 #include <array>
 
 #include "model/slot_check.h"
+#include "model/translate.h"
 
 namespace xs {
 
@@ -176,18 +177,20 @@ TChooserPick PickSlot(const TPuzzleLibrary& lib, int slot, TWorkingCopy& work,
 TDescription DescribeSlot(const TPuzzleLibrary& lib, int slot) {
     const TSlotState state =
         slot >= 1 && slot <= UsedSlots(lib.Counts) ? ClassifySlot(lib, slot) : TSlotState::Empty;
-    if (state == TSlotState::Empty) return {kNoPuzzlesText, StarColours(1)};
+    if (state == TSlotState::Empty) return {Tr("Texts", kNoPuzzlesText), StarColours(1)};
     const TPuzzleInfo& info = lib.Info(slot);
-    const std::string id = " Puzzle Id : " + std::to_string(info.Id);
+    const std::string id = std::to_string(info.Id);
     if (state == TSlotState::Damaged) {
         const char* problem = SlotProblem(lib, slot);
-        return {id + "           Damaged : " + (problem != nullptr ? problem : "unreadable"),
+        return {Fill(Tr("Texts", " Puzzle Id : %1           Damaged : %2"),
+                     {id, problem != nullptr ? problem : Tr("Texts", "unreadable")}),
                 kDamagedColours};
     }
     const TSizeDims dims = SizeDims(info.Size);
-    return {id + "           Size : " + std::to_string(dims.Rows) + " x " +
-                std::to_string(dims.Cols) +
-                "            Difficulty : " + std::to_string(info.Difficulty) + " Star",
+    return {Fill(Tr("Texts",
+                    " Puzzle Id : %1           Size : %2 x %3            Difficulty : %4 Star"),
+                 {id, std::to_string(dims.Rows), std::to_string(dims.Cols),
+                  std::to_string(info.Difficulty)}),
             StarColours(info.Difficulty)};
 }
 

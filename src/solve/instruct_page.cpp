@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <vector>
 
+#include "platform/ui_text.h"
 #include "solve/board_render.h"
 #include "solve/solve_widgets.h"
 
@@ -128,7 +129,7 @@ TInstructPage::TInstructPage(QWidget* parent) : QWidget(parent) {
     setPalette(palette);
 
     const auto label = [this](const char* text) {
-        auto* l = new QLabel(QString::fromUtf8(text), this);
+        auto* l = new QLabel(UiText(text), this);
         l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         return l;
     };
@@ -152,7 +153,7 @@ TInstructPage::TInstructPage(QWidget* parent) : QWidget(parent) {
         };
         imgExamples[e] = box;
     }
-    bnInstructReturn = new QPushButton(QStringLiteral("Return"), this);
+    bnInstructReturn = new QPushButton(UiText("Return"), this);
     bnInstructReturn->setObjectName(QStringLiteral("bnInstructReturn"));
     bnInstructReturn->setFocusPolicy(Qt::NoFocus);
 }

@@ -176,17 +176,14 @@ void TfrmSolve::ShowInstructionLines() {
             // How the solving went stands in the solved lines' place.
             const std::string went =
                 Solve->Solved() ? Solve->Tracker().SolvedLine(static_cast<int>(i)) : std::string();
-            labels[i]->setText(
-                !went.empty()
-                    ? QString::fromStdString(went)
-                    : QString::fromUtf8(lines[i].data(), static_cast<qsizetype>(lines[i].size())));
+            labels[i]->setText(!went.empty() ? QString::fromStdString(went) : UiText(lines[i]));
             labels[i]->setToolTip(QString());
         }
         return;
     }
     // The reason, word by word over the three lines; what does not fit ends in an ellipsis and
     // stands whole in the lines' tooltip.
-    const QString text = (hint->Kind == THintKind::Notice ? QString() : QStringLiteral("Hint: ")) +
+    const QString text = (hint->Kind == THintKind::Notice ? QString() : UiText("Hint: ")) +
                          QString::fromStdString(hint->Text);
     const QFontMetrics metrics(lblMode1->font());
     const int width = std::max(1, lblMode1->width());

@@ -10,6 +10,7 @@
 
 #include "platform/canvas.h"
 #include "platform/outlined_panel.h"
+#include "platform/ui_text.h"
 #include "solve/combinations_list.h"
 #include "solve/solve_screen.h"
 
@@ -46,16 +47,16 @@ inline void ApplyIn(QWidget* widget, const TRect& r, const TRect& panel) {
 
 inline QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption,
                                const char* hint = nullptr) {
-    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
+    auto* button = new QPushButton(UiText(caption), parent);
     button->setObjectName(QLatin1String(name));
-    if (hint != nullptr) button->setToolTip(QString::fromUtf8(hint));
+    if (hint != nullptr) button->setToolTip(UiText(hint));
     button->setFocusPolicy(Qt::NoFocus);
     return button;
 }
 
 inline QLabel* MakeLabel(QWidget* parent, const char* name, const char* text,
                          Qt::Alignment align = Qt::AlignCenter) {
-    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    auto* label = new QLabel(UiText(text), parent);
     label->setObjectName(QLatin1String(name));
     label->setAlignment(align);
     return label;
