@@ -126,8 +126,17 @@ bool FormatPuzzle(const TPuzzleLibrary& lib, int slot, bool answers, std::string
     text += grade.Solved ? Format("Solved by logic in %d steps; hardest technique: ", grade.Steps) +
                                TechniqueName(grade.Hardest) + ".\n"
                          : Format("Not solved by the techniques: no step after %d.\n", grade.Steps);
+    // Row and column numbers around the grid, counted as explain names squares: row 1 is the
+    // first row below the clue row, column 1 the first column right of the clue column.
+    std::string header = "    ";
+    for (int c = 0; c < dims.Cols; ++c) {
+        if (c > 0) header += ' ';
+        header += c == 0 ? std::string(5, ' ') : Format("%3d  ", c);
+    }
+    TrimRight(header);
+    text += header + "\n";
     for (int r = 0; r < dims.Rows; ++r) {
-        std::string line;
+        std::string line = r == 0 ? std::string("    ") : Format("%3d ", r);
         for (int c = 0; c < dims.Cols; ++c) {
             const TSquare& s = grid.Sq[r][c];
             if (c > 0) line += ' ';

@@ -179,15 +179,17 @@ TEST_F(CliTest, ShowDrawsTheGridWithEntriesOrAnswers) {
     while (blackRow.back() == ' ') blackRow.pop_back();
     while (rest.back() == ' ') rest.pop_back();
     std::string tail;
-    for (int r = 3; r < 9; ++r) tail += blackRow + "\n";
+    for (int r = 3; r < 9; ++r) tail += "  " + std::to_string(r) + " " + blackRow + "\n";
 
     const TRun entries = RunCli({"show", "1", "--data", file});
     EXPECT_EQ(entries.Exit, 0) << entries.Err;
     EXPECT_EQ(entries.Out,
               "Puzzle Id 41 (slot 1): 9 x 13, 1 Star\n"
-              "Solved by logic in 4 steps; hardest technique: Crossing runs.\n" +
-                  black + "  4\\    7\\  " + rest + "\n" + "  \\3    4     .  " + rest + "\n" +
-                  "  \\8    .     5  " + rest + "\n" + tail);
+              "Solved by logic in 4 steps; hardest technique: Crossing runs.\n"
+              "            1     2     3     4     5     6     7     8     9    10    11    12\n"
+              "    " +
+                  black + "  4\\    7\\  " + rest + "\n" + "  1   \\3    4     .  " + rest + "\n" +
+                  "  2   \\8    .     5  " + rest + "\n" + tail);
 
     const TRun answers = RunCli({"show", "--answers", "1", "--data", file});
     EXPECT_EQ(answers.Exit, 0) << answers.Err;
@@ -197,7 +199,7 @@ TEST_F(CliTest, ShowDrawsTheGridWithEntriesOrAnswers) {
 
     const TRun large = RunCli({"show", "2", "--data", file});
     EXPECT_EQ(large.Exit, 0) << large.Err;
-    EXPECT_EQ(Lines(large.Out), 2 + 16);
+    EXPECT_EQ(Lines(large.Out), 2 + 1 + 16);
 }
 
 TEST_F(CliTest, SlotsThatCannotBeShownFailWithOneLine) {
