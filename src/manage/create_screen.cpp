@@ -22,10 +22,6 @@ namespace xs {
 
 namespace {
 
-// How often a running batch lets the window paint and take a click on the stop button. The
-// generator polls far more often than this; pumping the event queue at every poll would slow it.
-constexpr int kPumpMilliseconds = 15;
-
 const char* const kStarCaptions[5] = {"1 star", "2 star", "3 star", "4 star", "5 star"};
 
 void Place(QWidget* widget, const TRect& r) {
@@ -72,33 +68,6 @@ void PaintStar(TOutlinedPanel* panel, int level) {
         QStringLiteral("QFrame#%1 { background-color: %2; } QLabel { color: %3; }")
             .arg(panel->objectName(), ColourName(colours.Fill), ColourName(colours.Text)));
     panel->SetLineColour(QColor(0x80, 0x80, 0x80));
-}
-
-bool IsUserInput(QEvent::Type type) {
-    switch (type) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick:
-        case QEvent::KeyPress:
-        case QEvent::KeyRelease:
-        case QEvent::Wheel:
-        case QEvent::ContextMenu:
-        case QEvent::TouchBegin:
-        case QEvent::TouchUpdate:
-        case QEvent::TouchEnd:
-        case QEvent::TabletPress:
-        case QEvent::TabletRelease:
-        case QEvent::DragEnter:
-        case QEvent::Drop:
-            return true;
-        default:
-            return false;
-    }
-}
-
-bool IsMouseButton(QEvent::Type type) {
-    return type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
-           type == QEvent::MouseButtonDblClick;
 }
 
 }  // namespace
@@ -291,8 +260,7 @@ bool TfrmCreate::ListShown() const {
 
 void TfrmCreate::ShowAddedPuzzle(int slot) {
     FormShow();
-    Create->ClearSelection();
-    Create->CellClick(slot);
+    if (!Create->Selected(slot)) Create->CellClick(slot);
     Sync();
 }
 
@@ -401,83 +369,6 @@ void TfrmCreate::spnCreateDownClick(int level) {
 void TfrmCreate::rbSizeClick(int sizeCode) {
     Create->SizeClick(sizeCode);
     Sync();
-}
-
-void TfrmCreate::bnCreateClick() {
-    if (!Create->CreateEnabled()) return;
-    bnCreate->setEnabled(false);
-    for (QFrame* panel : PanelStarCreate) panel->setEnabled(false);
-    for (QRadioButton* radio : SizeButtons) radio->setEnabled(false);
-    bnProcess->setText(QString::fromUtf8(kCreatingCaption));
-    PanelProcessing->show();
-    PanelProcessing->raise();
-    CloseAfterBatch = false;
-
-    // Only the stop button (and the stop question) take input while the batch runs.
-    qApp->installEventFilter(this);
-    SincePump.start();
-    PumpEvents(true);
-    TBatchHooks hooks;
-    hooks.Poll = [this] { PollProgress(); };
-    hooks.AfterEach = [this](const TBatchStep&) {
-        for (int i = 0; i < 6; ++i) {
-            PanelCreateCounts[i]->setText(QString::fromStdString(Create->CreateText(i)));
-            PanelExistCounts[i]->setText(QString::fromStdString(Create->ExistText(i)));
-        }
-        sgPuzzles->update();
-        PumpEvents(true);
-    };
-    Create->Create(hooks);
-    qApp->removeEventFilter(this);
-
-    PanelProcessing->hide();
-    Sync();
-    if (CloseAfterBatch) {
-        CloseAfterBatch = false;
-        window()->close();
-    }
-}
-
-void TfrmCreate::PollProgress() {
-    if (BeforePoll) BeforePoll();
-    const QString caption = QString::fromUtf8(Create->ProgressCaption());
-    if (bnProcess->text() != caption) bnProcess->setText(caption);
-    PumpEvents(false);
-}
-
-void TfrmCreate::PumpEvents(bool force) {
-    if (!force && SincePump.elapsed() < kPumpMilliseconds) return;
-    SincePump.restart();
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
-}
-
-void TfrmCreate::bnStopClick() {
-    if (!Create->Creating()) return;
-    Asking = true;
-    const bool stopping = Create->StopClick();
-    Asking = false;
-    if (!stopping) sgPuzzles->update();
-}
-
-void TfrmCreate::StopForSession() {
-    if (Create->Creating()) Create->StopWithoutAsking();
-}
-
-bool TfrmCreate::eventFilter(QObject* watched, QEvent* event) {
-    if (!Create->Creating()) return QWidget::eventFilter(watched, event);
-    if (event->type() == QEvent::Close && watched == window()) {
-        // The window closes once the batch has stopped and returned, so that the library it
-        // writes holds every puzzle stored and the batch never outlives the window.
-        Create->StopWithoutAsking();
-        CloseAfterBatch = true;
-        event->ignore();
-        return true;
-    }
-    if (Asking) return false;
-    if (event->type() == QEvent::Shortcut) return true;
-    // Input reaches the window first and then the widget under it; the widget decides.
-    if (!IsUserInput(event->type()) || !watched->isWidgetType()) return false;
-    return !(IsMouseButton(event->type()) && watched == bnStop);
 }
 
 void TfrmCreate::sgPuzzlesMouseDown(int x, int y) {

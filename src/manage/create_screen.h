@@ -9,6 +9,7 @@
 #include <QToolButton>
 #include <QWidget>
 #include <array>
+#include <atomic>
 #include <functional>
 #include <memory>
 
@@ -69,7 +70,12 @@ public:
     // A puzzle pasted or dropped on the window: taken while the list is shown and no batch runs;
     // the list then shows it selected.
     bool ListShown() const;
+    // Adds the slot to the selection and shows it; the player's selection stays.
     void ShowAddedPuzzle(int slot);
+    // Runs the check of a pasted puzzle on a thread of its own while the progress panel says so
+    // and its stop button sets `stop`; the window paints meanwhile and takes no other input.
+    // Returns when the check is over.
+    void RunCheck(const std::function<void(const std::atomic<bool>& stop)>& check);
     // For tests: runs before every poll of a batch, inside the poll.
     std::function<void()> BeforePoll;
 
@@ -143,6 +149,7 @@ private:
     QElapsedTimer SincePump;
     bool Asking = false;
     bool CloseAfterBatch = false;
+    std::atomic<bool>* StopCheck = nullptr;  // while a pasted puzzle is checked
 };
 
 }  // namespace xs

@@ -356,7 +356,12 @@ void TfrmMain::DropPuzzleFile(const QString& path) {
 }
 
 void TfrmMain::AddPuzzleText(const std::string& text) {
-    const int slot = AddPastedPuzzle(AppData().File, text, *Deps.Messages);
+    // On the create screen's list the check shows its progress and can be stopped.
+    TRunCheck run = RunCheckBesideWindow;
+    if (frmCreate->ListShown()) {
+        run = [this](const TPuzzleCheck& check) { frmCreate->RunCheck(check); };
+    }
+    const int slot = AddPastedPuzzle(AppData().File, text, *Deps.Messages, run);
     if (slot == 0) return;
     Progress->History().SetOrigin(AppData().File.Library.Info(slot).Id, kOriginImported);
     if (frmSolve->ChooserShown()) {

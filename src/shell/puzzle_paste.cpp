@@ -1,9 +1,15 @@
 // Pasting and dropping puzzles: the checks of an import, and what the player is told.
 #include "shell/puzzle_paste.h"
 
+#include <QEventLoop>
 #include <QFile>
+#include <QCursor>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QTimer>
+#include <chrono>
 #include <memory>
+#include <thread>
 
 #include "manage/puzzle_import.h"
 
@@ -46,15 +52,58 @@ bool ReadPuzzleFile(const QString& path, std::string& text, std::string& reason)
     return true;
 }
 
-int AddPastedPuzzle(TDataFileRecord& record, const std::string& text, TMessages& messages) {
+void RunCheckBesideWindow(const TPuzzleCheck& check) {
+    const std::atomic<bool> stop = false;
+    std::atomic<bool> done = false;
+    QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (done) loop.quit();
+    });
+    std::thread worker([&] {
+        check(stop);
+        done = true;
+    });
+    poll.start(10);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    worker.join();
+    QGuiApplication::restoreOverrideCursor();
+}
+
+int AddPastedPuzzle(TDataFileRecord& record, const std::string& text, TMessages& messages,
+                    const TRunCheck& run) {
     const auto puzzle = std::make_unique<TImportedPuzzle>();
     std::string reason;
+    bool prepared = false;
+    const TPuzzleCheck check = [&](const std::atomic<bool>& stop) {
+        prepared = PreparePuzzleImport(text, *puzzle, reason, {std::chrono::seconds(2), &stop});
+    };
+    if (run) {
+        run(check);
+    } else {
+        check(std::atomic<bool>(false));
+    }
     int slot = 0;
-    if (PreparePuzzleImport(text, *puzzle, reason))
+    if (prepared) {
+        if (const int copy = FindStoredCopy(record.Library, *puzzle); copy != 0) {
+            const int answer = messages.ShowMsg(Sentence(StoredCopyText(record.Library, copy)) +
+                                                    "\n\r\n\rPress 'O.K.' to add a second copy\n\r"
+                                                    "Press 'Cancel' to cancel the request.",
+                                                TButtons::OkCancel);
+            if (answer != kResultOk) return 0;
+        }
         slot = AppendImportedPuzzle(record.Library, record.Settings.LastPuzzleId, *puzzle, reason);
-    if (slot == 0)
+    }
+    if (slot == 0) {
         messages.ShowMsg("This puzzle cannot be added to the library.\n\r\n\r" + Sentence(reason),
                          TButtons::OkOnly);
+    } else if (puzzle->Turned) {
+        messages.ShowMsg(
+            "This puzzle is taller than the largest size, so it was turned on its side to fit: "
+            "its rows are now columns, and its across runs down runs.",
+            TButtons::OkOnly);
+    }
     return slot;
 }
 

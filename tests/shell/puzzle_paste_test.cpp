@@ -1,10 +1,12 @@
 // Puzzles pasted with Ctrl+V or dropped on the window: added where the player looks, refused with
-// the reason and the library untouched, ignored where no list is shown.
+// the reason and the library untouched, ignored where no list is shown; a copy asked about, a tall
+// puzzle turned, a long check stopped.
 #include <QClipboard>
 #include <QDropEvent>
 #include <QGuiApplication>
 #include <QMimeData>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 
 #include "manage/create_screen.h"
@@ -63,6 +65,56 @@ private slots:
         QCOMPARE(AppData().Work.CurrentSlot, 2);
         QCOMPARE(AppData().File.Library.Grid(2).Sq[2][2].Answer(), 4);
         QVERIFY(Messages.Shown.empty());
+
+        // The same puzzle again: the player is asked, and only O.K. adds a second copy.
+        for (const int answer : {kResultCancel, kResultOk}) {
+            Messages.Shown.clear();
+            Messages.Answers = {answer};
+            QTest::keyClick(Main->frmSolve, Qt::Key_V, Qt::ControlModifier);
+            QCOMPARE(Messages.Shown, std::vector<std::string>{
+                                         "The puzzle is already in the library as Id 2 in slot "
+                                         "2.\n\r\n\rPress 'O.K.' to add a second copy\n\r"
+                                         "Press 'Cancel' to cancel the request."});
+            QCOMPARE(AppData().File.Library.Counts.Total, answer == kResultOk ? 3 : 2);
+        }
+    }
+
+    // 20 rows x 3 columns: stored on its side, and the player is told.
+    void ATallPuzzleIsTurnedAndSaysSo() {
+        std::string tall = kPuzzle;
+        for (int r = 0; r < 17; ++r) tall += "### ### ###\n";
+        QGuiApplication::clipboard()->setText(QString::fromStdString(tall));
+        QTest::keyClick(Main->frmSolve, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(AppData().File.Library.Counts.Total, 2);
+        QCOMPARE(AppData().File.Library.Grid(2).Sq[1][0].AcrossTotal, 4);
+        QCOMPARE(Messages.Shown,
+                 std::vector<std::string>{"This puzzle is taller than the largest size, so it was "
+                                          "turned on its side to fit: its rows are now columns, "
+                                          "and its across runs down runs."});
+    }
+
+    // An 8 x 8 open block whose totals do not quite agree keeps the search going: on the create
+    // screen the progress panel shows while the window paints, and its stop button ends it.
+    void ALongCheckShowsProgressAndStops() {
+        Main->ChangeScreen(TScreenId::Create);
+        std::string block = "###";
+        for (const int total : {44, 43, 42, 41, 40, 39, 38, 36})
+            block += " " + std::to_string(total) + "\\";
+        for (int r = 1; r <= 8; ++r) block += "\n\\" + std::to_string(45 - r) + " . . . . . . . .";
+        QGuiApplication::clipboard()->setText(QString::fromStdString(block));
+        bool shown = false;
+        QTimer::singleShot(100, Main->frmCreate, [&] {
+            shown = Main->frmCreate->PanelProcessing->isVisible();
+            QTest::mouseClick(Main->frmCreate->bnStop, Qt::LeftButton);
+        });
+        QTest::keyClick(Main->frmCreate, Qt::Key_V, Qt::ControlModifier);
+        QVERIFY(shown);
+        QVERIFY(!Main->frmCreate->PanelProcessing->isVisible());
+        QCOMPARE(Messages.Shown, std::vector<std::string>{
+                                     "This puzzle cannot be added to the library.\n\r\n\rThe "
+                                     "check was stopped before it could tell whether the puzzle "
+                                     "has one solution."});
+        QCOMPARE(AppData().File.Library.Counts.Total, 1);
     }
 
     void BadTextIsRefusedWithItsReason() {
@@ -84,10 +136,13 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("###,4\\,6\\\r\n\\3,,\r\n\\7,,\r\n");
         file.close();
+        // The player's selection stays; the new puzzle joins it.
+        Main->frmCreate->State().CellClick(1);
         Main->DropPuzzleFile(path);
         QCOMPARE(AppData().File.Library.Counts.Total, 2);
         QVERIFY(Main->frmCreate->State().Selected(2));
-        QVERIFY(!Main->frmCreate->State().Selected(1));
+        QVERIFY(Main->frmCreate->State().Selected(1));
+        QCOMPARE(Main->frmCreate->State().SelectedCount(), 2);
         QVERIFY(Messages.Shown.empty());
     }
 
