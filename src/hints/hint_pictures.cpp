@@ -5,6 +5,7 @@
 #include <array>
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "model/combinations.h"
 
@@ -144,6 +145,8 @@ std::array<THintStrip, kHintStrips> MakeStrips() {
 
     // Page 3: the 11 across, then the 13 and 10 down, then the 3 and 7 down.
     THintPicture a1 = Start(ExampleGrid(), kExampleRange);
+    // The across 9 of the bottom row goes on past the picture, and so does every picture after.
+    a1.TornRight = true;
     ClickTotal(a1, 2, 0, false);
     THintPicture a2 = a1;
     ClickTotal(a2, 0, 1, true);
@@ -235,7 +238,38 @@ int HintArrowWidth(int square) {
 namespace {
 
 TRect PictureArea(const THintPicture& p, int square, int left, int top) {
-    return GridArea({left, top, square, kBoardGridLine}, p.Range);
+    TRect area = GridArea({left, top, square, kBoardGridLine}, p.Range);
+    if (p.TornRight) area.Right += HintTornWidth(square);
+    return area;
+}
+
+// The first part of the column after the range, each square navy or white as the grid has it,
+// its right edge torn: a zigzag in the background colour.
+void PaintTornEdge(TCanvas& canvas, const THintPicture& p, const TGridGeometry& geometry,
+                   TColor background) {
+    const TRect grid = GridArea(geometry, p.Range);
+    const int torn = HintTornWidth(geometry.Square);
+    const int col = p.Range.LastCol + 1;
+    canvas.SetBrush(kBlack);
+    canvas.FillRect({grid.Right, grid.Top, grid.Right + torn, grid.Bottom});
+    for (int r = p.Range.FirstRow; r <= p.Range.LastRow; ++r) {
+        const bool white = col < kGridCols && p.Grid.Sq[r][col].Kind == White;
+        const TRect sq = GridSquareRect(geometry, p.Range, r, p.Range.LastCol);
+        canvas.SetBrush(white ? kWhite : kNavy);
+        canvas.FillRect({grid.Right + 1, sq.Top + 1, grid.Right + torn, sq.Bottom});
+    }
+    // Teeth a third of the strip deep, about as tall as they are deep.
+    const int depth = std::max(2, torn / 3);
+    const int teeth = std::max(1, grid.Height() / (2 * depth));
+    std::vector<TPoint> edge{{grid.Right + torn, grid.Top}};
+    for (int i = 0; i <= teeth; ++i) {
+        const int y = grid.Top + grid.Height() * i / teeth;
+        edge.push_back({grid.Right + torn - (i % 2 == 0 ? 0 : depth), y});
+    }
+    edge.push_back({grid.Right + torn, grid.Bottom});
+    canvas.SetPen(background);
+    canvas.SetBrush(background);
+    canvas.Polygon(edge);
 }
 
 // A two-pixel red frame round the pad cell of `digit` (the pad's thirds, as the board draws
@@ -262,6 +296,18 @@ int HintStripWidth(const THintStrip& strip, int square) {
     for (const THintPicture& p : strip) width += PictureArea(p, square, 0, 0).Width();
     if (!strip.empty()) width += HintArrowWidth(square) * static_cast<int>(strip.size() - 1);
     return width;
+}
+
+int HintTornWidth(int square) {
+    return std::max(6, square * 2 / 5);
+}
+
+TRect HintArrowSpan(const THintStrip& strip, int square, int width, int index) {
+    int left = std::max(0, (width - HintStripWidth(strip, square)) / 2);
+    for (int i = 0; i <= index && i < static_cast<int>(strip.size()); ++i)
+        left += PictureArea(strip[static_cast<std::size_t>(i)], square, 0, 0).Width() +
+                (i < index ? HintArrowWidth(square) : 0);
+    return {left, 0, left + HintArrowWidth(square), 0};
 }
 
 int HintStripHeight(const THintStrip& strip, int square) {
@@ -310,6 +356,7 @@ void PaintHintStrip(TCanvas& canvas, const THintStrip& strip, int square, int wi
         } else {
             PaintBoard(canvas, {&p.Grid, nullptr, &p.Selected}, geometry, p.Range);
         }
+        if (p.TornRight) PaintTornEdge(canvas, p, geometry, background);
         if (p.Pointer.Row >= 0)
             PaintPointer(canvas, GridSquareRect(geometry, p.Range, p.Pointer.Row, p.Pointer.Col),
                          p.Pointer.Digit);

@@ -28,6 +28,9 @@ struct THintPicture {
     TCellRange Range;
     bool PuzzleLook = false;
     THintPointer Pointer;  // framed in red
+    // The grid goes on past the range's last column: a torn strip of the next column beyond it
+    // shows that its runs do not end at the picture's edge.
+    bool TornRight = false;
 };
 
 // Pictures shown side by side with an arrow from each to the next.
@@ -54,6 +57,8 @@ void ClickTotal(THintPicture& picture, int clueRow, int clueCol, bool down);
 // The gap an arrow takes between two pictures of `square`-pixel squares.
 int HintArrowWidth(int square);
 int HintStripWidth(const THintStrip& strip, int square);
+// The width of the torn strip beyond a TornRight picture.
+int HintTornWidth(int square);
 int HintStripHeight(const THintStrip& strip, int square);
 // The largest square size, from minSquare up to maxSquare, at which the strip fits within
 // `width`; minSquare when none does.
@@ -62,6 +67,9 @@ int HintSquareForWidth(const THintStrip& strip, int width, int minSquare, int ma
 // The strip centred in an area of width x height filled with `background`.
 void PaintHintStrip(TCanvas& canvas, const THintStrip& strip, int square, int width, int height,
                     TColor background);
+// The part of an area `width` wide that arrow `index` (0: between the first two pictures) takes,
+// the strip centred as PaintHintStrip centres it; Top and Bottom are 0.
+TRect HintArrowSpan(const THintStrip& strip, int square, int width, int index);
 // A navy arrow pointing right, filling `area` (the head takes up to half its width).
 void PaintHintArrow(TCanvas& canvas, const TRect& area);
 

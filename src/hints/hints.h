@@ -99,6 +99,8 @@ private:
     struct TItem {
         QWidget* Widget = nullptr;
         int Strip = -1;  // THintStripId of a picture strip
+        // A line centred under this arrow of the strip before it in its group.
+        int UnderArrow = -1;
     };
     using TGroup = std::vector<TItem>;
 

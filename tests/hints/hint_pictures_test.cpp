@@ -148,6 +148,24 @@ TEST(HintPictures, PointerFramesTheClickedSmallNumber) {
     }
 }
 
+// The example's across 9 in the bottom row goes on past the picture's last column: a piece of
+// its next square shows there in white, beside navy pieces of the black squares above.
+TEST(HintPictures, ExampleRunsGoOnPastThePictureEdge) {
+    for (const THintStripId id :
+         {THintStripId::ExampleA, THintStripId::ExampleB, THintStripId::ExampleC}) {
+        const THintStrip& strip = HintStrip(id);
+        TRecordingCanvas canvas;
+        PaintHintStrip(canvas, strip, 40, HintStripWidth(strip, 40), HintStripHeight(strip, 40),
+                       kWhite);
+        // Squares of 40 with 2 of grid line: the first picture's five columns end at x 210.
+        std::vector<TColor> pieces;
+        for (const auto& call : canvas.Of(TCanvasOp::FillRect))
+            if (call.Rect.Left == 211 && call.Rect.Right > 211) pieces.push_back(call.Brush);
+        const std::vector<TColor> expected{kNavy, kNavy, kNavy, kNavy, kWhite};
+        EXPECT_EQ(pieces, expected) << static_cast<int>(id);
+    }
+}
+
 TEST(HintValuesTable, PossibleDigitsStandOutInBold) {
     const std::uint8_t flags[10] = {0, 1, 0, 0, 0, 0, 0, 0, 0, 1};  // 1 and 9
     TRecordingCanvas canvas;

@@ -144,6 +144,29 @@ private slots:
         QVERIFY(!hints.lblInvalid->isVisible());
     }
 
+    // "Re-click ..." stands under the arrow from the filled square back to its possible values.
+    void ReClickStandsUnderItsArrow() {
+        TProgramFonts fonts;
+        TfrmHints hints(fonts, 20, nullptr);
+        hints.resize(1251, 913);
+        hints.show();
+        QTest::mouseClick(hints.bnSolve, Qt::LeftButton);
+        QWidget* page = hints.Pages[1];
+        QLabel* reclick = nullptr;
+        for (QLabel* label : page->findChildren<QLabel*>())
+            if (label->text().startsWith(QStringLiteral("Re-click"))) reclick = label;
+        QVERIFY(reclick != nullptr);
+        QWidget* strip = nullptr;
+        for (QWidget* w : page->findChildren<QWidget*>(QStringLiteral("imgHints")))
+            if (w->geometry().bottom() < reclick->y() && (strip == nullptr || w->y() > strip->y()))
+                strip = w;
+        QVERIFY(strip != nullptr);
+        const QImage image = strip->grab().toImage();
+        const int x = reclick->geometry().center().x() - strip->x();
+        QCOMPARE(image.pixelColor(x, image.height() / 2), QColor(0, 0, 128));
+        QVERIFY(x > image.width() / 2);  // the second of the two arrows
+    }
+
     void SumsAndListsStayOnOneLine_data() {
         QTest::addColumn<int>("width");
         QTest::addColumn<int>("height");
