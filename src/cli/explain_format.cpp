@@ -52,9 +52,18 @@ std::string StepJson(int n, const TLogicStep& step, const std::string& text) {
     for (int i = 0; i < step.RunCount; ++i) {
         const TStepRun& run = step.Runs[i];
         out += (i > 0 ? ", [" : "[") + std::to_string(run.ClueRow) + ", " +
-               std::to_string(run.ClueCol) + ", " + (run.Down ? "\"down\"]" : "\"across\"]");
+               std::to_string(run.ClueCol) + ", " + (run.Down ? "\"down\"" : "\"across\"") +
+               (run.Minus ? ", \"minus\"]" : "]");
     }
-    return out + "], \"text\": " + Quoted(text) + "}\n";
+    out += "]";
+    if (step.CellCount > 0) {
+        out += ", \"cells\": [";
+        for (int i = 0; i < step.CellCount; ++i)
+            out += (i > 0 ? ", [" : "[") + std::to_string(step.Cells[i].Row) + ", " +
+                   std::to_string(step.Cells[i].Col) + "]";
+        out += "]";
+    }
+    return out + ", \"text\": " + Quoted(text) + "}\n";
 }
 
 std::string StepLine(int n, const TLogicStep& step, const std::string& text) {

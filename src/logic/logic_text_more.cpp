@@ -10,6 +10,13 @@ namespace xs::logic_words {
 
 using namespace logic_detail;
 
+// Squares named in full joined with semicolons, as their names hold commas.
+std::string JoinSquares(const std::string* names, int n) {
+    std::string out = names[0];
+    for (int i = 1; i < n - 1; ++i) out = Say("%1; %2", {out, names[i]});
+    return n > 1 ? Say("%1; and %2", {out, names[n - 1]}) : out;
+}
+
 std::string BlockText(const TLogicBoard& before, const TLogicStep& step) {
     std::string plus[kMaxStepRuns];
     std::string minus[kMaxStepRuns];
@@ -27,6 +34,17 @@ std::string BlockText(const TLogicBoard& before, const TLogicStep& step) {
             plus[plusCount++] = name;
             plusTotal += run.Total;
         }
+    }
+    // The leftover squares: "rows 3, 4 and 5 of column 3" when they share a column (or a row).
+    bool oneCol = true;
+    bool oneRow = true;
+    std::string rowNames[kMaxStepCells];
+    std::string colNames[kMaxStepCells];
+    for (int i = 0; i < step.CellCount; ++i) {
+        oneCol = oneCol && step.Cells[i].Col == step.Cells[0].Col;
+        oneRow = oneRow && step.Cells[i].Row == step.Cells[0].Row;
+        rowNames[i] = Num(step.Cells[i].Row);
+        colNames[i] = Num(step.Cells[i].Col);
     }
     std::string squares[kMaxStepCells];
     std::string placedNames[kMaxStepCells];
@@ -46,13 +64,24 @@ std::string BlockText(const TLogicBoard& before, const TLogicStep& step) {
             ++open;
         }
     }
+    std::string leftover;
+    if (step.CellCount == 1)
+        leftover = squares[0];
+    else if (oneCol)
+        leftover = Say("rows %1 of column %2",
+                       {JoinNames(rowNames, step.CellCount), Num(step.Cells[0].Col)});
+    else if (oneRow)
+        leftover = Say("columns %1 of row %2",
+                       {JoinNames(colNames, step.CellCount), Num(step.Cells[0].Row)});
+    else
+        leftover = JoinSquares(squares, step.CellCount);
     std::string out =
         Say(plusCount == 1 ? "Take %1: it makes %2." : "Take %1: together they make %2.",
             {JoinNames(plus, plusCount), Num(plusTotal)}) +
         " " +
         Say(minusCount == 1 ? "Of their squares, %1 covers all but %2, and makes %3."
                             : "Of their squares, %1 cover all but %2, and make %3.",
-            {JoinNames(minus, minusCount), JoinNames(squares, step.CellCount), Num(minusTotal)});
+            {JoinNames(minus, minusCount), leftover, Num(minusTotal)});
     out += " " + Say(step.CellCount == 1 ? "So that square holds %1."
                                          : "So those %n squares add "
                                            "up to %1.",

@@ -28,8 +28,8 @@ bool SmallestSize(int rows, int cols, TPuzzleSize& size) {
 
 // The star level by the hardest technique the puzzle's logical solution needs, set against what
 // the made puzzles of each level need (docs/solver.md): crossings for 1 star, the sums of a run's
-// other squares for 3, the combinations that fit for 4; a puzzle that the techniques cannot
-// finish needs trial and error, the hardest level of all.
+// other squares for 3, the combinations that fit or block sums for 4; a puzzle that needs a
+// contradiction (or that the ladder cannot finish) is the hardest level of all.
 int ImportedStars(const TPuzzleGrid& grid, int rows, int cols) {
     const TGrade grade = GradePuzzle(grid, TPuzzleDims{rows - 1, cols - 1});
     if (!grade.Solved) return 5;
@@ -44,8 +44,11 @@ int ImportedStars(const TPuzzleGrid& grid, int rows, int cols) {
             return 2;
         case TTechnique::SumRange:
             return 3;
-        default:
+        case TTechnique::FittingCombinations:
+        case TTechnique::BlockSums:
             return 4;
+        default:
+            return 5;
     }
 }
 

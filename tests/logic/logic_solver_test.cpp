@@ -216,6 +216,49 @@ TEST(LogicSolver, StopsShortOnTheThreeByTwoBlockThatHasTwoSolutions) {
     EXPECT_EQ(count.Open, 4);
 }
 
+// Two small puzzles with one solution each that the single-run techniques cannot finish: the
+// first needs the down 11, 5 and 35 against the across 19 and 9 (the three squares of column 3
+// below the block add up to 23); the second a digit that leaves the down 10 no completion.
+const std::vector<std::string> kNeedsBlock = {"######", "#847##", "#315##",
+                                              "###869", "###635", "###98#"};
+const std::vector<std::string> kNeedsContradiction = {"####", "#213", "#459", "##47"};
+
+TEST(LogicSolver, BlockSumsAndContradictionFinishWhatSingleRunsCannot) {
+    struct TCase {
+        const std::vector<std::string>* Rows;
+        TTechnique Needs;
+        const char* FirstSays;
+    };
+    const TCase cases[] = {
+        {&kNeedsBlock, TTechnique::BlockSums,
+         "Take the down 11, the down 5 and the down 35: together they make 51. Of their squares, "
+         "the across 19 and the across 9 cover all but rows 3, 4 and 5 of column 3, and make 28. "
+         "So those 3 squares add up to 23. No way of filling them from the digits still open in "
+         "them makes that with 5 or 7 here. Of 5 to 7, still open here, only 6 is left, so this "
+         "square holds 6."},
+        {&kNeedsContradiction, TTechnique::Contradiction,
+         "Suppose row 1, column 1 held 1. Then row 2, column 1 would hold 5 (Last square, the "
+         "down 6). Then row 1, column 2 could not hold 1 (One combination, the across 6). Then row "
+         "2, column 2 would hold 6 (Possible digits, the across 18). Then the down 10 could not be "
+         "completed: no digits left in its squares make its total. Of 1 and 2, still open here, "
+         "only 2 is left, so this square holds 2."},
+    };
+    for (const TCase& t : cases) {
+        SCOPED_TRACE(TechniqueName(t.Needs));
+        TSolveCount count;
+        bool solved = false;
+        CheckSolution(GridOf(*t.Rows), kMini, count, solved);
+        EXPECT_TRUE(solved);
+        EXPECT_GT(count.ByTechnique[static_cast<int>(t.Needs)], 0);
+        // The first step of that technique, told in full.
+        auto board = std::make_unique<TLogicBoard>();
+        ASSERT_TRUE(board->Load(GridOf(*t.Rows), kMini));
+        TLogicStep step;
+        while (board->NextStep(step) && step.Technique != t.Needs) board->Apply(step);
+        EXPECT_EQ(StepText(*board, step), t.FirstSays);
+    }
+}
+
 struct TSquareSetup {
     int Row, Col;
     int Digit;               // placed, or 0
