@@ -16,6 +16,7 @@ extern const TCommandSpec kGenerateCommand;
 extern const TCommandSpec kExplainCommand;
 extern const TCommandSpec kExportCommand;
 extern const TCommandSpec kImportCommand;
+extern const TCommandSpec kStatsCommand;
 
 // "generate" as kGenerateCommand runs it; beforeSave, when given, runs after the batch, just
 // before the data file is written, with the signal handlers still in place.

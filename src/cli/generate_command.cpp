@@ -12,7 +12,9 @@
 #include "cli/library_io.h"
 #include "generate/driver.h"
 #include "model/slot_check.h"
+#include "progress/practice.h"
 #include "storage/data_file_lock.h"
+#include "storage/history.h"
 #include "storage/settings.h"
 
 #include <QFile>
@@ -101,6 +103,79 @@ std::string Seconds(std::chrono::steady_clock::time_point since) {
     return text;
 }
 
+// "Crossing runs", "One combination", ... as the code names them, quoted, comma separated.
+std::string PracticeTechniqueNames() {
+    std::string names;
+    for (int t = 0; t < kTechniqueCount; ++t) {
+        if (!PracticeTechnique(static_cast<TTechnique>(t))) continue;
+        if (!names.empty()) names += ", ";
+        names += std::string("\"") + TechniqueName(static_cast<TTechnique>(t)) + '"';
+    }
+    return names;
+}
+
+// --technique: puzzles made one at a time until the grader names the technique, each stored at
+// the star level it was made at and marked as practice in the history beside the data file.
+int GeneratePractice(TTechnique technique, int size, int count, std::uint64_t seed,
+                     TDataFileRecord& record, const TDataFilePaths& paths, TDataFileLock& lock,
+                     const std::function<void()>& beforeSave) {
+    TPuzzleLibrary& lib = record.Library;
+    if (UsedSlots(lib.Counts) + count > MaxPuzzles)
+        return Failure(kCommand, "the library would hold more than 100 puzzles; nothing created");
+    std::cerr << "Creating " << count << " practice puzzle" << (count == 1 ? "" : "s") << " of "
+              << SizeText(size) << " for " << TechniqueName(technique) << " (seed " << seed
+              << "); Ctrl-C stops and keeps those made\n";
+    TRandom rng(seed);
+    TGenControl control;
+    control.Rng = &rng;
+    control.PollProgress = [&control] {
+        if (stopSignal != 0) control.CancelRequested = true;
+    };
+    static TPracticeWork work;
+    TPuzzleGrid puzzle{};
+    std::vector<std::int32_t> ids;
+    const auto start = std::chrono::steady_clock::now();
+    TStopSignalGuard guard;
+    std::string unmade;
+    for (int n = 1; n <= count && stopSignal == 0; ++n) {
+        const TPracticeOutcome outcome = MakePracticePuzzle(technique, size, control, work, puzzle);
+        if (outcome.Result != TPracticeResult::Made) {
+            if (outcome.Result == TPracticeResult::NotFound)
+                unmade = "no puzzle graded to it in " + std::to_string(outcome.Tries) + " tries";
+            break;
+        }
+        const int slot = AppendPuzzle(lib, record.Settings.LastPuzzleId, puzzle,
+                                      static_cast<TPuzzleSize>(size), outcome.Stars);
+        if (slot == 0) break;
+        ids.push_back(lib.Info(slot).Id);
+        std::cerr << "puzzle " << n << " of " << count << ": Id " << lib.Info(slot).Id
+                  << " in slot " << slot << ", " << outcome.Stars << " star, after "
+                  << outcome.Tries << (outcome.Tries == 1 ? " try" : " tries") << " ("
+                  << Seconds(start) << " elapsed)\n";
+    }
+    if (beforeSave) beforeSave();
+    if (!ids.empty() && !SaveLibrary(kCommand, record, paths, &lock)) return kExitFailure;
+    if (!ids.empty()) {
+        // The puzzles are in the library whatever the history says.
+        THistory history;
+        const THistoryOpen opened = history.Open(HistoryPathFor(paths.DataFile));
+        if (!opened.Notice.empty())
+            std::cerr << kProgramName << ' ' << kCommand << ": " << opened.Notice << '\n';
+        for (const std::int32_t id : ids) history.SetOrigin(id, kOriginPractice);
+    }
+    if (const int signal = stopSignal; signal != 0) {
+        std::cerr << "Stopped by " << SignalName(signal) << ": " << ids.size() << " of " << count
+                  << " made and kept\n";
+        return 128 + signal;
+    }
+    if (!unmade.empty())
+        return Failure(kCommand, unmade + "; " + std::to_string(ids.size()) + " of " +
+                                     std::to_string(count) + " made and kept");
+    std::cerr << "Done: " << ids.size() << " practice puzzle" << (ids.size() == 1 ? "" : "s")
+              << " in " << Seconds(start) << '\n';
+    return kExitOk;
+}
+
 int RunGenerateCommand(const TParsedArgs& args) {
     return RunGenerate(args, {});
 }
@@ -111,9 +186,12 @@ const TCommandSpec kGenerateCommand = {
     "generate",
     "Appends new puzzles; Ctrl-C, SIGTERM or SIGHUP stop and keep those finished.",
     {{"size", "S", "mini, small, medium or large", true},
-     {"stars", "N", "difficulty 1..5", true},
+     {"stars", "N", "difficulty 1..5 (required unless --technique is given)"},
      {"count", "N", "how many puzzles, 1..100", true},
      {"seed", "S", "a number that makes the batch repeatable"},
+     {"technique", "NAME",
+      "practice puzzles whose hardest step is this technique (its name as docs/solver.md "
+      "gives it, in quotes); the star level follows from the puzzle"},
      kDataOption},
     {},
     RunGenerateCommand};
@@ -121,7 +199,18 @@ const TCommandSpec kGenerateCommand = {
 int RunGenerate(const TParsedArgs& args, const std::function<void()>& beforeSave) {
     const std::optional<int> size = ParseSize(args.Value("size"));
     if (!size) return UsageError(kCommand, "--size must be mini, small, medium or large");
-    const std::optional<int> stars = ParseInt(args.Value("stars"), 1, 5);
+    std::optional<TTechnique> technique;
+    if (args.Has("technique")) {
+        TTechnique found{};
+        if (!TechniqueByName(args.Value("technique").c_str(), found) || !PracticeTechnique(found))
+            return UsageError(kCommand, "--technique must be one of " + PracticeTechniqueNames());
+        technique = found;
+        if (args.Has("stars"))
+            return UsageError(kCommand, "--stars and --technique cannot be given together");
+    }
+    const std::optional<int> stars =
+        technique ? std::optional<int>(1) : ParseInt(args.Value("stars"), 1, 5);
+    if (!args.Has("stars") && !technique) return UsageError(kCommand, "missing --stars N");
     if (!stars) return UsageError(kCommand, "--stars must be 1 to 5");
     const std::optional<int> count = ParseInt(args.Value("count"), 1, MaxPuzzles);
     if (!count) return UsageError(kCommand, "--count must be 1 to 100");
@@ -155,6 +244,9 @@ int RunGenerate(const TParsedArgs& args, const std::function<void()>& beforeSave
     // Counters read from a damaged file are replaced by what the slots hold, as the first new
     // puzzle would replace them; in a sound library the two are the same.
     lib.Counts = CountSlots(lib);
+
+    if (technique)
+        return GeneratePractice(*technique, *size, *count, seed, record, paths, lock, beforeSave);
 
     static TCreationBatch batch;
     batch.CreateCounts[0] = *count;

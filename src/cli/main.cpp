@@ -20,7 +20,8 @@ const TCommandSpec* const kCommands[] = {&kListCommand,
                                          &kCombosCommand,
                                          &kGenerateCommand,
                                          &kExportCommand,
-                                         &kImportCommand
+                                         &kImportCommand,
+                                         &kStatsCommand
 #ifdef XS_CLI_PRINT
                                          ,
                                          &kPrintCommand

@@ -16,6 +16,7 @@
 
 #include "storage/data_file.h"
 #include "storage/data_file_lock.h"
+#include "storage/history.h"
 #include "support/lock_holder.h"
 #include "support/path_kinds.h"
 #include "support/sample_puzzles.h"
@@ -119,11 +120,10 @@ TEST_F(CliTest, ListAndShowCountTheSlotsWhateverTheFileCounterSays) {
         Save();
         const TRun run = RunCli({"list", "--data=" + file});
         EXPECT_EQ(run.Exit, 0) << run.Err;
-        const std::string counted =
-            "Puzzles stored: 4 (counted in the slots; the file's counter "
-            "says " +
-            std::to_string(total) + ")\n";
-        EXPECT_NE(run.Out.find(counted), std::string::npos) << run.Out;
+        const std::string counted = "(counted in the slots; the file's counter says ";
+        EXPECT_NE(run.Out.find("Puzzles stored: 4 " + counted + std::to_string(total) + ")\n"),
+                  std::string::npos)
+            << run.Out;
         EXPECT_EQ(Lines(run.Out), 4 + 1 + 4);
         EXPECT_EQ(RunCli({"show", "3", "--data", file}).Exit, 0);
     }
@@ -142,9 +142,7 @@ TEST_F(CliTest, ADamagedIdKeepsItsSlotWhereverItIs) {
         {1, -5, 0, "Id 45 in slot 5"},
         {2, -5, 0, "Id 45 in slot 5"},
         {4, -5, 0, "Id 45 in slot 5"},
-        {100, -5, 1,
-         "new puzzles go after the last slot in use, slot 100, which leaves room for 0 (5 stored, "
-         "1 requested); nothing created"},
+        {100, -5, 1, "after the last slot in use, slot 100, which leaves room for 0 (5 stored, "},
         {100, 500, 1, "(5 stored, 1 requested)"},
     };
     for (const Case& c : cases) {
@@ -155,13 +153,11 @@ TEST_F(CliTest, ADamagedIdKeepsItsSlotWhereverItIs) {
         Save();
         const qsizetype at = 296 + (c.slot - 1) * 9984;
         const QByteArray grid = FileBytes().mid(at, 9984);
-        if (c.id < 0) {
-            const TRun show = RunCli({"show", std::to_string(c.slot), "--data", file});
-            EXPECT_NE(
-                show.Err.find("slot " + std::to_string(c.slot) + " is damaged: puzzle Id below 1"),
-                std::string::npos)
-                << show.Err;
-        }
+        const std::string slot = std::to_string(c.slot);
+        if (c.id < 0)
+            EXPECT_NE(RunCli({"show", slot, "--data", file})
+                          .Err.find("slot " + slot + " is damaged: puzzle Id below 1"),
+                      std::string::npos);
         const TRun run = RunCli({"generate", "--size", "mini", "--stars", "1", "--count", "1",
                                  "--seed", "1", "--data", file});
         EXPECT_EQ(run.Exit, c.exit);
@@ -248,6 +244,48 @@ TEST_F(CliTest, ExplainPrintsTheStepsAsTextOrJsonLines) {
     const TRun damaged = RunCli({"explain", "4", "--data", file});
     EXPECT_EQ(damaged.Exit, 1);
     EXPECT_NE(damaged.Err.find("slot 4 is damaged: unknown size"), std::string::npos);
+}
+
+TEST_F(CliTest, PracticePuzzlesAndStatsComeFromTheHistoryBesideTheDataFile) {
+    EXPECT_EQ(RunCli({"stats", "--data", file}).Out,
+              "No puzzle solved yet: each puzzle you solve adds its time and hints here.\n");
+    const TRun wrong = RunCli({"generate", "--size", "mini", "--technique", "Last square",
+                               "--count", "1", "--data", file});
+    EXPECT_EQ(wrong.Exit, 2);
+    EXPECT_NE(wrong.Err.find("\"Crossing runs\", \"One combination\""), std::string::npos);
+
+    const TRun made = RunCli({"generate", "--size", "mini", "--technique", "crossing RUNS",
+                              "--count", "2", "--seed", "4", "--data", file});
+    ASSERT_EQ(made.Exit, 0) << made.Err;
+    const std::string list = RunCli({"list", "--data", file}).Out;
+    for (const char* slot : {"\n   5 ", "\n   6 "}) {
+        const std::size_t at = list.find(slot);
+        ASSERT_NE(at, std::string::npos) << list;
+        const std::string line = list.substr(at + 1, list.find('\n', at + 1) - at - 1);
+        EXPECT_NE(line.find("Crossing runs"), std::string::npos) << line;
+    }
+    THistory history;
+    history.Open(dir.filePath(QStringLiteral("VelmorDuvidOzad.history.sqlite")));
+    EXPECT_EQ(history.Origin(45), "practice");
+    EXPECT_EQ(history.Origin(41), "made");
+    TSolvedRecord solved;
+    solved.SolvedAt = 1765000000;
+    solved.PuzzleId = 45;
+    solved.Size = 3;
+    solved.Stars = 1;
+    solved.Origin = "practice";
+    solved.Millis = 754000;
+    solved.Hints = {{"Crossing runs", 2}};
+    ASSERT_TRUE(history.RecordSolved(solved));
+
+    const QByteArray before = FileBytes();
+    const TRun csv = RunCli({"stats", "--csv", "--data", file});
+    EXPECT_EQ(csv.Out.substr(csv.Out.find('\n') + 17),
+              ",45,Mini,1,practice,,754,2,\"Crossing runs:2\",0,0,no\n");
+    const std::string table = RunCli({"stats", "--data", file}).Out;
+    EXPECT_NE(table.find("Mini        1       1  12:34     12:34     2.0\n"), std::string::npos)
+        << table;
+    EXPECT_EQ(FileBytes(), before);
 }
 
 TEST_F(CliTest, CombosListsDigitsAndCombinations) {
