@@ -154,10 +154,11 @@ TEST_F(CliTest, ADamagedIdKeepsItsSlotWhereverItIs) {
         const qsizetype at = 296 + (c.slot - 1) * 9984;
         const QByteArray grid = FileBytes().mid(at, 9984);
         const std::string slot = std::to_string(c.slot);
-        if (c.id < 0)
+        if (c.id < 0) {
             EXPECT_NE(RunCli({"show", slot, "--data", file})
                           .Err.find("slot " + slot + " is damaged: puzzle Id below 1"),
                       std::string::npos);
+        }
         const TRun run = RunCli({"generate", "--size", "mini", "--stars", "1", "--count", "1",
                                  "--seed", "1", "--data", file});
         EXPECT_EQ(run.Exit, c.exit);

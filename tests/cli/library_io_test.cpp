@@ -88,17 +88,16 @@ TEST(LibraryIo, WriteProblemLooksAtTheFileAndTheNearestFolder) {
 
 TEST(LibraryIo, WriteProblemSaysWhenPermissionIsDenied) {
     QTemporaryDir dir;
-    test::AsOrdinaryUser({dir.path()}, [&dir] {
-        const QString file = dir.filePath("a.dat");
-        QFile(file).open(QIODevice::WriteOnly);
-        QFile::setPermissions(file, QFileDevice::ReadOwner);
-        EXPECT_EQ(WriteProblem(file), "Permission denied");
-        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-        EXPECT_EQ(WriteProblem(dir.filePath("b.dat")),
-                  dir.path().toStdString() + ": Permission denied");
-        QFile::setPermissions(
-            dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    });
+    XS_AS_ORDINARY_USER(dir.path());
+    const QString file = dir.filePath("a.dat");
+    QFile(file).open(QIODevice::WriteOnly);
+    QFile::setPermissions(file, QFileDevice::ReadOwner);
+    EXPECT_EQ(WriteProblem(file), "Permission denied");
+    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    EXPECT_EQ(WriteProblem(dir.filePath("b.dat")),
+              dir.path().toStdString() + ": Permission denied");
+    QFile::setPermissions(dir.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 }  // namespace

@@ -27,7 +27,7 @@ struct TFault {
     int error;
     const char* problem;  // after the path; %F stands for the folder
     bool openFailed;
-    TFaultAt alsoAt = TFaultAt::Nothing;  // a second call that fails
+    TFaultAt alsoAt = TFaultAt::None;  // a second call that fails
     int alsoNth = 0;
     const char* firstProblem = nullptr;  // for a first save, when it differs
 };

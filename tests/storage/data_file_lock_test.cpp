@@ -157,14 +157,13 @@ TEST(DataFileLock, EveryPathToOneFileTakesOneLock) {
 
 TEST(DataFileLock, UnwritableFolderIsReportedNotMistakenForAHolder) {
     QTemporaryDir dir;
-    test::AsOrdinaryUser({dir.path()}, [&dir] {
-        ASSERT_TRUE(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
-        TDataFileLock lock(dir.filePath(QStringLiteral("lib.dat")));
-        const TLockResult result = lock.TryLock();
-        EXPECT_EQ(result.Status, TLockStatus::NotPossible);
-        EXPECT_TRUE(result.Reason.contains(lock.LockPath()));
-        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    });
+    XS_AS_ORDINARY_USER(dir.path());
+    ASSERT_TRUE(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
+    TDataFileLock lock(dir.filePath(QStringLiteral("lib.dat")));
+    const TLockResult result = lock.TryLock();
+    EXPECT_EQ(result.Status, TLockStatus::NotPossible);
+    EXPECT_TRUE(result.Reason.contains(lock.LockPath()));
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 }  // namespace

@@ -334,23 +334,22 @@ TEST_F(DataFileTest, AFileThatCannotBeCreatedShowsMessageA) {
 }
 
 TEST_F(DataFileTest, AnUnwritableFolderKeepsTheOldFileAndShowsMessageA) {
-    test::AsOrdinaryUser({dir.path()}, [this] {
-        auto old = PatternRecord();
-        const Bytes oldImage = ImageOf(*old);
-        WriteBytes(paths.DataFile, oldImage);
-        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-        auto record = ZeroRecord();
-        TRecordingMessages messages;
-        const bool written = WriteDataFile(*record, paths, messages);
-        QFile::setPermissions(
-            dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-        EXPECT_FALSE(written);
-        ASSERT_EQ(messages.Shown.size(), 1u);
-        EXPECT_EQ(messages.Shown[0], std::string(kDataFileOpenError) + "\n\r\n\r" +
-                                         paths.DataFile.toStdString() +
-                                         "\n\rcreating the new copy failed: Permission denied");
-        EXPECT_TRUE(ReadBytes(paths.DataFile) == oldImage);
-    });
+    XS_AS_ORDINARY_USER(dir.path());
+    auto old = PatternRecord();
+    const Bytes oldImage = ImageOf(*old);
+    WriteBytes(paths.DataFile, oldImage);
+    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    auto record = ZeroRecord();
+    TRecordingMessages messages;
+    const bool written = WriteDataFile(*record, paths, messages);
+    QFile::setPermissions(dir.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    EXPECT_FALSE(written);
+    ASSERT_EQ(messages.Shown.size(), 1u);
+    EXPECT_EQ(messages.Shown[0], std::string(kDataFileOpenError) + "\n\r\n\r" +
+                                     paths.DataFile.toStdString() +
+                                     "\n\rcreating the new copy failed: Permission denied");
+    EXPECT_TRUE(ReadBytes(paths.DataFile) == oldImage);
 }
 
 // A write that fails part-way (the file size limit stands in for a full disk) shows message B

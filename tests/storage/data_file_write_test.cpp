@@ -69,15 +69,14 @@ TEST_F(DataFileWrite, EveryUnreadableFileIsKeptUnderItsOwnNumberAndAGoodOneIsNot
 }
 
 TEST_F(DataFileWrite, AFileThatCannotBeOpenedIsSetAsideWhole) {
-    test::AsOrdinaryUser({dir.path()}, [this] {
-        Put(kDataFileName, static_cast<qint64>(kDataFileSize), 'p');
-        ASSERT_TRUE(QFile::setPermissions(paths.DataFile, QFile::WriteOwner));
-        EXPECT_TRUE(IsUnreadableDataFile(paths.DataFile));
-        const QString aside = SetAsideUnreadable(paths.DataFile);
-        EXPECT_EQ(aside, paths.DataFile + kUnreadableSuffix);
-        EXPECT_EQ(QFileInfo(aside).size(), static_cast<qint64>(kDataFileSize));
-        EXPECT_FALSE(QFile::exists(paths.DataFile));
-    });
+    XS_AS_ORDINARY_USER(dir.path());
+    Put(kDataFileName, static_cast<qint64>(kDataFileSize), 'p');
+    ASSERT_TRUE(QFile::setPermissions(paths.DataFile, QFile::WriteOwner));
+    EXPECT_TRUE(IsUnreadableDataFile(paths.DataFile));
+    const QString aside = SetAsideUnreadable(paths.DataFile);
+    EXPECT_EQ(aside, paths.DataFile + kUnreadableSuffix);
+    EXPECT_EQ(QFileInfo(aside).size(), static_cast<qint64>(kDataFileSize));
+    EXPECT_FALSE(QFile::exists(paths.DataFile));
 }
 
 // A save killed between its temporary file and the rename leaves the file behind; the next save

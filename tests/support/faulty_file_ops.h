@@ -10,18 +10,7 @@
 
 namespace xs::test {
 
-enum class TFaultAt {
-    Nothing,
-    Open,
-    Write,
-    ShortWrite,
-    DataSync,
-    Close,
-    Rename,
-    SyncFolder,
-    Unlink,
-    Count  // of the kinds above
-};
+enum class TFaultAt { None, Open, Write, ShortWrite, DataSync, Close, Rename, SyncFolder, Unlink };
 
 // Fails the `nth` call (from 1) of one kind with `error`, and any further calls named by Also. A
 // ShortWrite fault writes half of the nth write's bytes and fails every write after it with
@@ -29,12 +18,12 @@ enum class TFaultAt {
 // most that many bytes.
 class TFaultyFileOps : public TFileOps {
 public:
-    TFaultyFileOps(TFaultAt at = TFaultAt::Nothing, int nth = 1, int error = EIO) : Error_(error) {
+    TFaultyFileOps(TFaultAt at = TFaultAt::None, int nth = 1, int error = EIO) : Error_(error) {
         Also(at, nth);
     }
     // Fails the nth call of `at` as well.
     TFaultyFileOps& Also(TFaultAt at, int nth) {
-        if (at != TFaultAt::Nothing) Faults_.push_back({at, nth});
+        if (at != TFaultAt::None) Faults_.push_back({at, nth});
         return *this;
     }
 
@@ -83,7 +72,7 @@ private:
 
     std::vector<TFault> Faults_;
     int Error_;
-    std::array<int, static_cast<std::size_t>(TFaultAt::Count)> Calls_{};
+    std::array<int, 9> Calls_{};  // by TFaultAt
     bool Full_ = false;
 };
 

@@ -7,42 +7,50 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <functional>
-#include <initializer_list>
 
 #include <gtest/gtest.h>
 #include <QFile>
-#include <QString>
 
 namespace xs::test {
 
-// The ids of "nobody", whom permissions bind.
-constexpr uid_t kNobody = 65534;
-
-// Runs `body` in this process for an ordinary user. For root it runs in a forked child that first
-// gives the paths in `handOver` (the test's folders) to nobody and then becomes nobody; the
-// child's failures are printed by the child and fail the test here.
-inline void AsOrdinaryUser(std::initializer_list<QString> handOver,
-                           const std::function<void()>& body) {
-    if (::geteuid() != 0) {
-        body();
-        return;
-    }
-    std::fflush(nullptr);
-    const pid_t child = ::fork();
-    if (child == 0) {
-        for (const QString& path : handOver)
-            if (::chown(QFile::encodeName(path).constData(), kNobody, kNobody) != 0) ::_exit(3);
-        if (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)
+// For root, forks: the parent waits and fails the test if the child did; the child gives the
+// test's folder to nobody, becomes nobody, runs the rest of the test and ends with it (printing
+// its own failures). For anyone else, nothing happens.
+class TOrdinaryUser {
+public:
+    explicit TOrdinaryUser(const QString& folder) {
+        if (::geteuid() != 0) return;
+        std::fflush(nullptr);
+        const pid_t child = ::fork();
+        Parent_ = child != 0;
+        if (Parent_) {
+            int status = -1;
+            EXPECT_EQ(::waitpid(child, &status, 0), child);
+            EXPECT_EQ(status, 0)
+                << "the test run as nobody (exit 3: the ids could not be given up)";
+            return;
+        }
+        constexpr uid_t kNobody = 65534;
+        if (::chown(QFile::encodeName(folder).constData(), kNobody, kNobody) != 0 ||
+            ::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)
             ::_exit(3);
-        body();
+        Child_ = true;
+    }
+    ~TOrdinaryUser() {
+        if (!Child_) return;
         std::fflush(nullptr);
         ::_exit(::testing::Test::HasFailure() ? 1 : 0);
     }
-    int status = -1;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    EXPECT_TRUE(WIFEXITED(status)) << "the child as nobody ended abnormally";
-    EXPECT_EQ(WEXITSTATUS(status), 0) << "as nobody (3: the ids could not be given up)";
-}
+    bool Parent() const { return Parent_; }
+
+private:
+    bool Parent_ = false;
+    bool Child_ = false;
+};
 
 }  // namespace xs::test
+
+// The rest of the test runs as nobody, owning `folder` (see TOrdinaryUser).
+#define XS_AS_ORDINARY_USER(folder)                     \
+    const xs::test::TOrdinaryUser ordinaryUser{folder}; \
+    if (ordinaryUser.Parent()) return
