@@ -1,6 +1,6 @@
 // How long the next-step hint takes on a generated Large 5-star puzzle: from the empty board,
 // where the most squares are open, from a board half filled in, and every hint of a solve; and
-// the teaching solver's whole explanation.
+// the teaching solver's whole explanation, of that puzzle and of one that needs block sums.
 #include <benchmark/benchmark.h>
 
 #include <memory>
@@ -79,6 +79,61 @@ void BM_ExplainLargeFiveStar(benchmark::State& state) {
     state.SetItemsProcessed(steps);
 }
 BENCHMARK(BM_ExplainLargeFiveStar)->Unit(benchmark::kMillisecond);
+
+// A 16 x 26 puzzle the single-run techniques cannot finish: eight copies of a small puzzle whose
+// column below a block of two rows is fixed by the block's sums.
+const TPuzzleGrid& LargeNeedingBlockSums() {
+    static const TPuzzleGrid grid = [] {
+        const char* const tile[] = {"######", "#847##", "#315##", "###869", "###635", "###98#"};
+        TPuzzleGrid g{};
+        for (int r = 0; r < kGridRows; ++r)
+            for (int c = 0; c < kGridCols; ++c) g.Sq[r][c].Kind = Black;
+        for (int i = 0; i < 2; ++i)
+            for (int j = 0; j < 4; ++j)
+                for (int r = 0; r < 6; ++r)
+                    for (int c = 0; c < 6; ++c)
+                        if (tile[r][c] != '#') {
+                            TSquare& sq = g.Sq[6 * i + r][6 * j + c];
+                            sq.Kind = White;
+                            sq.SetAnswer(tile[r][c] - '0');
+                        }
+        for (int r = 0; r < kGridRows; ++r)
+            for (int c = 0; c < kGridCols; ++c) {
+                TSquare& s = g.Sq[r][c];
+                if (s.Kind != Black) continue;
+                for (int k = 1; c + k < kGridCols && g.Sq[r][c + k].Kind == White; ++k) {
+                    s.AcrossSquares = static_cast<std::uint8_t>(k);
+                    s.AcrossTotal += g.Sq[r][c + k].Answer();
+                }
+                for (int k = 1; r + k < kGridRows && g.Sq[r + k][c].Kind == White; ++k) {
+                    s.DownSquares = static_cast<std::uint8_t>(k);
+                    s.DownTotal += g.Sq[r + k][c].Answer();
+                }
+            }
+        return g;
+    }();
+    return grid;
+}
+
+// The whole explanation of a puzzle that needs block sums. Items are steps.
+void BM_ExplainLargeNeedingBlockSums(benchmark::State& state) {
+    auto board = std::make_unique<TLogicBoard>();
+    std::int64_t steps = 0;
+    for (auto _ : state) {
+        board->Load(LargeNeedingBlockSums(), TPuzzleDims{15, 25});
+        TLogicStep step;
+        bool block = false;
+        while (board->NextStep(step)) {
+            benchmark::DoNotOptimize(StepText(*board, step));
+            block |= step.Technique == TTechnique::BlockSums;
+            board->Apply(step);
+            ++steps;
+        }
+        if (!board->Solved() || !block) state.SkipWithError("not solved by block sums");
+    }
+    state.SetItemsProcessed(steps);
+}
+BENCHMARK(BM_ExplainLargeNeedingBlockSums)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace xs

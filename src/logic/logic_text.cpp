@@ -71,8 +71,8 @@ std::string PossibleText(const TLogicRun& run, const TLogicBoard::TRunState& st,
                    {DigitList(there), RunName(run)}, n);
     out = Needs(run, st);
     if (there != 0)
-        out += " " + Say(n == 1 ? "%1 is already in it." : "%1 are already in it.",
-                         {DigitList(there)}, n);
+        Add(out,
+            Say(n == 1 ? "%1 is already in it." : "%1 are already in it.", {DigitList(there)}, n));
     const TCandidates free = static_cast<TCandidates>(kAllCandidates & ~st.Placed);
     TCandidates small = 0;
     TCandidates large = 0;
@@ -88,30 +88,31 @@ std::string PossibleText(const TLogicRun& run, const TLogicBoard::TRunState& st,
         const int d = Highest(small);
         const TCandidates set = static_cast<TCandidates>(
             Bit(d) | Extreme(static_cast<TCandidates>(free & ~Bit(d)), st.Open - 1, true));
-        out += " " + Say(Count(small) == 1 ? "%1 is only %2." : "Even %1 is only %2.",
-                         {SumText(set), Num(SumOf(set))});
+        Add(out, Say(Count(small) == 1 ? "%1 is only %2." : "Even %1 is only %2.",
+                     {SumText(set), Num(SumOf(set))}));
     }
     if (large != 0) {
         const int d = Lowest(large);
         const TCandidates set = static_cast<TCandidates>(
             Bit(d) | Extreme(static_cast<TCandidates>(free & ~Bit(d)), st.Open - 1, false));
-        out += " " + Say(Count(large) == 1 ? "%1 is already %2." : "Even %1 is already %2.",
-                         {SumText(set), Num(SumOf(set))});
+        Add(out, Say(Count(large) == 1 ? "%1 is already %2." : "Even %1 is already %2.",
+                     {SumText(set), Num(SumOf(set))}));
     }
     rest = static_cast<TCandidates>(rest & ~small & ~large);
     if (rest != 0) {
         TCandidates sets[kMaxCombinations];
         const int combos = Combinations(st.Open, st.Remainder, st.Placed, sets);
-        out += " " + Say("Its combinations are %1, and none of them uses %2.",
-                         {SetsText(sets, combos), DigitList(rest, true)});
+        Add(out, Say("Its combinations are %1, and none of them uses %2.",
+                     {SetsText(sets, combos), DigitList(rest, true)}));
     }
-    return out + " " + Outcome(step, cand);
+    Add(out, Outcome(step, cand));
+    return out;
 }
 
 // Smallest and largest sums: what the run's other open squares can add up to.
 std::string SumRangeText(const TLogicRun& run, const TLogicBoard::TRunState& st,
                          const TLogicStep& step, TCandidates cand) {
-    std::string out = Needs(run, st) + " ";
+    std::string out = Needs(run, st);
     const int others = st.Open - 1;
     const int from = st.Remainder - step.High < 1 ? 1 : st.Remainder - step.High;
     const int to = st.Remainder - step.Low > 9 ? 9 : st.Remainder - step.Low;
@@ -126,13 +127,14 @@ std::string SumRangeText(const TLogicRun& run, const TLogicBoard::TRunState& st,
             if ((other & Bit(x)) && e >= 1 && e <= 9 && e != x)
                 here = static_cast<TCandidates>(here | Bit(e));
         }
-        out += Say(st.Placed == 0 ? "Its other square holds %1, so this one holds %2."
-                                  : "Its other open square holds %1, so this one holds %2.",
-                   {DigitList(other, true), DigitList(here, true)});
-        return out + " " + Outcome(step, cand, false);
+        Add(out, Say(st.Placed == 0 ? "Its other square holds %1, so this one holds %2."
+                                    : "Its other open square holds %1, so this one holds %2.",
+                     {DigitList(other, true), DigitList(here, true)}));
+        Add(out, Outcome(step, cand, false));
+        return out;
     }
-    out += Say("Its other %n open squares add up to at least %1 and at most %2.",
-               {Num(step.Low), Num(step.High)}, others);
+    Add(out, Say("Its other %n open squares add up to at least %1 and at most %2.",
+                 {Num(step.Low), Num(step.High)}, others));
     // Where the least or the most would take one digit twice, say so.
     int lowTwice = 0;
     int highTwice = 0;
@@ -155,14 +157,15 @@ std::string SumRangeText(const TLogicRun& run, const TLogicBoard::TRunState& st,
     if (step.Low == naiveLow) lowTwice = 0;
     if (step.High == naiveHigh) highTwice = 0;
     if (lowTwice != 0 && highTwice != 0)
-        out += " " + Say("Two of them cannot both be %1, nor both be %2.",
-                         {Num(lowTwice), Num(highTwice)});
+        Add(out,
+            Say("Two of them cannot both be %1, nor both be %2.", {Num(lowTwice), Num(highTwice)}));
     else if (lowTwice != 0 || highTwice != 0)
-        out += " " + Say("Two of them cannot both be %1.", {Num(lowTwice + highTwice)});
+        Add(out, Say("Two of them cannot both be %1.", {Num(lowTwice + highTwice)}));
     TCandidates range = 0;
     for (int e = from; e <= to; ++e) range = static_cast<TCandidates>(range | Bit(e));
-    out += " " + Say("So this one holds %1.", {DigitList(range, true)});
-    return out + " " + Outcome(step, cand, false);
+    Add(out, Say("So this one holds %1.", {DigitList(range, true)}));
+    Add(out, Outcome(step, cand, false));
+    return out;
 }
 
 std::string FittingText(const TLogicRun& run, const TLogicBoard::TRunState& st,
@@ -176,26 +179,29 @@ std::string FittingText(const TLogicRun& run, const TLogicBoard::TRunState& st,
     int n = 0;
     for (int i = 0; i < combos; ++i)
         if (Fits(open, st.Open, sets[i])) fitting[n++] = sets[i];
-    std::string out = Needs(run, st) + " ";
+    std::string out = Needs(run, st);
     const std::string fit = SetsText(fitting, n);
     if (n == 1)
-        out += Say("Of its combinations only %1 fits the digits still open in its squares.", {fit});
+        Add(out,
+            Say("Of its combinations only %1 fits the digits still open in its squares.", {fit}));
     else if (n == combos && n <= kMaxListed)
-        out += Say("Its combinations %1 all fit the digits still open in its squares.", {fit});
+        Add(out, Say("Its combinations %1 all fit the digits still open in its squares.", {fit}));
     else if (n == combos)
-        out += Say("All its %n combinations fit the digits still open in its squares.", {}, n);
+        Add(out, Say("All its %n combinations fit the digits still open in its squares.", {}, n));
     else if (n <= kMaxListed)
-        out += Say("Of its combinations only %1 fit the digits still open in its squares.", {fit});
+        Add(out,
+            Say("Of its combinations only %1 fit the digits still open in its squares.", {fit}));
     else
-        out += Say("%n of its %1 combinations fit the digits still open in its squares.",
-                   {Num(combos)}, n);
+        Add(out, Say("%n of its %1 combinations fit the digits still open in its squares.",
+                     {Num(combos)}, n));
     const TCandidates kept = static_cast<TCandidates>(cand & ~step.Remove);
-    out += " " + Say(n == 1 ? "Placed in the run's squares as their digits allow, it leaves this "
-                              "square only %1."
-                            : "Placed in the run's squares as their digits allow, they leave this "
-                              "square only %1.",
-                     {DigitList(kept, true)});
-    return out + " " + Outcome(step, cand, false);
+    Add(out, Say(n == 1 ? "Placed in the run's squares as their digits allow, it leaves this "
+                          "square only %1."
+                        : "Placed in the run's squares as their digits allow, they leave this "
+                          "square only %1.",
+                 {DigitList(kept, true)}));
+    Add(out, Outcome(step, cand, false));
+    return out;
 }
 
 }  // namespace
@@ -222,27 +228,27 @@ std::string StepText(const TLogicBoard& before, const TLogicStep& step) {
         case TTechnique::Crossing: {
             if (step.RunCount < 2) return {};
             const TLogicRun& other = before.Run(step.Runs[1]);
-            std::string out;
-            if (cand != kAllCandidates)
-                out = Say("The digits still open here are %1.", {DigitList(cand, true)}) + " ";
-            return out + Allows(run, st, cand) + " " + Allows(other, before.StateOf(other), cand) +
-                   " " + Say("Only %1 fits both runs, so this square holds %1.", {Num(step.Place)});
+            return Sentences(
+                {cand != kAllCandidates
+                     ? Say("The digits still open here are %1.", {DigitList(cand, true)})
+                     : std::string(),
+                 Allows(run, st, cand), Allows(other, before.StateOf(other), cand),
+                 Say("Only %1 fits both runs, so this square holds %1.", {Num(step.Place)})});
         }
         case TTechnique::OneCombination:
-            return Needs(run, st) + " " + Say("Only %1 make that.", {DigitList(sets[0])}) + " " +
-                   Outcome(step, cand);
+            return Sentences({Needs(run, st), Say("Only %1 make that.", {DigitList(sets[0])}),
+                              Outcome(step, cand)});
         case TTechnique::PossibleDigits:
             return PossibleText(run, st, step, cand);
         case TTechnique::NeededDigit: {
             const std::string place = Num(step.Place);
-            return Needs(run, st) + " " +
-                   (combos <= kMaxListed ? Say("Every combination for that (%1) uses %2.",
-                                               {SetsText(sets, combos), place})
-                                         : Say("Every combination for that uses %1.", {place})) +
-                   " " +
-                   Say("No other open square of the run can still hold %1, so this square holds "
-                       "%1.",
-                       {place});
+            return Sentences(
+                {Needs(run, st),
+                 combos <= kMaxListed ? Say("Every combination for that (%1) uses %2.",
+                                            {SetsText(sets, combos), place})
+                                      : Say("Every combination for that uses %1.", {place}),
+                 Say("No other open square of the run can still hold %1, so this square holds %1.",
+                     {place})});
         }
         case TTechnique::LockedDigits: {
             // Rows and columns may pass 9: list them as numbers, not as digits.
@@ -250,12 +256,13 @@ std::string StepText(const TLogicBoard& before, const TLogicStep& step) {
             int n = 0;
             for (int i = 0; i < step.CellCount; ++i)
                 names[n++] = Num(run.Down ? step.Cells[i].Row : step.Cells[i].Col);
-            return Say(run.Down ? "In the %1, the squares in rows %2 can only hold %3 between "
-                                  "them, so no other square of the run can hold those digits."
-                                : "In the %1, the squares in columns %2 can only hold %3 between "
-                                  "them, so no other square of the run can hold those digits.",
-                       {RunName(run), JoinNames(names, n), DigitList(step.Digits)}) +
-                   " " + Outcome(step, cand);
+            return Sentences(
+                {Say(run.Down ? "In the %1, the squares in rows %2 can only hold %3 between "
+                                "them, so no other square of the run can hold those digits."
+                              : "In the %1, the squares in columns %2 can only hold %3 between "
+                                "them, so no other square of the run can hold those digits.",
+                     {RunName(run), JoinNames(names, n), DigitList(step.Digits)}),
+                 Outcome(step, cand)});
         }
         case TTechnique::SumRange:
             return SumRangeText(run, st, step, cand);

@@ -76,25 +76,25 @@ std::string BlockText(const TLogicBoard& before, const TLogicStep& step) {
     else
         leftover = JoinSquares(squares, step.CellCount);
     std::string out =
-        Say(plusCount == 1 ? "Take %1: it makes %2." : "Take %1: together they make %2.",
-            {JoinNames(plus, plusCount), Num(plusTotal)}) +
-        " " +
-        Say(minusCount == 1 ? "Of their squares, %1 covers all but %2, and makes %3."
-                            : "Of their squares, %1 cover all but %2, and make %3.",
-            {JoinNames(minus, minusCount), leftover, Num(minusTotal)});
-    out += " " + Say(step.CellCount == 1 ? "So that square holds %1."
-                                         : "So those %n squares add "
-                                           "up to %1.",
-                     {Num(step.Low)}, step.CellCount);
+        Sentences({Say(plusCount == 1 ? "Take %1: it makes %2." : "Take %1: together they make %2.",
+                       {JoinNames(plus, plusCount), Num(plusTotal)}),
+                   Say(minusCount == 1 ? "Of their squares, %1 covers all but %2, and makes %3."
+                                       : "Of their squares, %1 cover all but %2, and make %3.",
+                       {JoinNames(minus, minusCount), leftover, Num(minusTotal)})});
+    Add(out, Say(step.CellCount == 1 ? "So that square holds %1."
+                                     : "So those %n squares add "
+                                       "up to %1.",
+                 {Num(step.Low)}, step.CellCount));
     if (placedCount > 0)
-        out += " " + Say(open == 1 ? "With %1 already there, the open one makes %2."
-                                   : "With %1 already there, the %n open ones make %2.",
-                         {JoinNames(placedNames, placedCount), Num(step.Low - placedSum)}, open);
+        Add(out, Say(open == 1 ? "With %1 already there, the open one makes %2."
+                               : "With %1 already there, the %n open ones make %2.",
+                     {JoinNames(placedNames, placedCount), Num(step.Low - placedSum)}, open));
     if (open > 1)
-        out += " " + Say("No way of filling them from the digits still open in them makes that "
-                         "with %1 here.",
-                         {DigitList(step.Remove, true)});
-    return out + " " + Outcome(step, before.Candidates(step.Row, step.Col));
+        Add(out, Say("No way of filling them from the digits still open in them makes that "
+                     "with %1 here.",
+                     {DigitList(step.Remove, true)}));
+    Add(out, Outcome(step, before.Candidates(step.Row, step.Col)));
+    return out;
 }
 
 std::string ContradictionText(const TLogicBoard& before, const TLogicStep& step) {
@@ -112,10 +112,10 @@ std::string ContradictionText(const TLogicBoard& before, const TLogicStep& step)
                 runs[n++] = Say("the %1", {RunName(before.Run(step.Runs[link.Run[k]]))});
         const std::string where = SquareName(link.Row, link.Col);
         const std::string why = Say("%1, %2", {TechniqueName(link.Technique), JoinNames(runs, n)});
-        out += " " + (link.Place != 0
-                          ? Say("Then %1 would hold %2 (%3).", {where, Num(link.Place), why})
-                          : Say("Then %1 could not hold %2 (%3).",
-                                {where, DigitList(link.Remove, true), why}));
+        Add(out,
+            (link.Place != 0 ? Say("Then %1 would hold %2 (%3).", {where, Num(link.Place), why})
+                             : Say("Then %1 could not hold %2 (%3).",
+                                   {where, DigitList(link.Remove, true), why})));
         TLogicStep applied;
         applied.Row = link.Row;
         applied.Col = link.Col;
@@ -126,12 +126,13 @@ std::string ContradictionText(const TLogicBoard& before, const TLogicStep& step)
     const TLogicRun& broken = before.Run(step.Runs[0]);
     const int twice = RunBreak(*trial, broken);
     if (twice > 0)
-        out += " " + Say("Then the %1 would hold %2 twice.", {RunName(broken), Num(twice)});
+        Add(out, Say("Then the %1 would hold %2 twice.", {RunName(broken), Num(twice)}));
     else
-        out += " " + Say("Then the %1 could not be completed: no digits left in its squares make "
-                         "its total.",
-                         {RunName(broken)});
-    return out + " " + Outcome(step, before.Candidates(step.Row, step.Col));
+        Add(out, Say("Then the %1 could not be completed: no digits left in its squares make "
+                     "its total.",
+                     {RunName(broken)}));
+    Add(out, Outcome(step, before.Candidates(step.Row, step.Col)));
+    return out;
 }
 
 }  // namespace xs::logic_words

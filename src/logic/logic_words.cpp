@@ -35,6 +35,18 @@ std::string DigitList(TCandidates mask, bool orList, bool spans) {
     return out;
 }
 
+void Add(std::string& out, std::string_view sentence) {
+    if (sentence.empty()) return;
+    if (!out.empty()) out.push_back(' ');
+    out.append(sentence);
+}
+
+std::string Sentences(std::initializer_list<std::string_view> parts) {
+    std::string out;
+    for (std::string_view part : parts) Add(out, part);
+    return out;
+}
+
 std::string SetText(TCandidates set) {
     std::string out;
     for (int d = 1; d <= 9; ++d)

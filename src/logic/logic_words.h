@@ -17,6 +17,10 @@ std::string Num(int n);
 // "8 and 9", "1, 2 and 4", "1 to 7 and 9" (or "... or 9" when `orList`): three or more digits
 // in a row read as a span unless spans is false.
 std::string DigitList(TCandidates mask, bool orList = false, bool spans = true);
+// Sentences one after another, a space between; Add puts one more after `out`.
+std::string Sentences(std::initializer_list<std::string_view> parts);
+void Add(std::string& out, std::string_view sentence);
+
 // "1,5,8"; "1,9 / 2,8 / 3,7" for several sets.
 std::string SetText(TCandidates set);
 std::string SetsText(const TCandidates* sets, int n);
