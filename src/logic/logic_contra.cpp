@@ -12,7 +12,8 @@ using namespace logic_detail;
 
 namespace {
 
-constexpr int kMaxTrialSteps = 60;  // steps followed from one assumed digit before giving up
+constexpr int kMaxTrialSteps = 60;      // steps followed from one assumed digit before giving up
+constexpr int kMaxSearchSteps = 30000;  // steps over all assumed digits of one search
 
 bool SameRun(const TStepRun& a, const TStepRun& b) {
     return a.ClueRow == b.ClueRow && a.ClueCol == b.ClueCol && a.Down == b.Down;
@@ -46,6 +47,7 @@ int logic_detail::RunBreak(const TLogicBoard& board, const TLogicRun& run) {
 bool TLogicBoard::FindContradiction(TLogicStep& step) const {
     static thread_local std::unique_ptr<TLogicBoard> trial = std::make_unique<TLogicBoard>();
     TLogicStep links[kMaxTrialSteps];
+    int budget = kMaxSearchSteps;
     // Squares with the fewest candidates first: two, then three, ...; digits from the smallest.
     for (int size = 2; size <= 9; ++size) {
         for (int r = 1; r <= Size.LastRow; ++r) {
@@ -66,7 +68,7 @@ bool TLogicBoard::FindContradiction(TLogicStep& step) const {
                             const int run = RunOf[p][lastRow][lastCol];
                             if (run >= 0 && RunBreak(*trial, Runs[run]) != 0) broken = run;
                         }
-                        if (broken >= 0 || count == kMaxTrialSteps) break;
+                        if (broken >= 0 || count == kMaxTrialSteps || --budget < 0) break;
                         TLogicStep next;
                         bool found = false;
                         for (int t = 0; t < static_cast<int>(TTechnique::BlockSums) && !found; ++t)
@@ -77,6 +79,7 @@ bool TLogicBoard::FindContradiction(TLogicStep& step) const {
                         lastRow = next.Row;
                         lastCol = next.Col;
                     }
+                    if (budget < 0) return false;
                     if (broken < 0) continue;
                     if (BuildContradiction(r, c, d, broken, links, count, step)) return true;
                 }

@@ -243,6 +243,23 @@ void CheckNumbers(const std::string& text, const TLogicBoard& board, const TLogi
     }
 }
 
+// The least and most a Smallest and largest sums sentence quotes, against the test's own bound.
+void CheckSums(const std::string& text, const TLogicBoard& board, const TLogicStep& step) {
+    std::smatch m;
+    if (!std::regex_search(text, m, std::regex("add up to at least (\\d+) and at most (\\d+)")))
+        return;
+    const TLogicBoard::TRunState st = board.StateOf(board.Run(step.Runs[0]));
+    std::vector<TMask> others;
+    for (int k = 0; k < st.Open; ++k)
+        if (st.OpenRows[k] != step.Row || st.OpenCols[k] != step.Col)
+            others.push_back(st.OpenCand[k] & ~TMask{st.Placed});
+    int low = 99, high = -1;
+    for (TMask s : SetsOfSize(static_cast<int>(others.size())))
+        if (Match(others, 0, s)) low = std::min(low, SumOf(s)), high = std::max(high, SumOf(s));
+    EXPECT_EQ(std::stoi(m[1]), low) << text;
+    EXPECT_EQ(std::stoi(m[2]), high) << text;
+}
+
 TEST(LogicLadder, EveryStepIsTheSimplestAndQuotesTheBoard) {
     auto lib = std::make_unique<TPuzzleLibrary>();
     std::int32_t lastId = 0;
@@ -267,7 +284,9 @@ TEST(LogicLadder, EveryStepIsTheSimplestAndQuotesTheBoard) {
             if (step.Place == 0) {
                 ASSERT_FALSE(same.Placement);
             }
-            CheckNumbers(StepText(*board, step), *board, step);
+            const std::string text = StepText(*board, step);
+            CheckNumbers(text, *board, step);
+            CheckSums(text, *board, step);
             if (HasFailure()) return;
             board->Apply(step);
         }
