@@ -133,8 +133,10 @@ std::string SumRangeText(const TLogicRun& run, const TLogicBoard::TRunState& st,
         Add(out, Outcome(step, cand, false));
         return out;
     }
-    Add(out, Say("Its other %n open squares add up to at least %1 and at most %2.",
-                 {Num(step.Low), Num(step.High)}, others));
+    Add(out, step.Low == step.High
+                 ? Say("Its other %n open squares add up to exactly %1.", {Num(step.Low)}, others)
+                 : Say("Its other %n open squares add up to at least %1 and at most %2.",
+                       {Num(step.Low), Num(step.High)}, others));
     // Where the least or the most would take one digit twice, say so.
     int lowTwice = 0;
     int highTwice = 0;
