@@ -68,7 +68,15 @@ void ClueSquare(TCanvas& canvas, const TBoardView& view, int col, int row, const
     canvas.SetPen(kBlack);
     canvas.SetBrush(kNavy);
     canvas.Rectangle(r);
-    canvas.SetFont("MS Sans Serif", r.Width() < kLargeFontSquare ? 8 : 10, false);
+    // A zoomed board's totals grow with the square, stepping down where the largest total would
+    // not fit half the square.
+    const int least = r.Width() < kLargeFontSquare ? 8 : 10;
+    for (int points = std::max(least, view.CluePoints);; --points) {
+        canvas.SetFont("MS Sans Serif", points, false);
+        const int half = r.Height() / 2;
+        if (points <= least || (canvas.TextHeight("45") <= half && canvas.TextWidth("45") < half))
+            break;
+    }
 
     TClueLook look;
     const auto light = [&look](bool down, TColor colour) {
@@ -108,18 +116,20 @@ struct TPadLook {
     TColor Back;
 };
 
-TPadLook PadLook(int possibleCheck, bool marked) {
+TPadLook PadLook(int possibleCheck, bool marked, TColor blank) {
     switch (possibleCheck) {
         case 1:
             return marked ? TPadLook{kBlue, kRed} : TPadLook{kRed, kRed};
         case 2:
             return marked ? TPadLook{kBlue, kLightGreen} : TPadLook{kLightGreen, kLightGreen};
         default:
-            return marked ? TPadLook{kBlue, kLightYellow} : TPadLook{kSilver, kWhite};
+            return marked ? TPadLook{kBlue, kLightYellow} : TPadLook{kSilver, blank};
     }
 }
 
-void Pad(TCanvas& canvas, const TSquare& sq, int possibleCheck, const TRect& r, int points) {
+// `blank`: the background of a digit not marked, without check colours.
+void Pad(TCanvas& canvas, const TSquare& sq, int possibleCheck, const TRect& r, int points,
+         TColor blank) {
     const int t = (r.Bottom - r.Top) / 3;
     const int xs[4] = {r.Left, r.Left + t, r.Right - t, r.Right};
     const int ys[4] = {r.Top, r.Top + t, r.Bottom - t, r.Bottom};
@@ -134,7 +144,7 @@ void Pad(TCanvas& canvas, const TSquare& sq, int possibleCheck, const TRect& r, 
         const int padRow = (d - 1) / 3;
         const int padCol = (d - 1) % 3;
         const TRect cell{xs[padCol], ys[padRow], xs[padCol + 1], ys[padRow + 1]};
-        const TPadLook look = PadLook(possibleCheck, sq.IsPossible(d));
+        const TPadLook look = PadLook(possibleCheck, sq.IsPossible(d), blank);
         const char text[2] = {static_cast<char>('0' + d), '\0'};
         canvas.SetBrush(look.Back);
         canvas.SetTextColor(look.Text);
@@ -163,7 +173,10 @@ void WhiteSquare(TCanvas& canvas, const TBoardView& view, int col, int row, cons
     const TSquare& sq = view.Grid->Sq[row][col];
     const int entryCheck = view.Checks != nullptr ? view.Checks->EntryCheck[row][col] : 0;
     const int possibleCheck = view.Checks != nullptr ? view.Checks->PossibleCheck[row][col] : 0;
-    TColor back = kWhite;
+    const TBoardOverlay* overlay = view.Overlay;
+    const bool target =
+        overlay != nullptr && overlay->TargetRow == row && overlay->TargetCol == col;
+    TColor back = target ? kHintTargetTint : kWhite;
     TRect fill = r;
     if (entryCheck == 1 || entryCheck == 2) {
         back = entryCheck == 1 ? kRed : kLightGreen;
@@ -177,7 +190,7 @@ void WhiteSquare(TCanvas& canvas, const TBoardView& view, int col, int row, cons
         canvas.SetFont("Arial", r.Width() < kLargeFontSquare ? 16 : 18, false);
         EntryText(canvas, sq, r, back);
     } else {
-        Pad(canvas, sq, possibleCheck, r, view.PadPoints);
+        Pad(canvas, sq, possibleCheck, r, view.PadPoints, back);
     }
 }
 
@@ -234,6 +247,23 @@ void Frame(TCanvas& canvas, const TRect& r, int outside, int inside, TColor colo
     canvas.FillRect({r.Right - inside, o.Top, o.Right, o.Bottom});
 }
 
+// The same frame in dashes: what a block step takes away rather than adds.
+void DashedFrame(TCanvas& canvas, const TRect& r, int outside, int inside, TColor colour) {
+    const TRect o{r.Left - outside, r.Top - outside, r.Right + outside, r.Bottom + outside};
+    const int dash = std::max(4, (r.Bottom - r.Top) / 5);
+    canvas.SetBrush(colour);
+    for (int x = o.Left; x < o.Right; x += 2 * dash) {
+        const int end = std::min(o.Right, x + dash);
+        canvas.FillRect({x, o.Top, end, r.Top + inside});
+        canvas.FillRect({x, r.Bottom - inside, end, o.Bottom});
+    }
+    for (int y = o.Top; y < o.Bottom; y += 2 * dash) {
+        const int end = std::min(o.Bottom, y + dash);
+        canvas.FillRect({o.Left, y, r.Left + inside, end});
+        canvas.FillRect({r.Right - inside, y, o.Right, end});
+    }
+}
+
 void PaintOverlay(TCanvas& canvas, const TBoardView& view, const TGridGeometry& geometry,
                   const TCellRange& range) {
     const TBoardOverlay* overlay = view.Overlay;
@@ -251,15 +281,28 @@ void PaintOverlay(TCanvas& canvas, const TBoardView& view, const TGridGeometry& 
         const TRect first = GridSquareRect(geometry, range, run.ClueRow + dr, run.ClueCol + dc);
         const TRect last =
             GridSquareRect(geometry, range, run.ClueRow + dr * n, run.ClueCol + dc * n);
-        Frame(canvas, {first.Left, first.Top, last.Right, last.Bottom}, line, kHintFrameInside,
-              colour);
+        const TRect area{first.Left, first.Top, last.Right, last.Bottom};
+        if (run.Minus) {
+            DashedFrame(canvas, area, line, kHintFrameInside, colour);
+        } else {
+            Frame(canvas, area, line, kHintFrameInside, colour);
+        }
     };
     // A hint's frames over those of runs in conflict.
     for (const THintRun& run : overlay->ConflictRuns) frameRun(run, kConflictColour);
     for (const THintRun& run : overlay->HintRuns) frameRun(run, kHintColour);
+    for (const THintCell& cell : overlay->HintCells)
+        if (InGrid(cell.Row, cell.Col))
+            Frame(canvas, GridSquareRect(geometry, range, cell.Row, cell.Col), line,
+                  kHintFrameInside, kHintColour);
     if (InGrid(overlay->CursorRow, overlay->CursorCol)) {
         const TRect r = GridSquareRect(geometry, range, overlay->CursorRow, overlay->CursorCol);
         Frame(canvas, r, line, 1, overlay->MarksOn ? kMarksCursorColour : kCursorColour);
+    }
+    // The hint's own square: a ring twice as deep as a run's frame shows inside the cursor's.
+    if (InGrid(overlay->TargetRow, overlay->TargetCol)) {
+        const TRect r = GridSquareRect(geometry, range, overlay->TargetRow, overlay->TargetCol);
+        Frame(canvas, {r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1}, 0, 2, kHintColour);
     }
 }
 
@@ -268,6 +311,13 @@ void PaintOverlay(TCanvas& canvas, const TBoardView& view, const TGridGeometry& 
 int PadFontPoints(int square, int fittedSquare) {
     if (fittedSquare <= 0 || square <= fittedSquare) return 6;
     return 6 * square / fittedSquare;
+}
+
+int ClueFontPoints(int square, int fittedSquare) {
+    const int own = square < kLargeFontSquare ? 8 : 10;
+    if (fittedSquare <= 0 || square <= fittedSquare) return own;
+    const int atZero = fittedSquare < kLargeFontSquare ? 8 : 10;
+    return std::max(own, atZero * square / fittedSquare);
 }
 
 void dgGridDrawCell(TCanvas& canvas, const TBoardView& view, int col, int row, const TRect& rect) {

@@ -29,6 +29,8 @@ constexpr TColor kHintColour{0xE040E0};
 constexpr TColor kConflictColour = kRed;
 // How far a hint's frame reaches into its squares, beyond the grid line around them.
 constexpr int kHintFrameInside = 2;
+// The background of the hint's own square, where no check colour stands.
+constexpr TColor kHintTargetTint{0xF8C8F8};
 
 // Board squares narrower than this use the smaller clue and entry fonts.
 constexpr int kLargeFontSquare = 40;
@@ -36,12 +38,19 @@ constexpr int kLargeFontSquare = 40;
 // What the keyboard adds to the solving board: the cursor square, framed on the grid lines around
 // it and its own outermost pixel so the pad stays whole; and the runs of a hint on show, any
 // number of them, each framed on the grid lines around its squares and the squares' outer
-// pixels, its total on the hint colour. Row -1: no cursor.
+// pixels, its total on the hint colour (a run whose total a block step takes away, dashed).
+// Row -1: no cursor.
 struct TBoardOverlay {
     int CursorRow = -1;
     int CursorCol = -1;
     bool MarksOn = false;
     std::span<const THintRun> HintRuns;
+    // Squares the hint names besides its own (a locked group, a block's leftover squares), each
+    // framed as a run is.
+    std::span<const THintCell> HintCells;
+    // The hint's own square: tinted, and ringed in the hint colour inside the cursor's frame.
+    int TargetRow = -1;
+    int TargetCol = -1;
     // Runs whose entries repeat a digit or exceed the total, framed as a hint's runs in their
     // own colour, under a hint's frames.
     std::span<const THintRun> ConflictRuns;
@@ -57,11 +66,17 @@ struct TBoardView {
     const TBoardOverlay* Overlay = nullptr;
     // The pad digits' size in points; smaller where a digit would not fit its pad cell.
     int PadPoints = 6;
+    // The clue totals' size in points (ClueFontPoints); 0: 8 below kLargeFontSquare, else 10.
+    int CluePoints = 0;
 };
 
 // The pad digits' size on a board of `square` pixels whose zoom-0 square is `fittedSquare`: 6
 // points at zoom 0, growing with the square as the player zooms in.
 int PadFontPoints(int square, int fittedSquare);
+// The clue totals' size on such a board: 8 points on squares below kLargeFontSquare and 10 from
+// there at zoom 0, growing with the square as the player zooms in; never below the size the
+// square itself gives.
+int ClueFontPoints(int square, int fittedSquare);
 
 // One board square (row 0..15, col 0..25) in `rect` (right and bottom exclusive; the rectangle
 // is square, its width the board's square size). Any row or column outside the grid, and any

@@ -89,10 +89,16 @@ void TfrmSolve::PaintBoard(TCanvas& canvas, const QRect& dirtyRect) {
         overlay.CursorCol = Solve->CursorCol();
         overlay.MarksOn = Solve->MarksOn();
     }
-    if (const TNextStep* hint = Solve->Solving() ? Solve->Hint() : nullptr)
+    if (const TNextStep* hint = Solve->Solving() ? Solve->Hint() : nullptr) {
         overlay.HintRuns = std::span<const THintRun>(
             hint->Runs, static_cast<std::size_t>(std::clamp(
                             hint->RunCount, 0, static_cast<int>(std::size(hint->Runs)))));
+        overlay.HintCells = std::span<const THintCell>(
+            hint->Cells, static_cast<std::size_t>(std::clamp(
+                             hint->CellCount, 0, static_cast<int>(std::size(hint->Cells)))));
+        overlay.TargetRow = hint->Row;
+        overlay.TargetCol = hint->Col;
+    }
     if (Solve->Solving() && Solve->ConflictsShown())
         overlay.ConflictRuns = std::span<const THintRun>(
             Conflicts.data(), static_cast<std::size_t>(Solve->ConflictRuns(
@@ -102,7 +108,8 @@ void TfrmSolve::PaintBoard(TCanvas& canvas, const QRect& dirtyRect) {
                           &Solve->SelectedRun(),
                           FromQColor(PanelPoss->palette().color(QPalette::Window)),
                           &overlay,
-                          PadFontPoints(BoardSquare, FittedSquare)};
+                          PadFontPoints(BoardSquare, FittedSquare),
+                          ClueFontPoints(BoardSquare, FittedSquare)};
     const TGridGeometry geometry{range.FirstCol * pitch, range.FirstRow * pitch, BoardSquare,
                                  kBoardGridLine};
     xs::PaintBoard(canvas, view, geometry, range, kGridLineColour);

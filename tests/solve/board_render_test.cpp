@@ -40,19 +40,26 @@ struct TBoardFixture : ::testing::Test {
 
 using BoardSquare = TBoardFixture;
 
+// Zoomed in, the totals grow with the square from their size at zoom 0 (Fitted), stepping down
+// where "45" would not fit half the square (7 pixels a character per 10 points here).
 TEST_F(BoardSquare, FontsGrowAtFortyPixels) {
     struct TCase {
         int Size;
+        int Fitted;
         int CluePoints;
         int EntryPoints;
     };
-    for (const TCase& tc : {TCase{39, 8, 16}, TCase{40, 10, 18}}) {
+    const TCase cases[] = {{39, 39, 8, 16},  {40, 40, 10, 18}, {40, 38, 10, 18},
+                           {60, 30, 16, 18}, {80, 20, 28, 18}, {39, 30, 10, 16}};
+    for (const TCase& tc : cases) {
         Sq(1, 1) = TSquare{Black, {}, 23, 0, 3, 0, 0, {}};
         Sq(1, 2).Kind = White;
         Sq(1, 2).Entry = 4;
-        TRecordingCanvas canvas;
-        dgGridDrawCell(canvas, View(), 1, 1, SquareAt(0, 0, tc.Size));
-        dgGridDrawCell(canvas, View(), 2, 1, SquareAt(100, 0, tc.Size));
+        TFontSizedCanvas canvas;
+        TBoardView view = View();
+        view.CluePoints = ClueFontPoints(tc.Size, tc.Fitted);
+        dgGridDrawCell(canvas, view, 1, 1, SquareAt(0, 0, tc.Size));
+        dgGridDrawCell(canvas, view, 2, 1, SquareAt(100, 0, tc.Size));
         EXPECT_EQ(TextCall(canvas, "23")->FontPoints, tc.CluePoints) << tc.Size;
         EXPECT_EQ(TextCall(canvas, "4")->FontPoints, tc.EntryPoints) << tc.Size;
     }
@@ -191,6 +198,41 @@ TEST_F(BoardSquare, HintRunsOfAnyNumberAreFramedInTheirOwnColour) {
     ASSERT_EQ(polygons.size(), 3u);
     for (const TCanvasCall& p : polygons) EXPECT_EQ(p.Brush, TColor{0xE040E0});
     EXPECT_EQ(TextCall(canvas, "12")->Brush, TColor{0xE040E0});
+}
+
+// The hint's own square (2, 1) is tinted and ringed 2 pixels deep inside the cursor's 1; the
+// square it also names, (3, 1), framed as a run; a run it takes away, dashed.
+TEST_F(BoardSquare, HintTargetStandsOutAndNamedSquaresAreFramed) {
+    for (int r = 1; r <= 3; ++r) Sq(r, 1).Kind = White;
+    Sq(0, 1) = TSquare{Black, {}, 0, 6, 0, 3, 0, {}};
+    Sq(2, 1).Possible[4] = 1;
+    const THintCell cells[1] = {{3, 1}};
+    const THintRun minus[1] = {{0, 1, true, true}};
+    TBoardOverlay overlay;
+    overlay.HintCells = cells;
+    overlay.HintRuns = minus;
+    overlay.CursorRow = overlay.TargetRow = 2;
+    overlay.CursorCol = overlay.TargetCol = 1;
+    TBoardView view = View();
+    view.Overlay = &overlay;
+    TRecordingCanvas canvas;
+    PaintBoard(canvas, view, {0, 0, 20, 2}, {0, 0, 3, 1});
+
+    // Square (2, 1)'s pad: a digit not marked on the tint, its mark yellow as ever.
+    std::vector<TColor> pad;
+    for (const TCanvasCall& c : canvas.Of(TCanvasOp::TextRect))
+        if (c.Rect.Top >= 44 && c.Rect.Bottom <= 64 && (c.Text == "1" || c.Text == "5"))
+            pad.push_back(c.Brush);
+    EXPECT_EQ(pad, (std::vector<TColor>{TColor{0xF8C8F8}, TColor{0xFFFF80}}));
+    std::vector<TRect> magenta;
+    for (const TCanvasCall& c : canvas.Of(TCanvasOp::FillRect))
+        if (c.Brush == TColor{0xE040E0}) magenta.push_back(c.Rect);
+    // Squares x 22..42: (3, 1) at y 66..86, (2, 1) at y 44..64.
+    const std::vector<TRect> last = {{20, 64, 44, 68}, {20, 84, 44, 88}, {20, 64, 24, 88},
+                                     {40, 64, 44, 88}, {23, 45, 41, 47}, {23, 61, 41, 63},
+                                     {23, 45, 25, 63}, {39, 45, 41, 63}};
+    ASSERT_GT(magenta.size(), last.size() + 4);  // the dashes come first
+    EXPECT_EQ(std::vector<TRect>(magenta.end() - 8, magenta.end()), last);
 }
 
 TEST_F(BoardSquare, EveryKindEndsWithItsLeftAndTopEdgesInsideTheSquare) {
