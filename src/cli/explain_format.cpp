@@ -63,6 +63,20 @@ std::string StepJson(int n, const TLogicStep& step, const std::string& text) {
                    std::to_string(step.Cells[i].Col) + "]";
         out += "]";
     }
+    if (step.ChainCount > 0) {
+        // A contradiction's chain: the steps that follow from the assumed digit.
+        out += ", \"assumed\": " + DigitsJson(step.Digits).substr(1, 1) + ", \"chain\": [";
+        for (int i = 0; i < step.ChainCount; ++i) {
+            const TChainLink& link = step.Chain[i];
+            out += std::string(i > 0 ? ", " : "") +
+                   "{\"technique\": " + Quoted(TechniqueName(link.Technique)) + ", \"square\": [" +
+                   std::to_string(link.Row) + ", " + std::to_string(link.Col) + "], " +
+                   (link.Place != 0 ? "\"place\": " + std::to_string(link.Place)
+                                    : "\"remove\": " + DigitsJson(link.Remove)) +
+                   "}";
+        }
+        out += "]";
+    }
     return out + ", \"text\": " + Quoted(text) + "}\n";
 }
 
