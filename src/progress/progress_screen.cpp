@@ -63,6 +63,21 @@ void SetRow(QTableWidget* table, int row, const QStringList& cells) {
     }
 }
 
+// "none", or what helped: "hints, 1 check, 2 assists".
+QString HelpText(const TSolvedRecord& row) {
+    QStringList parts;
+    if (std::max(row.HintCount, HintTotal(row.Hints)) > 0) parts << QStringLiteral("hints");
+    if (row.Checks > 0)
+        parts << QStringLiteral("%1 check%2")
+                     .arg(row.Checks)
+                     .arg(row.Checks == 1 ? QString() : QStringLiteral("s"));
+    if (row.Assists > 0)
+        parts << QStringLiteral("%1 assist%2")
+                     .arg(row.Assists)
+                     .arg(row.Assists == 1 ? QString() : QStringLiteral("s"));
+    return parts.isEmpty() ? QStringLiteral("none") : parts.join(QStringLiteral(", "));
+}
+
 QLabel* Heading(QWidget* parent, const char* text) {
     auto* label = new QLabel(QString::fromUtf8(text), parent);
     QFont font = label->font();
@@ -241,11 +256,17 @@ void TfrmProgress::FillChart(const std::vector<TSolvedRecord>& rows) {
 
 void TfrmProgress::FillTechniques() {
     const std::vector<TPracticeRow> rows = PracticeRows(Shown.Techniques);
+    sgTechniques->setRowCount(0);  // the rows' buttons go with them
     sgTechniques->setRowCount(static_cast<int>(rows.size()));
     for (int r = 0; r < sgTechniques->rowCount(); ++r) {
         const TPracticeRow& row = rows[static_cast<std::size_t>(r)];
         SetRow(sgTechniques, r,
                {QString::fromUtf8(TechniqueName(row.Technique)), QString::number(row.Asked)});
+        if (!row.Practisable) {
+            sgTechniques->item(r, 0)->setToolTip(QStringLiteral(
+                "Never a puzzle's hardest step: another step always comes before it"));
+            continue;
+        }
         auto* practise = new QPushButton(QStringLiteral("Practise"));
         practise->setObjectName(QStringLiteral("bnPractise"));
         practise->setFocusPolicy(Qt::NoFocus);
@@ -253,13 +274,8 @@ void TfrmProgress::FillTechniques() {
                                  .arg(QString::fromUtf8(TechniqueName(row.Technique))));
         const TTechnique technique = row.Technique;
         connect(practise, &QPushButton::clicked, this, [this, technique] { Practise(technique); });
-        practise->setEnabled(!Running && row.Practisable);
+        practise->setEnabled(!Running);
         sgTechniques->setCellWidget(r, 2, practise);
-        if (!row.Practisable) {
-            practise->hide();
-            sgTechniques->item(r, 0)->setToolTip(QStringLiteral(
-                "Never a puzzle's hardest step: some other step always comes first"));
-        }
     }
 }
 
@@ -271,10 +287,7 @@ void TfrmProgress::FillRecent() {
         SetRow(sgRecent, r,
                {QString::fromStdString(DateText(row.SolvedAt)), QString::number(row.PuzzleId),
                 QString::fromLatin1(SizeName(row.Size)), QString::number(row.Stars),
-                Time(row.Millis), QString::number(hints),
-                row.Unaided
-                    ? QStringLiteral("none")
-                    : QStringLiteral("%1 checks, %2 assists").arg(row.Checks).arg(row.Assists)});
+                Time(row.Millis), QString::number(hints), HelpText(row)});
     }
 }
 
@@ -309,7 +322,7 @@ void TfrmProgress::Practise(TTechnique technique) {
     Running = false;
     bnStop->setEnabled(false);
     lblCreating->clear();
-    for (QPushButton* b : sgTechniques->findChildren<QPushButton*>()) b->setEnabled(b->isVisible());
+    for (QPushButton* b : sgTechniques->findChildren<QPushButton*>()) b->setEnabled(true);
     if (outcome.Result == TPracticeResult::Cancelled) return;
     if (outcome.Result != TPracticeResult::Made) {
         Messages.ShowMsg(std::string("No ") + SizeName(size) + " puzzle whose hardest step is " +
