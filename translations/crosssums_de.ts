@@ -465,6 +465,22 @@ Die Standardoptionen von Qt (-platform NAME, -display DISPLAY, -style NAME, ...)
         <source>Of %1, still open here, only %2 is left, so this square holds %2.</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>%1; %2</source>
+        <translation type="unfinished">%1: %2 {1;?}</translation>
+    </message>
+    <message>
+        <source>%1; and %2</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>rows %1 of column %2</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>columns %1 of row %2</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>Texts</name>
@@ -533,7 +549,7 @@ Die Standardoptionen von Qt (-platform NAME, -display DISPLAY, -style NAME, ...)
     </message>
     <message>
         <source>Setup</source>
-        <translation>Einstellungen</translation>
+        <translation>Optionen</translation>
     </message>
     <message>
         <source>Screen setup</source>
@@ -1003,7 +1019,7 @@ X</source>
     </message>
     <message>
         <source>for %d in %d : </source>
-        <translation type="unfinished" />
+        <translation>für %d in %d : </translation>
     </message>
     <message>
         <source>Click total to show possible values (shown in yellow) for the square.</source>
@@ -1031,11 +1047,11 @@ X</source>
     </message>
     <message>
         <source>2) Use the 'Save' button to save the current state of the puzzle, including the yellow highlighted values.</source>
-        <translation>2) 'Speichern' sichert den aktuellen Stand des Rätsels, auch die gelb markierten Werte.</translation>
+        <translation>2) 'Sichern' sichert den aktuellen Stand des Rätsels, auch die gelb markierten Werte.</translation>
     </message>
     <message>
         <source>    Use the 'Reset' button to restore the puzzle to its previous saved state.</source>
-        <translation>    'Zurücksetzen' stellt den zuletzt gespeicherten Stand wieder her.</translation>
+        <translation>    'Laden' stellt den zuletzt gespeicherten Stand wieder her.</translation>
     </message>
     <message>
         <source>3) Keys : the arrows, Home, End and Tab move the blue frame.  1..9 fill its square,</source>
@@ -1063,7 +1079,7 @@ X</source>
     </message>
     <message>
         <source>Return</source>
-        <translation>Zurück</translation>
+        <translation>Auswahl</translation>
     </message>
     <message>
         <source>An entered digit now leaves the marks of the other squares of its two runs (R turns this off).</source>
@@ -1211,7 +1227,7 @@ X</source>
     </message>
     <message>
         <source>Undo</source>
-        <translation>Rückgängig</translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>Backstep</source>
@@ -1227,7 +1243,7 @@ X</source>
     </message>
     <message>
         <source>Erase All</source>
-        <translation>Alles löschen</translation>
+        <translation>Leeren</translation>
     </message>
     <message>
         <source>Erase entire puzzle</source>
@@ -1235,7 +1251,7 @@ X</source>
     </message>
     <message>
         <source>Fill All</source>
-        <translation>Alles füllen</translation>
+        <translation>Auflösen</translation>
     </message>
     <message>
         <source>Fill entire puzzle</source>
@@ -1243,7 +1259,7 @@ X</source>
     </message>
     <message>
         <source>Reset</source>
-        <translation>Zurücksetzen</translation>
+        <translation>Laden</translation>
     </message>
     <message>
         <source>Reset from hard drive</source>
@@ -1251,7 +1267,7 @@ X</source>
     </message>
     <message>
         <source>Save</source>
-        <translation>Speichern</translation>
+        <translation>Sichern</translation>
     </message>
     <message>
         <source>Save to hard drive</source>
@@ -1271,7 +1287,7 @@ X</source>
     </message>
     <message>
         <source>to fill a square.  Click the total to show all</source>
-        <translation>klicken, um ein Feld zu füllen.  Summe anklicken</translation>
+        <translation>um ein Feld zu füllen.  Summe anklicken zeigt</translation>
     </message>
     <message>
         <source>Time on this puzzle (hide it on the Progress screen)</source>
@@ -1339,11 +1355,11 @@ X</source>
     </message>
     <message>
         <source>Solve Mode : Click on the small 1..9 grid</source>
-        <translation>Lösemodus: Auf das kleine 1..9-Raster</translation>
+        <translation>Lösemodus: Kleines 1..9-Raster anklicken,</translation>
     </message>
     <message>
         <source>possible combinations.</source>
-        <translation>zeigt alle möglichen Kombinationen.</translation>
+        <translation>alle möglichen Kombinationen.</translation>
     </message>
     <message>
         <source>Solved : every square holds its answer.</source>
@@ -1351,7 +1367,7 @@ X</source>
     </message>
     <message>
         <source>Press 'Save' to keep it solved, 'Return'</source>
-        <translation>'Speichern' behält es gelöst, 'Zurück'</translation>
+        <translation>'Sichern' behält es gelöst, 'Auswahl'</translation>
     </message>
     <message>
         <source>to choose another puzzle.</source>
@@ -1359,23 +1375,23 @@ X</source>
     </message>
     <message>
         <source>1 star</source>
-        <translation>1 Stern</translation>
+        <translation>1 ★</translation>
     </message>
     <message>
         <source>2 star</source>
-        <translation>2 Sterne</translation>
+        <translation>2 ★</translation>
     </message>
     <message>
         <source>3 star</source>
-        <translation>3 Sterne</translation>
+        <translation>3 ★</translation>
     </message>
     <message>
         <source>4 star</source>
-        <translation>4 Sterne</translation>
+        <translation>4 ★</translation>
     </message>
     <message>
         <source>5 star</source>
-        <translation>5 Sterne</translation>
+        <translation>5 ★</translation>
     </message>
     <message>
         <source>Up</source>
@@ -1560,11 +1576,11 @@ folgt sofort und zeigt alle Seiten im Hoch- oder Querformat, wie angegeben.</tra
     </message>
     <message>
         <source>Print Preview : Page </source>
-        <translation type="unfinished" />
+        <translation>Druckvorschau: Seite </translation>
     </message>
     <message>
         <source> of </source>
-        <translation type="unfinished" />
+        <translation> von </translation>
     </message>
     <message>
         <source>Fill every run with the digits 1 to 9 to make its total, no digit twice in a run</source>
@@ -1790,107 +1806,107 @@ folgt sofort und zeigt alle Seiten im Hoch- oder Querformat, wie angegeben.</tra
     </message>
     <message>
         <source>the total given in the preceding black square.</source>
-        <translation type="unfinished" />
+        <translation>die Summe im davorliegenden schwarzen Feld ergeben.</translation>
     </message>
     <message>
         <source>Only the numbers 1-9 are used and the same number cannot be used more than once in each group.</source>
-        <translation type="unfinished" />
+        <translation>Es kommen nur die Zahlen 1-9 vor, und in jeder Gruppe darf keine Zahl doppelt stehen.</translation>
     </message>
     <message>
         <source>The top left corner of a typical puzzle:</source>
-        <translation type="unfinished" />
+        <translation>Die linke obere Ecke eines typischen Rätsels:</translation>
     </message>
     <message>
         <source>In a black square, the number above the diagonal is the total of the white squares to its right,</source>
-        <translation type="unfinished" />
+        <translation>In einem schwarzen Feld ist die Zahl über der Diagonale die Summe der weißen Felder rechts davon,</translation>
     </message>
     <message>
         <source>the number below the diagonal the total of those below it.</source>
-        <translation type="unfinished" />
+        <translation>die Zahl unter der Diagonale die Summe der Felder darunter.</translation>
     </message>
     <message>
         <source>Here 3 and 8 are totals across, 4 and 7 totals down.</source>
-        <translation type="unfinished" />
+        <translation>Hier sind 3 und 8 waagerechte Summen, 4 und 7 senkrechte.</translation>
     </message>
     <message>
         <source>How its first squares are worked out, drawn as the 'Solve' screen shows them (possible values in yellow):</source>
-        <translation type="unfinished" />
+        <translation>So werden die ersten Felder gelöst, gezeichnet wie beim Lösen (mögliche Werte in Gelb):</translation>
     </message>
     <message>
         <source>1) A total of 3 in two squares can only be 1 + 2 or 2 + 1, so both squares can only be 1 or 2.</source>
-        <translation type="unfinished" />
+        <translation>1) Eine Summe von 3 in zwei Feldern kann nur 1 + 2 oder 2 + 1 sein, also enthalten beide Felder 1 oder 2.</translation>
     </message>
     <message>
         <source>2) A total of 4 in two squares can only be 1 + 3 or 3 + 1. The square it shares with the 3 can only be 1.</source>
-        <translation type="unfinished" />
+        <translation>2) Eine Summe von 4 in zwei Feldern kann nur 1 + 3 oder 3 + 1 sein. Das Feld, das sie mit der 3 teilt, kann nur 1 sein.</translation>
     </message>
     <message>
         <source>3) That square is 1.</source>
-        <translation type="unfinished" />
+        <translation>3) Dieses Feld ist 1.</translation>
     </message>
     <message>
         <source>4) The others follow: 3 - 1 = 2 across and 4 - 1 = 3 down.</source>
-        <translation type="unfinished" />
+        <translation>4) Der Rest folgt: 3 - 1 = 2 waagerecht und 4 - 1 = 3 senkrecht.</translation>
     </message>
     <message>
         <source>1) After filling a square, click the totals of its runs again: with a digit in place, the other squares may have fewer possible values.</source>
-        <translation type="unfinished" />
+        <translation>1) Nach dem Füllen eines Feldes die Summen seiner Reihen erneut anklicken: Mit einer gesetzten Ziffer haben die anderen Felder vielleicht weniger mögliche Werte.</translation>
     </message>
     <message>
         <source>    A click on a total keeps only the possible values that can still make it, so clicking the across and the down total of a square narrows it from both sides.</source>
-        <translation type="unfinished" />
+        <translation>    Ein Klick auf eine Summe lässt nur die Werte stehen, die sie noch ergeben können; ein Klick auf die waagerechte und die senkrechte Summe engt ein Feld also von beiden Seiten ein.</translation>
     </message>
     <message>
         <source>2) 'Save' keeps the puzzle as it stands, the possible values in yellow included. 'Reset' takes it back to the last save.</source>
-        <translation type="unfinished" />
+        <translation>2) 'Sichern' sichert das Rätsel, wie es ist, samt den gelben möglichen Werten. 'Laden' holt den letzten gespeicherten Stand zurück.</translation>
     </message>
     <message>
         <source>3) In the pictures, a red frame marks where the click goes.</source>
-        <translation type="unfinished" />
+        <translation>3) In den Bildern zeigt ein roter Rahmen, wohin geklickt wird.</translation>
     </message>
     <message>
         <source>1) Click the across total 11. Four different digits make 11 only as 1 + 2 + 3 + 5, so each of its squares can only be 1, 2, 3 or 5.</source>
-        <translation type="unfinished" />
+        <translation>1) Die waagerechte Summe 11 anklicken. Vier verschiedene Ziffern ergeben 11 nur als 1 + 2 + 3 + 5, also kann jedes ihrer Felder nur 1, 2, 3 oder 5 sein.</translation>
     </message>
     <message>
         <source>2) Click the down totals 13 and 10. 13 in two squares needs 4 or more in each, which leaves only 5 in the square it shares with the 11. 10 in two squares cannot use a 5, which leaves 1, 2 or 3 in its square of the 11.</source>
-        <translation type="unfinished" />
+        <translation>2) Die senkrechten Summen 13 und 10 anklicken. 13 in zwei Feldern braucht in jedem mindestens 4, so bleibt im Feld, das sie mit der 11 teilt, nur 5. 10 in zwei Feldern kann keine 5 enthalten, so bleiben in ihrem Feld der 11 nur 1, 2 oder 3.</translation>
     </message>
     <message>
         <source>3) Click the down totals 3 and 7. 3 in two squares is 1 + 2, and 7 in three squares is 1 + 2 + 4, so the last two squares of the 11 can only be 1 or 2.</source>
-        <translation type="unfinished" />
+        <translation>3) Die senkrechten Summen 3 und 7 anklicken. 3 in zwei Feldern ist 1 + 2, und 7 in drei Feldern ist 1 + 2 + 4, also können die letzten beiden Felder der 11 nur 1 oder 2 sein.</translation>
     </message>
     <message>
         <source>1) The last two squares of the 11 hold 1 and 2 between them, and its first square can only be 5, so the second is 11 - 5 - 1 - 2 = 3. Fill 5 and 3.</source>
-        <translation type="unfinished" />
+        <translation>1) Die letzten beiden Felder der 11 enthalten zusammen 1 und 2, ihr erstes Feld kann nur 5 sein, also ist das zweite 11 - 5 - 1 - 2 = 3. 5 und 3 eintragen.</translation>
     </message>
     <message>
         <source>2) Click the down totals 13 and 10 again: 13 - 5 leaves 8, and 10 - 3 leaves 7.</source>
-        <translation type="unfinished" />
+        <translation>2) Die senkrechten Summen 13 und 10 erneut anklicken: 13 - 5 ergibt 8, und 10 - 3 ergibt 7.</translation>
     </message>
     <message>
         <source>3) Fill 8 and 7. The across total agrees: 8 + 7 = 15, and the top left corner is done.</source>
-        <translation type="unfinished" />
+        <translation>3) 8 und 7 eintragen. Die waagerechte Summe stimmt: 8 + 7 = 15, und die linke obere Ecke ist fertig.</translation>
     </message>
     <message>
         <source>Note: a total that can only be made with the largest digits fixes which digits its squares hold, though not which square holds which: 17 in two squares is always 8 and 9; 24 in three squares 7, 8 and 9. The same goes for the smallest: 3 in two squares is always 1 and 2. The other totals through the squares tell where each digit goes.</source>
-        <translation type="unfinished" />
+        <translation>Hinweis: Eine Summe, die sich nur mit den größten Ziffern bilden lässt, legt fest, welche Ziffern ihre Felder enthalten, aber nicht, welches Feld welche: 17 in zwei Feldern ist immer 8 und 9; 24 in drei Feldern 7, 8 und 9. Ebenso bei den kleinsten: 3 in zwei Feldern ist immer 1 und 2. Die anderen Summen durch diese Felder zeigen, wohin jede Ziffer gehört.</translation>
     </message>
     <message>
         <source>1) Click the across total 6. Its squares can be 1 or 2, and 1, 2 or 4; only 2 + 4 makes 6. Fill 2 and 4.</source>
-        <translation type="unfinished" />
+        <translation>1) Die waagerechte Summe 6 anklicken. Ihre Felder können 1 oder 2 und 1, 2 oder 4 sein; nur 2 + 4 ergibt 6. 2 und 4 eintragen.</translation>
     </message>
     <message>
         <source>2) The down total 3 leaves 1 above the 2, and 11 - 5 - 3 - 1 leaves 2 for the last square of the 11.</source>
-        <translation type="unfinished" />
+        <translation>2) Die senkrechte Summe 3 lässt 1 über der 2, und 11 - 5 - 3 - 1 lässt 2 für das letzte Feld der 11.</translation>
     </message>
     <message>
         <source>3) The down total 7 leaves 7 - 2 - 4 = 1 for its last square.</source>
-        <translation type="unfinished" />
+        <translation>3) Die senkrechte Summe 7 lässt 7 - 2 - 4 = 1 für ihr letztes Feld.</translation>
     </message>
     <message>
         <source>Note: that 1 could have been found at once. The across totals 15 + 11 + 6 = 32 count the same squares as the down totals 13 + 10 + 3 + 7 = 33, except the last square of the 7, which only the down totals count. It must be 33 - 32 = 1.</source>
-        <translation type="unfinished" />
+        <translation>Hinweis: Diese 1 hätte man sofort finden können. Die waagerechten Summen 15 + 11 + 6 = 32 zählen dieselben Felder wie die senkrechten 13 + 10 + 3 + 7 = 33, bis auf das letzte Feld der 7, das nur die senkrechten zählen. Es muss 33 - 32 = 1 sein.</translation>
     </message>
     <message>
         <source>Show the possible values for any combination</source>
@@ -1950,7 +1966,7 @@ folgt sofort und zeigt alle Seiten im Hoch- oder Querformat, wie angegeben.</tra
     </message>
     <message>
         <source>A Cross Sums Puzzle consists of a crossword grid where the numbers in the white squares add up to </source>
-        <translation type="unfinished" />
+        <translation>Ein Kakuro-Rätsel ist ein Gitter wie beim Kreuzworträtsel, in dem die Zahlen der weißen Felder </translation>
     </message>
     <message>
         <source> </source>
@@ -1978,7 +1994,7 @@ folgt sofort und zeigt alle Seiten im Hoch- oder Querformat, wie angegeben.</tra
     </message>
     <message>
         <source>Create/Delete/Print</source>
-        <translation>Erstellen/Löschen/Drucken</translation>
+        <translation>Neu/Löschen/Drucken</translation>
     </message>
     <message>
         <source>:

@@ -465,6 +465,22 @@ Les options standard de Qt (-platform NOM, -display AFFICHAGE, -style NOM, ...) 
         <source>Of %1, still open here, only %2 is left, so this square holds %2.</source>
         <translation type="unfinished" />
     </message>
+    <message>
+        <source>%1; %2</source>
+        <translation type="unfinished">%1 : %2 {1;?}</translation>
+    </message>
+    <message>
+        <source>%1; and %2</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>rows %1 of column %2</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>columns %1 of row %2</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>Texts</name>
@@ -899,7 +915,7 @@ Les options standard de Qt (-platform NOM, -display AFFICHAGE, -style NOM, ...) 
     </message>
     <message>
         <source>Smaller font</source>
-        <translation>Police plus petite</translation>
+        <translation>Petite police</translation>
     </message>
     <message>
         <source>Nominal font</source>
@@ -907,7 +923,7 @@ Les options standard de Qt (-platform NOM, -display AFFICHAGE, -style NOM, ...) 
     </message>
     <message>
         <source>Bigger font</source>
-        <translation>Police plus grande</translation>
+        <translation>Grande police</translation>
     </message>
     <message>
         <source>Large fonts are not available with the selected screen size.</source>
@@ -927,7 +943,7 @@ Les options standard de Qt (-platform NOM, -display AFFICHAGE, -style NOM, ...) 
     </message>
     <message>
         <source>Set the font size to 'Small fonts'</source>
-        <translation>Passer à « Police plus petite »</translation>
+        <translation>Passer à « Petite police »</translation>
     </message>
     <message>
         <source>Size selected is bigger than your screen setup parameters.
@@ -1003,7 +1019,7 @@ X</source>
     </message>
     <message>
         <source>for %d in %d : </source>
-        <translation type="unfinished" />
+        <translation>pour %d en %d : </translation>
     </message>
     <message>
         <source>Click total to show possible values (shown in yellow) for the square.</source>
@@ -1031,7 +1047,7 @@ X</source>
     </message>
     <message>
         <source>2) Use the 'Save' button to save the current state of the puzzle, including the yellow highlighted values.</source>
-        <translation>2) « Enregistrer » garde l’état actuel de la grille, valeurs surlignées en jaune comprises.</translation>
+        <translation>2) « Sauver » garde l’état actuel de la grille, valeurs surlignées en jaune comprises.</translation>
     </message>
     <message>
         <source>    Use the 'Reset' button to restore the puzzle to its previous saved state.</source>
@@ -1167,7 +1183,7 @@ X</source>
     </message>
     <message>
         <source>Solve</source>
-        <translation>Résoudre</translation>
+        <translation>Jouer</translation>
     </message>
     <message>
         <source>Solve Mode</source>
@@ -1227,7 +1243,7 @@ X</source>
     </message>
     <message>
         <source>Erase All</source>
-        <translation>Tout effacer</translation>
+        <translation>Vider</translation>
     </message>
     <message>
         <source>Erase entire puzzle</source>
@@ -1235,7 +1251,7 @@ X</source>
     </message>
     <message>
         <source>Fill All</source>
-        <translation>Tout remplir</translation>
+        <translation>Solution</translation>
     </message>
     <message>
         <source>Fill entire puzzle</source>
@@ -1251,7 +1267,7 @@ X</source>
     </message>
     <message>
         <source>Save</source>
-        <translation>Enregistrer</translation>
+        <translation>Sauver</translation>
     </message>
     <message>
         <source>Save to hard drive</source>
@@ -1271,7 +1287,7 @@ X</source>
     </message>
     <message>
         <source>to fill a square.  Click the total to show all</source>
-        <translation>pour remplir une case.  Cliquez le total pour voir</translation>
+        <translation>pour remplir la case.  Le total montre</translation>
     </message>
     <message>
         <source>Time on this puzzle (hide it on the Progress screen)</source>
@@ -1339,11 +1355,11 @@ X</source>
     </message>
     <message>
         <source>Solve Mode : Click on the small 1..9 grid</source>
-        <translation>Mode résolution : cliquez la petite grille 1..9</translation>
+        <translation>Mode résolution : cliquez le petit 1..9</translation>
     </message>
     <message>
         <source>possible combinations.</source>
-        <translation>toutes les combinaisons possibles.</translation>
+        <translation>toutes les combinaisons.</translation>
     </message>
     <message>
         <source>Solved : every square holds its answer.</source>
@@ -1351,7 +1367,7 @@ X</source>
     </message>
     <message>
         <source>Press 'Save' to keep it solved, 'Return'</source>
-        <translation>« Enregistrer » la garde résolue, « Retour »</translation>
+        <translation>« Sauver » la garde résolue, « Retour »</translation>
     </message>
     <message>
         <source>to choose another puzzle.</source>
@@ -1359,23 +1375,23 @@ X</source>
     </message>
     <message>
         <source>1 star</source>
-        <translation>1 étoile</translation>
+        <translation>1 ★</translation>
     </message>
     <message>
         <source>2 star</source>
-        <translation>2 étoiles</translation>
+        <translation>2 ★</translation>
     </message>
     <message>
         <source>3 star</source>
-        <translation>3 étoiles</translation>
+        <translation>3 ★</translation>
     </message>
     <message>
         <source>4 star</source>
-        <translation>4 étoiles</translation>
+        <translation>4 ★</translation>
     </message>
     <message>
         <source>5 star</source>
-        <translation>5 étoiles</translation>
+        <translation>5 ★</translation>
     </message>
     <message>
         <source>Up</source>
@@ -1560,11 +1576,11 @@ suit aussitôt et montre toutes les pages en portrait ou en paysage, comme indiq
     </message>
     <message>
         <source>Print Preview : Page </source>
-        <translation type="unfinished" />
+        <translation>Aperçu : page </translation>
     </message>
     <message>
         <source> of </source>
-        <translation type="unfinished" />
+        <translation> sur </translation>
     </message>
     <message>
         <source>Fill every run with the digits 1 to 9 to make its total, no digit twice in a run</source>
@@ -1790,107 +1806,107 @@ suit aussitôt et montre toutes les pages en portrait ou en paysage, comme indiq
     </message>
     <message>
         <source>the total given in the preceding black square.</source>
-        <translation type="unfinished" />
+        <translation>le total donné dans la case noire qui les précède.</translation>
     </message>
     <message>
         <source>Only the numbers 1-9 are used and the same number cannot be used more than once in each group.</source>
-        <translation type="unfinished" />
+        <translation>Seuls les chiffres 1 à 9 sont utilisés, et un même chiffre ne peut figurer deux fois dans un groupe.</translation>
     </message>
     <message>
         <source>The top left corner of a typical puzzle:</source>
-        <translation type="unfinished" />
+        <translation>Le coin supérieur gauche d’une grille typique :</translation>
     </message>
     <message>
         <source>In a black square, the number above the diagonal is the total of the white squares to its right,</source>
-        <translation type="unfinished" />
+        <translation>Dans une case noire, le nombre au-dessus de la diagonale est le total des cases blanches à sa droite,</translation>
     </message>
     <message>
         <source>the number below the diagonal the total of those below it.</source>
-        <translation type="unfinished" />
+        <translation>le nombre au-dessous celui des cases en dessous.</translation>
     </message>
     <message>
         <source>Here 3 and 8 are totals across, 4 and 7 totals down.</source>
-        <translation type="unfinished" />
+        <translation>Ici, 3 et 8 sont des totaux horizontaux, 4 et 7 des totaux verticaux.</translation>
     </message>
     <message>
         <source>How its first squares are worked out, drawn as the 'Solve' screen shows them (possible values in yellow):</source>
-        <translation type="unfinished" />
+        <translation>Comment trouver ses premières cases, dessinées comme à l’écran de résolution (valeurs possibles en jaune) :</translation>
     </message>
     <message>
         <source>1) A total of 3 in two squares can only be 1 + 2 or 2 + 1, so both squares can only be 1 or 2.</source>
-        <translation type="unfinished" />
+        <translation>1) Un total de 3 en deux cases ne peut être que 1 + 2 ou 2 + 1 : les deux cases valent 1 ou 2.</translation>
     </message>
     <message>
         <source>2) A total of 4 in two squares can only be 1 + 3 or 3 + 1. The square it shares with the 3 can only be 1.</source>
-        <translation type="unfinished" />
+        <translation>2) Un total de 4 en deux cases ne peut être que 1 + 3 ou 3 + 1. La case partagée avec le 3 ne peut valoir que 1.</translation>
     </message>
     <message>
         <source>3) That square is 1.</source>
-        <translation type="unfinished" />
+        <translation>3) Cette case vaut 1.</translation>
     </message>
     <message>
         <source>4) The others follow: 3 - 1 = 2 across and 4 - 1 = 3 down.</source>
-        <translation type="unfinished" />
+        <translation>4) Les autres suivent : 3 - 1 = 2 en horizontal et 4 - 1 = 3 en vertical.</translation>
     </message>
     <message>
         <source>1) After filling a square, click the totals of its runs again: with a digit in place, the other squares may have fewer possible values.</source>
-        <translation type="unfinished" />
+        <translation>1) Après avoir rempli une case, recliquez les totaux de ses blocs : avec un chiffre en place, les autres cases ont peut-être moins de valeurs possibles.</translation>
     </message>
     <message>
         <source>    A click on a total keeps only the possible values that can still make it, so clicking the across and the down total of a square narrows it from both sides.</source>
-        <translation type="unfinished" />
+        <translation>    Un clic sur un total ne garde que les valeurs qui peuvent encore le former : cliquer le total horizontal puis le vertical d’une case la restreint des deux côtés.</translation>
     </message>
     <message>
         <source>2) 'Save' keeps the puzzle as it stands, the possible values in yellow included. 'Reset' takes it back to the last save.</source>
-        <translation type="unfinished" />
+        <translation>2) « Sauver » garde la grille telle quelle, valeurs possibles en jaune comprises. « Rétablir » revient au dernier enregistrement.</translation>
     </message>
     <message>
         <source>3) In the pictures, a red frame marks where the click goes.</source>
-        <translation type="unfinished" />
+        <translation>3) Sur les images, un cadre rouge indique où cliquer.</translation>
     </message>
     <message>
         <source>1) Click the across total 11. Four different digits make 11 only as 1 + 2 + 3 + 5, so each of its squares can only be 1, 2, 3 or 5.</source>
-        <translation type="unfinished" />
+        <translation>1) Cliquez le total horizontal 11. Quatre chiffres différents ne font 11 que par 1 + 2 + 3 + 5 : chacune de ses cases vaut 1, 2, 3 ou 5.</translation>
     </message>
     <message>
         <source>2) Click the down totals 13 and 10. 13 in two squares needs 4 or more in each, which leaves only 5 in the square it shares with the 11. 10 in two squares cannot use a 5, which leaves 1, 2 or 3 in its square of the 11.</source>
-        <translation type="unfinished" />
+        <translation>2) Cliquez les totaux verticaux 13 et 10. 13 en deux cases demande au moins 4 dans chacune, ce qui ne laisse que 5 dans la case partagée avec le 11. 10 en deux cases ne peut pas utiliser de 5, ce qui laisse 1, 2 ou 3 dans sa case du 11.</translation>
     </message>
     <message>
         <source>3) Click the down totals 3 and 7. 3 in two squares is 1 + 2, and 7 in three squares is 1 + 2 + 4, so the last two squares of the 11 can only be 1 or 2.</source>
-        <translation type="unfinished" />
+        <translation>3) Cliquez les totaux verticaux 3 et 7. 3 en deux cases vaut 1 + 2, et 7 en trois cases 1 + 2 + 4 : les deux dernières cases du 11 ne peuvent valoir que 1 ou 2.</translation>
     </message>
     <message>
         <source>1) The last two squares of the 11 hold 1 and 2 between them, and its first square can only be 5, so the second is 11 - 5 - 1 - 2 = 3. Fill 5 and 3.</source>
-        <translation type="unfinished" />
+        <translation>1) Les deux dernières cases du 11 contiennent 1 et 2, et sa première case ne peut valoir que 5 : la deuxième vaut donc 11 - 5 - 1 - 2 = 3. Placez 5 et 3.</translation>
     </message>
     <message>
         <source>2) Click the down totals 13 and 10 again: 13 - 5 leaves 8, and 10 - 3 leaves 7.</source>
-        <translation type="unfinished" />
+        <translation>2) Recliquez les totaux verticaux 13 et 10 : 13 - 5 laisse 8, et 10 - 3 laisse 7.</translation>
     </message>
     <message>
         <source>3) Fill 8 and 7. The across total agrees: 8 + 7 = 15, and the top left corner is done.</source>
-        <translation type="unfinished" />
+        <translation>3) Placez 8 et 7. Le total horizontal est juste : 8 + 7 = 15, et le coin supérieur gauche est terminé.</translation>
     </message>
     <message>
         <source>Note: a total that can only be made with the largest digits fixes which digits its squares hold, though not which square holds which: 17 in two squares is always 8 and 9; 24 in three squares 7, 8 and 9. The same goes for the smallest: 3 in two squares is always 1 and 2. The other totals through the squares tell where each digit goes.</source>
-        <translation type="unfinished" />
+        <translation>Remarque : un total qui ne se forme qu’avec les plus grands chiffres fixe les chiffres de ses cases, mais pas leur place : 17 en deux cases vaut toujours 8 et 9 ; 24 en trois cases 7, 8 et 9. De même pour les plus petits : 3 en deux cases vaut toujours 1 et 2. Les autres totaux qui traversent ces cases disent où va chaque chiffre.</translation>
     </message>
     <message>
         <source>1) Click the across total 6. Its squares can be 1 or 2, and 1, 2 or 4; only 2 + 4 makes 6. Fill 2 and 4.</source>
-        <translation type="unfinished" />
+        <translation>1) Cliquez le total horizontal 6. Ses cases peuvent valoir 1 ou 2, et 1, 2 ou 4 ; seul 2 + 4 fait 6. Placez 2 et 4.</translation>
     </message>
     <message>
         <source>2) The down total 3 leaves 1 above the 2, and 11 - 5 - 3 - 1 leaves 2 for the last square of the 11.</source>
-        <translation type="unfinished" />
+        <translation>2) Le total vertical 3 laisse 1 au-dessus du 2, et 11 - 5 - 3 - 1 laisse 2 pour la dernière case du 11.</translation>
     </message>
     <message>
         <source>3) The down total 7 leaves 7 - 2 - 4 = 1 for its last square.</source>
-        <translation type="unfinished" />
+        <translation>3) Le total vertical 7 laisse 7 - 2 - 4 = 1 pour sa dernière case.</translation>
     </message>
     <message>
         <source>Note: that 1 could have been found at once. The across totals 15 + 11 + 6 = 32 count the same squares as the down totals 13 + 10 + 3 + 7 = 33, except the last square of the 7, which only the down totals count. It must be 33 - 32 = 1.</source>
-        <translation type="unfinished" />
+        <translation>Remarque : ce 1 pouvait être trouvé tout de suite. Les totaux horizontaux 15 + 11 + 6 = 32 comptent les mêmes cases que les totaux verticaux 13 + 10 + 3 + 7 = 33, sauf la dernière case du 7, que seuls les totaux verticaux comptent. Elle vaut donc 33 - 32 = 1.</translation>
     </message>
     <message>
         <source>Show the possible values for any combination</source>
@@ -1950,7 +1966,7 @@ suit aussitôt et montre toutes les pages en portrait ou en paysage, comme indiq
     </message>
     <message>
         <source>A Cross Sums Puzzle consists of a crossword grid where the numbers in the white squares add up to </source>
-        <translation type="unfinished" />
+        <translation>Une grille de Kakuro ressemble à une grille de mots croisés : les nombres des cases blanches ont pour somme </translation>
     </message>
     <message>
         <source> </source>
@@ -1978,7 +1994,7 @@ suit aussitôt et montre toutes les pages en portrait ou en paysage, comme indiq
     </message>
     <message>
         <source>Create/Delete/Print</source>
-        <translation>Créer/Supprimer/Imprimer</translation>
+        <translation>Créer/Suppr./Imprimer</translation>
     </message>
     <message>
         <source>:

@@ -9,6 +9,7 @@
 
 #include "platform/fonts.h"
 #include "platform/qt_canvas.h"
+#include "platform/ui_text.h"
 #include "solve/board_render.h"
 
 namespace xs {
@@ -77,7 +78,7 @@ TfrmHints::TfrmHints(const TProgramFonts& fonts, int radioIndent, TOverviewHost*
     PanelSelect->setObjectName(QStringLiteral("PanelSelect"));
     shpHighlight = new QFrame(PanelSelect);
     shpHighlight->setObjectName(QStringLiteral("shpHighlight"));
-    shpHighlight->setToolTip(QStringLiteral("Current Screen"));
+    shpHighlight->setToolTip(UiText("Current Screen"));
     shpHighlight->setStyleSheet(QStringLiteral("background-color: #FF0000;"));
     bnXSums = new QPushButton(PanelSelect);
     bnSolve = new QPushButton(PanelSelect);
@@ -88,7 +89,7 @@ TfrmHints::TfrmHints(const TProgramFonts& fonts, int radioIndent, TOverviewHost*
     constexpr int kTabPages[4] = {1, 2, 3, kValuesPage};
     for (int t = 0; t < 4; ++t) {
         Tabs[t]->setObjectName(QLatin1String(kTabNames[t]));
-        Tabs[t]->setText(QString::fromUtf8(kHintsTabCaptions[t]));
+        Tabs[t]->setText(UiText(kHintsTabCaptions[t]));
         Tabs[t]->setFocusPolicy(Qt::NoFocus);
         connect(Tabs[t], &QPushButton::clicked, this,
                 [this, page = kTabPages[t]] { ShowPage(page); });
@@ -96,11 +97,11 @@ TfrmHints::TfrmHints(const TProgramFonts& fonts, int radioIndent, TOverviewHost*
 
     PanelOverview = new QWidget(this);
     PanelOverview->setObjectName(QStringLiteral("PanelOverview"));
-    bnOverviewPrev = new QPushButton(QStringLiteral("Previous"), PanelOverview);
+    bnOverviewPrev = new QPushButton(UiText("Previous"), PanelOverview);
     bnOverviewPrev->setObjectName(QStringLiteral("bnOverviewPrev"));
-    bnOverviewNext = new QPushButton(QStringLiteral("Next"), PanelOverview);
+    bnOverviewNext = new QPushButton(UiText("Next"), PanelOverview);
     bnOverviewNext->setObjectName(QStringLiteral("bnOverviewNext"));
-    lblOverviewNote = new QLabel(QString::fromUtf8(kOverviewNote), PanelOverview);
+    lblOverviewNote = new QLabel(UiText(kOverviewNote), PanelOverview);
     lblOverviewNote->setAlignment(Qt::AlignCenter);
     lblOverviewNote->setWordWrap(true);
     connect(bnOverviewNext, &QPushButton::clicked, this, &TfrmHints::bnOverviewNextClick);
@@ -144,7 +145,7 @@ void TfrmHints::Refresh() {
     for (int p = 0; p < kHintsPages; ++p) Pages[p]->setVisible(p + 1 == HintsState.Page());
     bnOverviewPrev->setVisible(HintsState.OverviewPrevVisible());
     if (HintsState.Overview() && Host != nullptr) {
-        Host->SetOverviewCaption(QString::fromUtf8(HintsState.OverviewCaption()));
+        Host->SetOverviewCaption(UiText(HintsState.OverviewCaption()));
     }
     if (HintsState.Page() == kValuesPage) RefreshValues();
     Layout();
@@ -163,7 +164,7 @@ void TfrmHints::Layout() {
     const QFontMetrics metrics(font());
     int widest = 0;
     for (const char* caption : kHintsTabCaptions) {
-        widest = std::max(widest, metrics.horizontalAdvance(QString::fromUtf8(caption)));
+        widest = std::max(widest, metrics.horizontalAdvance(UiText(caption)));
     }
     const THintsTabLayout tabs = LayoutHintsTabs(width(), widest, metrics.height(), RadioIndent);
     PanelSelect->setGeometry(0, 0, width(), tabs.BarHeight);
@@ -177,10 +178,10 @@ void TfrmHints::Layout() {
     const bool overview = HintsState.Overview();
     const int barHeight = overview ? OverviewBarHeight(height()) : 0;
     PanelOverview->setGeometry(0, height() - barHeight, width(), barHeight);
-    const int buttonWidth = metrics.horizontalAdvance(QStringLiteral("Previous")) + RadioIndent;
+    const int buttonWidth = metrics.horizontalAdvance(UiText("Previous")) + RadioIndent;
     const int buttonHeight = std::min(metrics.height() * 3 / 2, std::max(barHeight - 6, 0));
     const int prevLeft =
-        OverviewPrevLeft(width(), metrics.horizontalAdvance(QString::fromUtf8(kFirstRulesLine)));
+        OverviewPrevLeft(width(), metrics.horizontalAdvance(UiText(kFirstRulesLine)));
     bnOverviewPrev->setGeometry(prevLeft, 3, buttonWidth, buttonHeight);
     bnOverviewNext->setGeometry(width() - prevLeft - buttonWidth, 3, buttonWidth, buttonHeight);
     const int noteLeft = prevLeft + buttonWidth + 4;
@@ -301,7 +302,7 @@ void TfrmHints::LayoutPage(int page, int pageWidth, int pageHeight) {
     }
 
     if (hasButtons) {
-        const int width = metrics.horizontalAdvance(QStringLiteral("Previous")) + RadioIndent + 20;
+        const int width = metrics.horizontalAdvance(UiText("Previous")) + RadioIndent + 20;
         const int y = pageHeight - buttonHeight - 6;
         for (QPushButton* b : buttons) {
             if (b->parentWidget() != Pages[static_cast<std::size_t>(page - 1)]) continue;

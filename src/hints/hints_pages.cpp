@@ -2,6 +2,7 @@
 #include <QPalette>
 
 #include "hints/hints.h"
+#include "platform/ui_text.h"
 #include "solve/board_render.h"
 
 namespace xs {
@@ -41,7 +42,8 @@ QLabel* MakeCounter(const char* name, QWidget* parent) {
 }  // namespace
 
 QLabel* TfrmHints::AddText(int page, const char* text) {
-    auto* label = new QLabel(QString::fromStdString(KeepSumsTogether(text)), Pages[page - 1]);
+    auto* label = new QLabel(QString::fromStdString(KeepSumsTogether(UiText(text).toStdString())),
+                             Pages[page - 1]);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     return label;
@@ -58,7 +60,7 @@ THintPaintBox* TfrmHints::AddStrip(int page, THintStripId id) {
 }
 
 QPushButton* TfrmHints::AddPageButton(int page, const char* name, const char* caption, int target) {
-    auto* button = new QPushButton(QString::fromUtf8(caption), Pages[page - 1]);
+    auto* button = new QPushButton(UiText(caption), Pages[page - 1]);
     button->setObjectName(QLatin1String(name));
     button->setFocusPolicy(Qt::NoFocus);
     connect(button, &QPushButton::clicked, this, [this, target] { ShowPage(target); });

@@ -10,6 +10,7 @@
 
 #include "manage/create_screen.h"
 #include "manage/create_state.h"
+#include "platform/ui_text.h"
 
 namespace xs {
 
@@ -53,7 +54,7 @@ void TfrmCreate::bnCreateClick() {
     bnCreate->setEnabled(false);
     for (QFrame* panel : PanelStarCreate) panel->setEnabled(false);
     for (QRadioButton* radio : SizeButtons) radio->setEnabled(false);
-    bnProcess->setText(QString::fromUtf8(kCreatingCaption));
+    bnProcess->setText(UiText(kCreatingCaption));
     PanelProcessing->show();
     PanelProcessing->raise();
     CloseAfterBatch = false;
@@ -85,7 +86,7 @@ void TfrmCreate::bnCreateClick() {
 
 void TfrmCreate::PollProgress() {
     if (BeforePoll) BeforePoll();
-    const QString caption = QString::fromUtf8(Create->ProgressCaption());
+    const QString caption = UiText(Create->ProgressCaption());
     if (bnProcess->text() != caption) bnProcess->setText(caption);
     PumpEvents(false);
 }
@@ -101,8 +102,8 @@ void TfrmCreate::RunCheck(const std::function<void(const std::atomic<bool>& stop
     std::atomic<bool> done = false;
     StopCheck = &stop;
     const QString stopCaption = bnStop->text();
-    bnProcess->setText(QStringLiteral("Checking the puzzle"));
-    bnStop->setText(QStringLiteral("Stop the check"));
+    bnProcess->setText(UiText("Checking the puzzle"));
+    bnStop->setText(UiText("Stop the check"));
     PanelProcessing->show();
     PanelProcessing->raise();
     qApp->installEventFilter(this);

@@ -16,6 +16,7 @@
 #include "platform/fonts.h"
 #include "platform/outlined_panel.h"
 #include "platform/qt_canvas.h"
+#include "platform/ui_text.h"
 #include "storage/settings.h"
 
 namespace xs {
@@ -34,14 +35,14 @@ TOutlinedPanel* MakePanel(QWidget* parent, const QString& name) {
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const char* text,
                   Qt::Alignment align = Qt::AlignCenter) {
-    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    auto* label = new QLabel(UiText(text), parent);
     label->setObjectName(QLatin1String(name));
     label->setAlignment(align);
     return label;
 }
 
 QPushButton* MakeButton(QWidget* parent, const QString& name, const char* caption) {
-    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
+    auto* button = new QPushButton(UiText(caption), parent);
     button->setObjectName(name);
     button->setFocusPolicy(Qt::NoFocus);
     return button;
@@ -167,7 +168,7 @@ TfrmCreate::TfrmCreate(const TProgramFonts& fonts, TMessages& messages, int radi
     lblRoom = MakeLabel(PanelCreate, "lblRoom", "");
     const char* const sizeNames[4] = {"rbSmall", "rbMedium", "rbLarge", "rbMini"};
     for (int code = 0; code < 4; ++code) {
-        auto* radio = new QRadioButton(QString::fromUtf8(SizeText(code)), PanelCreate);
+        auto* radio = new QRadioButton(UiText(SizeText(code)), PanelCreate);
         radio->setObjectName(QLatin1String(sizeNames[code]));
         radio->setFocusPolicy(Qt::NoFocus);
         connect(radio, &QRadioButton::clicked, this, [this, code] { rbSizeClick(code); });
@@ -333,7 +334,7 @@ void TfrmCreate::Sync() {
         PanelCreateCounts[i]->setText(QString::fromStdString(s.CreateText(i)));
         PanelExistCounts[i]->setText(QString::fromStdString(s.ExistText(i)));
     }
-    lblRoom->setText(QString::fromStdString(s.RoomText()));
+    lblRoom->setText(UiText(s.RoomText()));
     bnCreate->setEnabled(s.CreateEnabled());
     for (QFrame* panel : PanelStarCreate) panel->setEnabled(s.LevelPanelsEnabled());
     for (int code = 0; code < 4; ++code) {

@@ -11,13 +11,21 @@
 #include "platform/ui_text.h"
 #include "shell/about.h"
 #include "storage/data_file.h"
+#include "storage/language.h"
 
 namespace xs {
 
 QUrl HelpStartUrl(const QString& installedShareFolder) {
-    if (!installedShareFolder.isEmpty()) {
-        const QString page = installedShareFolder + QStringLiteral("/help/index.html");
-        if (QFileInfo(page).isFile()) return QUrl::fromLocalFile(page);
+    // The page in the player's language where there is one (index.de.html), else the English one.
+    QStringList names{QStringLiteral("index.html")};
+    if (CurrentLanguage() != QLatin1String("en"))
+        names.prepend(QStringLiteral("index.%1.html").arg(CurrentLanguage()));
+    for (const QString& name : names) {
+        const QString page = installedShareFolder + QStringLiteral("/help/") + name;
+        if (!installedShareFolder.isEmpty() && QFileInfo(page).isFile())
+            return QUrl::fromLocalFile(page);
+        if (QFileInfo::exists(QStringLiteral(":/help/") + name))
+            return QUrl(QStringLiteral("qrc:/help/") + name);
     }
     return QUrl(QString::fromLatin1(kHelpUrl));
 }

@@ -376,12 +376,20 @@ void TfrmSolve::LayoutSolvePage() {
     const QFontMetrics metrics(PanelSolve->font());
     TSolvePageMetrics m;
     m.LineHeight = std::max(16, metrics.height());
-    m.SolveWidth = metrics.horizontalAdvance(sbNormal->text());
+    // The widest caption of a group of buttons, as the player's language words them.
+    const auto widest = [&metrics](std::initializer_list<const QPushButton*> buttons) {
+        int most = 0;
+        for (const QPushButton* b : buttons)
+            most = std::max(most, metrics.horizontalAdvance(b->text()));
+        return most;
+    };
+    m.SolveWidth = widest({sbNormal, sbEraser, sbFiller});
     m.ModeTextWidth =
-        metrics.horizontalAdvance(QStringLiteral("to fill a square.  Click the total to show all"));
+        metrics.horizontalAdvance(UiText("to fill a square.  Click the total to show all"));
     m.MoreWidth = metrics.horizontalAdvance(bnMore->text());
     m.ZoomWidth = metrics.horizontalAdvance(PanelHeadZoom->text());
-    m.EraseAllWidth = metrics.horizontalAdvance(bnClear->text());
+    m.EraseAllWidth =
+        widest({bnUndo, bnCheck, bnClear, bnFill, bnReset, bnSave, bnPrint, bnReturn});
     m.RadioIndent = RadioIndent;
     const bool side = App.File.Settings.CombosAtSide != 0;
     const TSolvePageLayout page = xs::LayoutSolvePage(width(), height(), m, side);

@@ -26,6 +26,11 @@ QList<QTranslator*>& Installed() {
     return installed;
 }
 
+QString& Current() {
+    static QString current = QStringLiteral("en");
+    return current;
+}
+
 QString Code(const QString& name) {
     return name.left(2).toLower();
 }
@@ -58,6 +63,10 @@ QStringList WantedLanguages() {
     return wanted;
 }
 
+QString CurrentLanguage() {
+    return Current();
+}
+
 QStringList TranslationFolders() {
     const QString bin = QCoreApplication::applicationDirPath();
     return {QDir::cleanPath(bin + QStringLiteral("/../share/crosssums/translations")),
@@ -70,6 +79,7 @@ bool InstallTranslations(QCoreApplication& /*app*/, const QString& language) {
         delete old;
     }
     Installed().clear();
+    Current() = kTranslatedLanguages.contains(language) ? language : QStringLiteral("en");
     if (language == QLatin1String("en")) {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::system().territory()));
         return true;

@@ -28,6 +28,9 @@ QStringList WantedLanguages();
 // translation file was not found.
 bool InstallTranslations(QCoreApplication& app, const QString& language);
 
+// The language InstallTranslations last installed: "de", "fr", or "en" (also before any call).
+QString CurrentLanguage();
+
 // Where the program's translation files are looked for: the installed share folder beside the
 // program, then the build tree's translations folder.
 QStringList TranslationFolders();
