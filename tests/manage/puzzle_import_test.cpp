@@ -169,8 +169,9 @@ TEST(PuzzleImport, ReadsANineSquareRunAndTurnsATallPuzzle) {
 TEST(PuzzleImport, ASearchThatRunsOutOfTimeOrIsStoppedRefusesThePuzzle) {
     std::string block = "###";
     for (const int total : {44, 43, 42, 41, 40, 39, 38, 36})
-        block += " " + std::to_string(total) + "\\";
-    for (int r = 1; r <= 8; ++r) block += "\n\\" + std::to_string(45 - r) + Repeat(" .", 8);
+        block.append(" ").append(std::to_string(total)).append("\\");
+    for (int r = 1; r <= 8; ++r)
+        block.append("\n\\").append(std::to_string(45 - r)).append(Repeat(" .", 8));
     std::atomic<bool> stop = false;
     struct TCase {
         std::string Text;

@@ -99,8 +99,9 @@ private slots:
         Main->ChangeScreen(TScreenId::Create);
         std::string block = "###";
         for (const int total : {44, 43, 42, 41, 40, 39, 38, 36})
-            block += " " + std::to_string(total) + "\\";
-        for (int r = 1; r <= 8; ++r) block += "\n\\" + std::to_string(45 - r) + " . . . . . . . .";
+            block.append(" ").append(std::to_string(total)).append("\\");
+        for (int r = 1; r <= 8; ++r)
+            block.append("\n\\").append(std::to_string(45 - r)).append(" . . . . . . . .");
         QGuiApplication::clipboard()->setText(QString::fromStdString(block));
         bool shown = false;
         QTimer::singleShot(100, Main->frmCreate, [&] {
