@@ -184,302 +184,283 @@ Die Standardoptionen von Qt (-platform NAME, -display DISPLAY, -style NAME, ...)
     <name>Logic</name>
     <message numerus="yes">
         <source>The %1 needs %2 in %n squares, so it allows %3 here.</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>Die Reihe %1 braucht %2 in %n Feld, also erlaubt sie hier %3.</numerusform><numerusform>Die Reihe %1 braucht %2 in %n Feldern, also erlaubt sie hier %3.</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>The %1 holds %2 already and needs %3 more in its %n open squares, so it allows %4 here.</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>Die Reihe %1 enthält schon %2 und braucht noch %3 in ihrem %n offenen Feld, also erlaubt sie hier %4.</numerusform><numerusform>Die Reihe %1 enthält schon %2 und braucht noch %3 in ihren %n offenen Feldern, also erlaubt sie hier %4.</numerusform></translation>
     </message>
     <message>
         <source>%1 is already in the %2, so this square cannot hold it.</source>
-        <translation type="unfinished" />
+        <translation>%1 steht schon in der Reihe %2, also kann dieses Feld sie nicht enthalten.</translation>
     </message>
     <message>
         <source>%1 are already in the %2, so this square cannot hold them.</source>
-        <translation type="unfinished" />
+        <translation>%1 stehen schon in der Reihe %2, also kann dieses Feld sie nicht enthalten.</translation>
     </message>
     <message>
         <source>%1 is already in it.</source>
-        <translation type="unfinished" />
+        <translation>%1 steht schon darin.</translation>
     </message>
     <message>
         <source>%1 are already in it.</source>
-        <translation type="unfinished" />
+        <translation>%1 stehen schon darin.</translation>
     </message>
     <message>
         <source>%1 is only %2.</source>
-        <translation type="unfinished" />
+        <translation>%1 ergibt nur %2.</translation>
     </message>
     <message>
         <source>Even %1 is only %2.</source>
-        <translation type="unfinished" />
+        <translation>Selbst %1 ergibt nur %2.</translation>
     </message>
     <message>
         <source>%1 is already %2.</source>
-        <translation type="unfinished" />
+        <translation>%1 ergibt schon %2.</translation>
     </message>
     <message>
         <source>Even %1 is already %2.</source>
-        <translation type="unfinished" />
+        <translation>Selbst %1 ergibt schon %2.</translation>
     </message>
     <message>
         <source>Its combinations are %1, and none of them uses %2.</source>
-        <translation type="unfinished" />
+        <translation>Ihre Kombinationen sind %1, und keine davon enthält %2.</translation>
     </message>
     <message>
         <source>Its other square holds %1, so this one holds %2.</source>
-        <translation type="unfinished" />
+        <translation>Ihr anderes Feld enthält %1, also enthält dieses %2.</translation>
     </message>
     <message>
         <source>Its other open square holds %1, so this one holds %2.</source>
-        <translation type="unfinished" />
+        <translation>Ihr anderes offenes Feld enthält %1, also enthält dieses %2.</translation>
     </message>
     <message numerus="yes">
         <source>Its other %n open squares add up to at least %1 and at most %2.</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>Ihr anderes offenes Feld ergibt mindestens %1 und höchstens %2.</numerusform><numerusform>Ihre anderen %n offenen Felder ergeben mindestens %1 und höchstens %2.</numerusform></translation>
     </message>
     <message>
         <source>Two of them cannot both be %1, nor both be %2.</source>
-        <translation type="unfinished" />
+        <translation>Zwei davon können nicht beide %1 sein und auch nicht beide %2.</translation>
     </message>
     <message>
         <source>Two of them cannot both be %1.</source>
-        <translation type="unfinished" />
+        <translation>Zwei davon können nicht beide %1 sein.</translation>
     </message>
     <message>
         <source>So this one holds %1.</source>
-        <translation type="unfinished" />
+        <translation>Also enthält dieses %1.</translation>
     </message>
     <message>
         <source>Of its combinations only %1 fits the digits still open in its squares.</source>
-        <translation type="unfinished" />
+        <translation>Von ihren Kombinationen passt nur %1 zu den Ziffern, die in ihren Feldern noch offen sind.</translation>
     </message>
     <message>
         <source>Its combinations %1 all fit the digits still open in its squares.</source>
-        <translation type="unfinished" />
+        <translation>Ihre Kombinationen %1 passen alle zu den Ziffern, die in ihren Feldern noch offen sind.</translation>
     </message>
     <message numerus="yes">
         <source>All its %n combinations fit the digits still open in its squares.</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>Ihre %n Kombination passt zu den Ziffern, die in ihren Feldern noch offen sind.</numerusform><numerusform>Alle ihre %n Kombinationen passen zu den Ziffern, die in ihren Feldern noch offen sind.</numerusform></translation>
     </message>
     <message>
         <source>Of its combinations only %1 fit the digits still open in its squares.</source>
-        <translation type="unfinished" />
+        <translation>Von ihren Kombinationen passen nur %1 zu den Ziffern, die in ihren Feldern noch offen sind.</translation>
     </message>
     <message numerus="yes">
         <source>%n of its %1 combinations fit the digits still open in its squares.</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%n ihrer %1 Kombinationen passt zu den Ziffern, die in ihren Feldern noch offen sind.</numerusform><numerusform>%n ihrer %1 Kombinationen passen zu den Ziffern, die in ihren Feldern noch offen sind.</numerusform></translation>
     </message>
     <message>
         <source>Placed in the run's squares as their digits allow, it leaves this square only %1.</source>
-        <translation type="unfinished" />
+        <translation>Auf die Felder der Reihe verteilt, wie deren Ziffern es erlauben, lässt sie diesem Feld nur %1.</translation>
     </message>
     <message>
         <source>Placed in the run's squares as their digits allow, they leave this square only %1.</source>
-        <translation type="unfinished" />
+        <translation>Auf die Felder der Reihe verteilt, wie deren Ziffern es erlauben, lassen sie diesem Feld nur %1.</translation>
     </message>
     <message>
         <source>The %1 is a single square, so it holds %2.</source>
-        <translation type="unfinished" />
+        <translation>Die Reihe %1 ist ein einzelnes Feld, also enthält es %2.</translation>
     </message>
     <message>
         <source>This is the last open square of the %1: %2 less the %3 already in it leaves %4.</source>
-        <translation type="unfinished" />
+        <translation>Dies ist das letzte offene Feld der Reihe %1: %2 weniger die %3, die schon darin stehen, ergibt %4.</translation>
     </message>
     <message>
         <source>The digits still open here are %1.</source>
-        <translation type="unfinished" />
+        <translation>Hier sind noch %1 offen.</translation>
     </message>
     <message>
         <source>Only %1 fits both runs, so this square holds %1.</source>
-        <translation type="unfinished" />
+        <translation>Nur %1 passt zu beiden Reihen, also enthält dieses Feld %1.</translation>
     </message>
     <message>
         <source>Only %1 make that.</source>
-        <translation type="unfinished" />
+        <translation>Nur %1 ergeben das.</translation>
     </message>
     <message>
         <source>Every combination for that (%1) uses %2.</source>
-        <translation type="unfinished" />
+        <translation>Jede Kombination dafür (%1) enthält %2.</translation>
     </message>
     <message>
         <source>Every combination for that uses %1.</source>
-        <translation type="unfinished" />
+        <translation>Jede Kombination dafür enthält %1.</translation>
     </message>
     <message>
         <source>No other open square of the run can still hold %1, so this square holds %1.</source>
-        <translation type="unfinished" />
+        <translation>Kein anderes offenes Feld der Reihe kann noch %1 enthalten, also enthält dieses Feld %1.</translation>
     </message>
     <message>
         <source>In the %1, the squares in rows %2 can only hold %3 between them, so no other square of the run can hold those digits.</source>
-        <translation type="unfinished" />
+        <translation>In der Reihe %1 können die Felder in den Zeilen %2 zusammen nur %3 enthalten, also kann kein anderes Feld der Reihe diese Ziffern enthalten.</translation>
     </message>
     <message>
         <source>In the %1, the squares in columns %2 can only hold %3 between them, so no other square of the run can hold those digits.</source>
-        <translation type="unfinished" />
+        <translation>In der Reihe %1 können die Felder in den Spalten %2 zusammen nur %3 enthalten, also kann kein anderes Feld der Reihe diese Ziffern enthalten.</translation>
     </message>
     <message>
         <source>the %1</source>
-        <translation type="unfinished" />
+        <translation>die Reihe %1</translation>
     </message>
     <message>
         <source>%1 at %2</source>
-        <translation type="unfinished" />
+        <translation>%1 in %2</translation>
     </message>
     <message>
         <source>Take %1: it makes %2.</source>
-        <translation type="unfinished" />
+        <translation>Nimm %1: Sie ergibt %2.</translation>
     </message>
     <message>
         <source>Take %1: together they make %2.</source>
-        <translation type="unfinished" />
+        <translation>Nimm %1: Zusammen ergeben sie %2.</translation>
     </message>
     <message>
         <source>Of their squares, %1 covers all but %2, and makes %3.</source>
-        <translation type="unfinished" />
+        <translation>Von ihren Feldern deckt %1 alle außer %2 ab und ergibt %3.</translation>
     </message>
     <message>
         <source>Of their squares, %1 cover all but %2, and make %3.</source>
-        <translation type="unfinished" />
+        <translation>Von ihren Feldern decken %1 alle außer %2 ab und ergeben %3.</translation>
     </message>
     <message>
         <source>So that square holds %1.</source>
-        <translation type="unfinished" />
+        <translation>Also enthält jenes Feld %1.</translation>
     </message>
     <message numerus="yes">
         <source>So those %n squares add up to %1.</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>Also ergibt dieses %n Feld %1.</numerusform><numerusform>Also ergeben diese %n Felder %1.</numerusform></translation>
     </message>
     <message>
         <source>With %1 already there, the open one makes %2.</source>
-        <translation type="unfinished" />
+        <translation>Mit %1, die schon dort stehen, ergibt das offene Feld %2.</translation>
     </message>
     <message numerus="yes">
         <source>With %1 already there, the %n open ones make %2.</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>Mit %1, die schon dort stehen, ergibt das %n offene Feld %2.</numerusform><numerusform>Mit %1, die schon dort stehen, ergeben die %n offenen Felder %2.</numerusform></translation>
     </message>
     <message>
         <source>No way of filling them from the digits still open in them makes that with %1 here.</source>
-        <translation type="unfinished" />
+        <translation>Keine Belegung mit den Ziffern, die in ihnen noch offen sind, ergibt das mit %1 hier.</translation>
     </message>
     <message>
         <source>Suppose %1 held %2.</source>
-        <translation type="unfinished" />
+        <translation>Angenommen, %1 enthielte %2.</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished">%1: %2 {1,?}</translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>Then %1 would hold %2 (%3).</source>
-        <translation type="unfinished" />
+        <translation>Dann enthielte %1 %2 (%3).</translation>
     </message>
     <message>
         <source>Then %1 could not hold %2 (%3).</source>
-        <translation type="unfinished" />
+        <translation>Dann könnte %1 nicht %2 enthalten (%3).</translation>
     </message>
     <message>
         <source>Then the %1 would hold %2 twice.</source>
-        <translation type="unfinished" />
+        <translation>Dann enthielte die Reihe %1 zweimal %2.</translation>
     </message>
     <message>
         <source>Then the %1 could not be completed: no digits left in its squares make its total.</source>
-        <translation type="unfinished" />
+        <translation>Dann ließe sich die Reihe %1 nicht vervollständigen: Keine Ziffern, die in ihren Feldern übrig sind, ergeben ihre Summe.</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished" />
+        <translation>%1 bis %2</translation>
     </message>
     <message>
         <source>%1 or %2</source>
-        <translation type="unfinished" />
+        <translation>%1 oder %2</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished" />
+        <translation>%1 und %2</translation>
     </message>
     <message>
         <source>down %1</source>
-        <translation type="unfinished" />
+        <translation>%1 senkrecht</translation>
     </message>
     <message>
         <source>across %1</source>
-        <translation type="unfinished" />
+        <translation>%1 waagerecht</translation>
     </message>
     <message>
         <source>row %1, column %2</source>
-        <translation type="unfinished">Zeile %1, Spalte %2</translation>
+        <translation>Zeile %1, Spalte %2</translation>
     </message>
     <message numerus="yes">
         <source>The %1 needs %2 in %n squares.</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>Die Reihe %1 braucht %2 in %n Feld.</numerusform><numerusform>Die Reihe %1 braucht %2 in %n Feldern.</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>The %1 holds %2 already, so it needs %3 more in its %n open squares.</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>Die Reihe %1 enthält schon %2, braucht also noch %3 in ihrem %n offenen Feld.</numerusform><numerusform>Die Reihe %1 enthält schon %2, braucht also noch %3 in ihren %n offenen Feldern.</numerusform></translation>
     </message>
     <message>
         <source>So this square cannot hold %1.</source>
-        <translation type="unfinished" />
+        <translation>Also kann dieses Feld %1 nicht enthalten.</translation>
     </message>
     <message>
         <source>This square cannot hold %1.</source>
-        <translation type="unfinished" />
+        <translation>Dieses Feld kann %1 nicht enthalten.</translation>
     </message>
     <message>
         <source>So this square holds %1.</source>
-        <translation type="unfinished" />
+        <translation>Also enthält dieses Feld %1.</translation>
     </message>
     <message>
         <source>This square holds %1.</source>
-        <translation type="unfinished" />
+        <translation>Dieses Feld enthält %1.</translation>
     </message>
     <message>
         <source>Of %1, still open here, only %2 is left, so this square holds %2.</source>
-        <translation type="unfinished" />
+        <translation>Von %1, die hier noch offen sind, bleibt nur %2, also enthält dieses Feld %2.</translation>
     </message>
     <message>
         <source>%1; %2</source>
-        <translation type="unfinished">%1: %2 {1;?}</translation>
+        <translation>%1; %2</translation>
     </message>
     <message>
         <source>%1; and %2</source>
-        <translation type="unfinished" />
+        <translation>%1; und %2</translation>
     </message>
     <message>
         <source>rows %1 of column %2</source>
-        <translation type="unfinished" />
+        <translation>Zeilen %1 der Spalte %2</translation>
     </message>
     <message>
         <source>columns %1 of row %2</source>
-        <translation type="unfinished" />
+        <translation>Spalten %1 der Zeile %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Its other %n open squares add up to exactly %1.</source>
+        <translation><numerusform>Ihr anderes offenes Feld ergibt genau %1.</numerusform><numerusform>Ihre anderen %n offenen Felder ergeben genau %1.</numerusform></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
@@ -569,7 +550,7 @@ Die Standardoptionen von Qt (-platform NAME, -display DISPLAY, -style NAME, ...)
     </message>
     <message>
         <source>Your times, hints and practice</source>
-        <translation>Deine Zeiten, Tipps und Übungen</translation>
+        <translation>Ihre Zeiten, Tipps und Übungen</translation>
     </message>
     <message>
         <source>Help</source>
@@ -2023,6 +2004,1307 @@ folgt sofort und zeigt alle Seiten im Hoch- oder Querformat, wie angegeben.</tra
     <message>
         <source>Stop the check</source>
         <translation>Prüfung anhalten</translation>
+    </message>
+    <message>
+        <source>Usage: </source>
+        <translation>Aufruf: </translation>
+    </message>
+    <message>
+        <source>
+Arguments:
+</source>
+        <translation>
+Argumente:
+</translation>
+    </message>
+    <message>
+        <source>
+Options:
+</source>
+        <translation>
+Optionen:
+</translation>
+    </message>
+    <message>
+        <source>
+Commands:
+</source>
+        <translation>
+Befehle:
+</translation>
+    </message>
+    <message>
+        <source>
+Without --data the game's own data file is used. list, show, explain and combos never write it.
+</source>
+        <translation>
+Ohne --data wird die Datendatei des Spiels benutzt. list, show, explain und combos schreiben sie nie.
+</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>index.%1.html</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>/help/</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>    C marks every empty square with the values both its runs allow (one Undo takes it back).</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>    R (on or off): an entered digit leaves the marks of the other squares of its two runs.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>    D (on or off): runs whose digits repeat or add up to more than their total are framed.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%lld:%02lld:%02lld</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%lld:%02lld</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>No puzzle solved yet. Each puzzle you solve adds a row here: best and median times and hints by size and star level, a chart of your times, the techniques your hints named, and your last 20 puzzles. Nothing leaves this computer.</source>
+        <translation>Noch kein Rätsel gelöst. Jedes gelöste Rätsel fügt hier eine Zeile hinzu: beste und mittlere Zeiten und Tipps nach Größe und Sternstufe, ein Diagramm Ihrer Zeiten, die Techniken, die Ihre Tipps genannt haben, und Ihre letzten 20 Rätsel. Nichts verlässt diesen Rechner.</translation>
+    </message>
+    <message>
+        <source>hints</source>
+        <translation>Tipps</translation>
+    </message>
+    <message>
+        <source>%1 check%2</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 assist%2</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>Your progress</source>
+        <translation>Ihr Fortschritt</translation>
+    </message>
+    <message>
+        <source>Show the time while solving</source>
+        <translation>Zeit beim Lösen zeigen</translation>
+    </message>
+    <message>
+        <source>By size and star level</source>
+        <translation>Nach Größe und Sternstufe</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Stars</source>
+        <translation>Sterne</translation>
+    </message>
+    <message>
+        <source>Solved</source>
+        <translation>Gelöst</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>Beste</translation>
+    </message>
+    <message>
+        <source>Median</source>
+        <translation>Median</translation>
+    </message>
+    <message>
+        <source>Hints per puzzle</source>
+        <translation>Tipps je Rätsel</translation>
+    </message>
+    <message>
+        <source>Last 20 solved</source>
+        <translation>Die letzten 20 gelösten</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Id</source>
+        <translation>Nr.</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Hints by technique</source>
+        <translation>Tipps nach Technik</translation>
+    </message>
+    <message>
+        <source>Practice size</source>
+        <translation>Übungsgröße</translation>
+    </message>
+    <message>
+        <source>Technique</source>
+        <translation>Technik</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Anhalten</translation>
+    </message>
+    <message>
+        <source>Solve times (minutes)</source>
+        <translation>Lösezeiten (Minuten)</translation>
+    </message>
+    <message>
+        <source>d MMM hh:mm</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>d MMM</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%.1f</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%d</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Never a puzzle's hardest step: another step always comes before it</source>
+        <translation>Nie der schwierigste Schritt eines Rätsels: Ein anderer Schritt kommt immer davor</translation>
+    </message>
+    <message>
+        <source>Practise</source>
+        <translation>Üben</translation>
+    </message>
+    <message>
+        <source>Make a puzzle whose hardest step is %1</source>
+        <translation>Ein Rätsel erstellen, dessen schwierigster Schritt %1 ist</translation>
+    </message>
+    <message>
+        <source>No </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> puzzle whose hardest step is </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> came in </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> tries. Try again, or another size.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Small</source>
+        <translation>Klein</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Groß</translation>
+    </message>
+    <message>
+        <source>Mini</source>
+        <translation>Mini</translation>
+    </message>
+    <message>
+        <source>Solved in </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> without help.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> with no hints.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> with </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> hint.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> hints.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Your best time for </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> star !</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%Y-%m-%d %H:%M</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>No puzzle solved yet: each puzzle you solve adds its time and hints here.
+</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Size    Stars  Solved  Best      Median    Hints per puzzle
+</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%-7s %5d  %6d  %-8s  %-8s  %.1f
+</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>
+Hints asked for, by technique
+</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%6d  %s
+</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>
+Last solved
+</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%s  Id %-5d %-6s %d star  %-8s  %d hints%s
+</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>  without help</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>date,puzzle_id,size,stars,origin,hardest,seconds,hints,hints_by_technique,checks,assists,without_help
+</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>yes</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>no</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Press 'Save' to keep it solved.</source>
+        <translation>'Sichern' behält es gelöst.</translation>
+    </message>
+    <message>
+        <source>--help</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>-h</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> is given more than once</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> needs a value</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>, not </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>missing </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>unexpected argument </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>
+</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>-h, --help</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>this help</source>
+        <translation>diese Hilfe</translation>
+    </message>
+    <message>
+        <source> (try --help)
+</source>
+        <translation> (siehe --help)
+</translation>
+    </message>
+    <message>
+        <source>crosssums-cli</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%2d</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%-2d</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>  %d  </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>not solved by the techniques</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>? Star</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%d Star</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Data file: </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Puzzles stored: %d</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> (out of range; reading %d slots)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> (counted in the slots; the file's counter says %d)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>
+By stars:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> %d</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Last puzzle Id: %d
+</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>No puzzles stored.
+</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Slot  Puzzle Id  Size     Stars   Solved  Steps  Hardest technique
+</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%4d  </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>empty</source>
+        <translation type="unfinished">leer</translation>
+    </message>
+    <message>
+        <source>%9d  %-7s  </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>  solved</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>  %5d  </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%9d  damaged: %s</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>slot %d is not 1..%d</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>slot %d is empty (%d puzzles stored)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>slot %d is damaged: %s</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Puzzle Id %d (slot %d): %s, </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>, answers
+</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Solved by logic in %d steps; hardest technique: </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>.
+</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Not solved by the techniques: no step after %d.
+</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%3d  </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%3d </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>no run of %d squares with total %d: squares are 1..9, totals 1..45</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%d %s, total %d
+</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>square</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>squares</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Possible digits: </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Combinations: </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>combos</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>SQUARES must be a number from 1 to 9</source>
+        <translation>SQUARES muss eine Zahl von 1 bis 9 sein</translation>
+    </message>
+    <message>
+        <source>TOTAL must be a number from 1 to 45</source>
+        <translation>TOTAL muss eine Zahl von 1 bis 45 sein</translation>
+    </message>
+    <message>
+        <source>The digits and digit combinations that can fill a run.</source>
+        <translation>Die Ziffern und Ziffernkombinationen, die eine Reihe füllen können.</translation>
+    </message>
+    <message>
+        <source>SQUARES</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>squares in the run, 1..9</source>
+        <translation>Felder der Reihe, 1..9</translation>
+    </message>
+    <message>
+        <source>TOTAL</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>the run's total, 1..45</source>
+        <translation>Summe der Reihe, 1..45</translation>
+    </message>
+    <message>
+        <source>export</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>SLOT must be a number from 1 to 100</source>
+        <translation>SLOT muss eine Zahl von 1 bis 100 sein</translation>
+    </message>
+    <message>
+        <source>format</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>text</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>--format must be text or csv</source>
+        <translation>--format muss text oder csv sein</translation>
+    </message>
+    <message>
+        <source>data</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>answers</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>cannot read </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>import</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>; nothing imported</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>cannot write </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>allow-copy</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>; nothing imported (--allow-copy adds it again)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Imported as puzzle Id </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>, turned on its side to fit (its rows are now columns)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>One puzzle as text to standard output: clues as down\across, . for a White square.</source>
+        <translation>Ein Rätsel als Text auf die Standardausgabe: Summen als senkrecht\waagerecht, . für ein weißes Feld.</translation>
+    </message>
+    <message>
+        <source>text (the default) or csv</source>
+        <translation>text (Vorgabe) oder csv</translation>
+    </message>
+    <message>
+        <source>the answers in the White squares</source>
+        <translation>die Lösungen in den weißen Feldern</translation>
+    </message>
+    <message>
+        <source>SLOT</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>library slot 1..100</source>
+        <translation>Platz in der Sammlung, 1..100</translation>
+    </message>
+    <message>
+        <source>Checks a puzzle written as text or CSV and appends it to the library.</source>
+        <translation>Prüft ein als Text oder CSV geschriebenes Rätsel und hängt es an die Sammlung an.</translation>
+    </message>
+    <message>
+        <source>store it even when the library holds the same puzzle</source>
+        <translation>auch speichern, wenn die Sammlung dasselbe Rätsel enthält</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation type="unfinished">DATEI</translation>
+    </message>
+    <message>
+        <source>the puzzle's file, or - for standard input</source>
+        <translation>die Datei des Rätsels, oder - für die Standardeingabe</translation>
+    </message>
+    <message>
+        <source>explain</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>json</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The puzzle solved step by step from its totals, each step's technique and reason.</source>
+        <translation>Das Rätsel Schritt für Schritt aus seinen Summen gelöst, mit Technik und Grund jedes Schrittes.</translation>
+    </message>
+    <message>
+        <source>JSON Lines: one object a step, then one with the outcome</source>
+        <translation>JSON Lines: ein Objekt je Schritt, dann eines mit dem Ergebnis</translation>
+    </message>
+    <message>
+        <source>{"step": </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>, "technique": </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>, "square": [</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>"place": </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>"remove": </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>, "runs": [</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>"down"</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>"across"</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>, "minus"]</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>, "cells": [</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>, "assumed": </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>, "chain": [</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>{"technique": </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>, "text": </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>}
+</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>. Row </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>, column </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>place </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>remove </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> is empty (</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> puzzles stored)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> has a run the solver cannot read</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>{"solved": </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>true</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>false</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>, "steps": </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>, "hardest": </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Not solved: no further step after </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> steps; hardest technique: </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>generate</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>SIGINT</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>SIGTERM</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>SIGHUP</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>a signal</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>mini</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>small</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>medium</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>large</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%.1f s</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>the library would hold more than 100 puzzles; nothing created</source>
+        <translation>die Sammlung enthielte mehr als 100 Rätsel; nichts erstellt</translation>
+    </message>
+    <message>
+        <source>Creating </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> practice puzzle</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> for </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> (seed </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>); Ctrl-C stops and keeps those made
+</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>no puzzle graded to it in </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> tries</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>puzzle </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>: Id </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> star, after </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> try</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> elapsed)
+</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Stopped by </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> made and kept
+</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> made and kept</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Done: </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> in </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Appends new puzzles; Ctrl-C, SIGTERM or SIGHUP stop and keep those finished.</source>
+        <translation>Hängt neue Rätsel an; Strg-C, SIGTERM oder SIGHUP halten an und behalten die fertigen.</translation>
+    </message>
+    <message>
+        <source>size</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>mini, small, medium or large</source>
+        <translation>mini, small, medium oder large</translation>
+    </message>
+    <message>
+        <source>stars</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>difficulty 1..5 (required unless --technique is given)</source>
+        <translation>Schwierigkeit 1..5 (nötig, außer wenn --technique angegeben ist)</translation>
+    </message>
+    <message>
+        <source>count</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>how many puzzles, 1..100</source>
+        <translation>wie viele Rätsel, 1..100</translation>
+    </message>
+    <message>
+        <source>seed</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>a number that makes the batch repeatable</source>
+        <translation>eine Zahl, mit der sich der Durchgang wiederholen lässt</translation>
+    </message>
+    <message>
+        <source>technique</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>practice puzzles whose hardest step is this technique (its name as docs/solver.md gives it, in quotes); the star level follows from the puzzle</source>
+        <translation>Übungsrätsel, deren schwierigster Schritt diese Technik ist (ihr englischer Name wie in docs/solver.md, in Anführungszeichen); die Sternstufe ergibt sich aus dem Rätsel</translation>
+    </message>
+    <message>
+        <source>--size must be mini, small, medium or large</source>
+        <translation>--size muss mini, small, medium oder large sein</translation>
+    </message>
+    <message>
+        <source>--technique must be one of </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>--stars and --technique cannot be given together</source>
+        <translation>--stars und --technique gehen nicht zusammen</translation>
+    </message>
+    <message>
+        <source>missing --stars N</source>
+        <translation>--stars N fehlt</translation>
+    </message>
+    <message>
+        <source>--stars must be 1 to 5</source>
+        <translation>--stars muss 1 bis 5 sein</translation>
+    </message>
+    <message>
+        <source>--count must be 1 to 100</source>
+        <translation>--count muss 1 bis 100 sein</translation>
+    </message>
+    <message>
+        <source>--seed must be a whole number 0 or above</source>
+        <translation>--seed muss eine ganze Zahl ab 0 sein</translation>
+    </message>
+    <message>
+        <source>; nothing created</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>new puzzles go after the last slot in use, slot </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>, which leaves room for </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> stored, </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> requested); nothing created</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> puzzle</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> star (seed </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Id </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>stopped, not kept</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>refused; nothing created</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>the library had no place left</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Stopped: </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>it is too short for a data file (</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> bytes, </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> needed)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>no data file at </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>: saved </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>, but </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> (not written yet; read from </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>this data file instead of the game's own (no import)</source>
+        <translation>diese Datendatei statt der des Spiels (kein Import)</translation>
+    </message>
+    <message>
+        <source>list</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The counters, the data file's place, every stored puzzle.</source>
+        <translation>Die Zähler, der Ort der Datendatei, jedes gespeicherte Rätsel.</translation>
+    </message>
+    <message>
+        <source> COMMAND [ARGUMENTS]
+       </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> COMMAND --help
+</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>
+      </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>: no command given (try --help)
+</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>help</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>--version</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>: unknown command </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>slots</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>all</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>print</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>give either --slots or --all</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>--slots takes slot numbers 1..100 separated by commas</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>colors</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>--colors takes a colour scheme 1..4</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>paper</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>letter</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>--paper takes a4 or letter</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>puzzles</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>--puzzles and --answers take large, small or none</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> holds no puzzle</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> print: slot </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> is not printed: </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>nothing to print</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>pdf</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> page</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> pages</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> written to </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Puzzles and answers as a PDF file, laid out and drawn as the game prints them.</source>
+        <translation>Rätsel und Lösungen als PDF-Datei, angeordnet und gezeichnet, wie das Spiel sie druckt.</translation>
+    </message>
+    <message>
+        <source>the PDF file to write</source>
+        <translation>die zu schreibende PDF-Datei</translation>
+    </message>
+    <message>
+        <source>LIST</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>the slots to print, as 1,3,5</source>
+        <translation>die zu druckenden Plätze, etwa 1,3,5</translation>
+    </message>
+    <message>
+        <source>every stored puzzle</source>
+        <translation>jedes gespeicherte Rätsel</translation>
+    </message>
+    <message>
+        <source>SIZE</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>large, small or none (default: the game's choice)</source>
+        <translation>large, small oder none (Vorgabe: die Wahl des Spiels)</translation>
+    </message>
+    <message>
+        <source>colour scheme 1..4 (default: the game's choice)</source>
+        <translation>Farbschema 1..4 (Vorgabe: die Wahl des Spiels)</translation>
+    </message>
+    <message>
+        <source>PAPER</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>a4 or letter (default: the locale's paper)</source>
+        <translation>a4 oder letter (Vorgabe: das Papier des Gebietsschemas)</translation>
+    </message>
+    <message>
+        <source>QT_QPA_PLATFORM</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>offscreen</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>show</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>One puzzle as a grid: clues as down\across, the player's entries or the answers.</source>
+        <translation>Ein Rätsel als Gitter: Summen als senkrecht\waagerecht, die Einträge des Spielers oder die Lösungen.</translation>
+    </message>
+    <message>
+        <source>the answers instead of the player's entries</source>
+        <translation>die Lösungen statt der Einträge des Spielers</translation>
+    </message>
+    <message>
+        <source> stats: </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>stats</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Puzzles solved by size and star level, hints by technique, the last 20 solved.</source>
+        <translation>Gelöste Rätsel nach Größe und Sternstufe, Tipps nach Technik, die letzten 20 gelösten.</translation>
+    </message>
+    <message>
+        <source>one line per solved puzzle, with a header row</source>
+        <translation>eine Zeile je gelöstem Rätsel, mit Kopfzeile</translation>
+    </message>
+    <message>
+        <source>Last square</source>
+        <translation>Letztes Feld</translation>
+    </message>
+    <message>
+        <source>Crossing runs</source>
+        <translation>Kreuzende Reihen</translation>
+    </message>
+    <message>
+        <source>One combination</source>
+        <translation>Eine Kombination</translation>
+    </message>
+    <message>
+        <source>Possible digits</source>
+        <translation>Mögliche Ziffern</translation>
+    </message>
+    <message>
+        <source>Needed digit</source>
+        <translation>Nötige Ziffer</translation>
+    </message>
+    <message>
+        <source>Locked digits</source>
+        <translation>Gebundene Ziffern</translation>
+    </message>
+    <message>
+        <source>Smallest and largest sums</source>
+        <translation>Kleinste und größte Summen</translation>
+    </message>
+    <message>
+        <source>Combinations that fit</source>
+        <translation>Passende Kombinationen</translation>
+    </message>
+    <message>
+        <source>Block sums</source>
+        <translation>Blocksummen</translation>
+    </message>
+    <message>
+        <source>Contradiction</source>
+        <translation>Widerspruch</translation>
     </message>
 </context>
 </TS>

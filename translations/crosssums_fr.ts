@@ -184,302 +184,283 @@ Les options standard de Qt (-platform NOM, -display AFFICHAGE, -style NOM, ...) 
     <name>Logic</name>
     <message numerus="yes">
         <source>The %1 needs %2 in %n squares, so it allows %3 here.</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>Le bloc %1 demande %2 en %n case, il permet donc ici %3.</numerusform><numerusform>Le bloc %1 demande %2 en %n cases, il permet donc ici %3.</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>The %1 holds %2 already and needs %3 more in its %n open squares, so it allows %4 here.</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>Le bloc %1 contient déjà %2 et il lui faut encore %3 dans sa %n case ouverte, il permet donc ici %4.</numerusform><numerusform>Le bloc %1 contient déjà %2 et il lui faut encore %3 dans ses %n cases ouvertes, il permet donc ici %4.</numerusform></translation>
     </message>
     <message>
         <source>%1 is already in the %2, so this square cannot hold it.</source>
-        <translation type="unfinished" />
+        <translation>%1 est déjà dans le bloc %2, donc cette case ne peut pas le contenir.</translation>
     </message>
     <message>
         <source>%1 are already in the %2, so this square cannot hold them.</source>
-        <translation type="unfinished" />
+        <translation>%1 sont déjà dans le bloc %2, donc cette case ne peut pas les contenir.</translation>
     </message>
     <message>
         <source>%1 is already in it.</source>
-        <translation type="unfinished" />
+        <translation>%1 y est déjà.</translation>
     </message>
     <message>
         <source>%1 are already in it.</source>
-        <translation type="unfinished" />
+        <translation>%1 y sont déjà.</translation>
     </message>
     <message>
         <source>%1 is only %2.</source>
-        <translation type="unfinished" />
+        <translation>%1 ne fait que %2.</translation>
     </message>
     <message>
         <source>Even %1 is only %2.</source>
-        <translation type="unfinished" />
+        <translation>Même %1 ne fait que %2.</translation>
     </message>
     <message>
         <source>%1 is already %2.</source>
-        <translation type="unfinished" />
+        <translation>%1 fait déjà %2.</translation>
     </message>
     <message>
         <source>Even %1 is already %2.</source>
-        <translation type="unfinished" />
+        <translation>Même %1 fait déjà %2.</translation>
     </message>
     <message>
         <source>Its combinations are %1, and none of them uses %2.</source>
-        <translation type="unfinished" />
+        <translation>Ses combinaisons sont %1, et aucune n’utilise %2.</translation>
     </message>
     <message>
         <source>Its other square holds %1, so this one holds %2.</source>
-        <translation type="unfinished" />
+        <translation>Son autre case contient %1, donc celle-ci contient %2.</translation>
     </message>
     <message>
         <source>Its other open square holds %1, so this one holds %2.</source>
-        <translation type="unfinished" />
+        <translation>Son autre case ouverte contient %1, donc celle-ci contient %2.</translation>
     </message>
     <message numerus="yes">
         <source>Its other %n open squares add up to at least %1 and at most %2.</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>Son autre case ouverte fait au moins %1 et au plus %2.</numerusform><numerusform>Ses %n autres cases ouvertes font au moins %1 et au plus %2.</numerusform></translation>
     </message>
     <message>
         <source>Two of them cannot both be %1, nor both be %2.</source>
-        <translation type="unfinished" />
+        <translation>Deux d’entre elles ne peuvent valoir toutes deux %1, ni toutes deux %2.</translation>
     </message>
     <message>
         <source>Two of them cannot both be %1.</source>
-        <translation type="unfinished" />
+        <translation>Deux d’entre elles ne peuvent valoir toutes deux %1.</translation>
     </message>
     <message>
         <source>So this one holds %1.</source>
-        <translation type="unfinished" />
+        <translation>Celle-ci contient donc %1.</translation>
     </message>
     <message>
         <source>Of its combinations only %1 fits the digits still open in its squares.</source>
-        <translation type="unfinished" />
+        <translation>De ses combinaisons, seule %1 convient aux chiffres encore ouverts dans ses cases.</translation>
     </message>
     <message>
         <source>Its combinations %1 all fit the digits still open in its squares.</source>
-        <translation type="unfinished" />
+        <translation>Ses combinaisons %1 conviennent toutes aux chiffres encore ouverts dans ses cases.</translation>
     </message>
     <message numerus="yes">
         <source>All its %n combinations fit the digits still open in its squares.</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>Sa %n combinaison convient aux chiffres encore ouverts dans ses cases.</numerusform><numerusform>Ses %n combinaisons conviennent toutes aux chiffres encore ouverts dans ses cases.</numerusform></translation>
     </message>
     <message>
         <source>Of its combinations only %1 fit the digits still open in its squares.</source>
-        <translation type="unfinished" />
+        <translation>De ses combinaisons, seules %1 conviennent aux chiffres encore ouverts dans ses cases.</translation>
     </message>
     <message numerus="yes">
         <source>%n of its %1 combinations fit the digits still open in its squares.</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>%n de ses %1 combinaisons convient aux chiffres encore ouverts dans ses cases.</numerusform><numerusform>%n de ses %1 combinaisons conviennent aux chiffres encore ouverts dans ses cases.</numerusform></translation>
     </message>
     <message>
         <source>Placed in the run's squares as their digits allow, it leaves this square only %1.</source>
-        <translation type="unfinished" />
+        <translation>Placée dans les cases du bloc comme leurs chiffres le permettent, elle ne laisse à cette case que %1.</translation>
     </message>
     <message>
         <source>Placed in the run's squares as their digits allow, they leave this square only %1.</source>
-        <translation type="unfinished" />
+        <translation>Placées dans les cases du bloc comme leurs chiffres le permettent, elles ne laissent à cette case que %1.</translation>
     </message>
     <message>
         <source>The %1 is a single square, so it holds %2.</source>
-        <translation type="unfinished" />
+        <translation>Le bloc %1 n’a qu’une case, elle contient donc %2.</translation>
     </message>
     <message>
         <source>This is the last open square of the %1: %2 less the %3 already in it leaves %4.</source>
-        <translation type="unfinished" />
+        <translation>C’est la dernière case ouverte du bloc %1 : %2 moins les %3 déjà placés laisse %4.</translation>
     </message>
     <message>
         <source>The digits still open here are %1.</source>
-        <translation type="unfinished" />
+        <translation>Les chiffres encore ouverts ici sont %1.</translation>
     </message>
     <message>
         <source>Only %1 fits both runs, so this square holds %1.</source>
-        <translation type="unfinished" />
+        <translation>Seul %1 convient aux deux blocs, donc cette case contient %1.</translation>
     </message>
     <message>
         <source>Only %1 make that.</source>
-        <translation type="unfinished" />
+        <translation>Seuls %1 font ce total.</translation>
     </message>
     <message>
         <source>Every combination for that (%1) uses %2.</source>
-        <translation type="unfinished" />
+        <translation>Chaque combinaison pour cela (%1) utilise %2.</translation>
     </message>
     <message>
         <source>Every combination for that uses %1.</source>
-        <translation type="unfinished" />
+        <translation>Chaque combinaison pour cela utilise %1.</translation>
     </message>
     <message>
         <source>No other open square of the run can still hold %1, so this square holds %1.</source>
-        <translation type="unfinished" />
+        <translation>Aucune autre case ouverte du bloc ne peut encore contenir %1, donc cette case contient %1.</translation>
     </message>
     <message>
         <source>In the %1, the squares in rows %2 can only hold %3 between them, so no other square of the run can hold those digits.</source>
-        <translation type="unfinished" />
+        <translation>Dans le bloc %1, les cases des lignes %2 ne peuvent contenir à elles toutes que %3, donc aucune autre case du bloc ne peut contenir ces chiffres.</translation>
     </message>
     <message>
         <source>In the %1, the squares in columns %2 can only hold %3 between them, so no other square of the run can hold those digits.</source>
-        <translation type="unfinished" />
+        <translation>Dans le bloc %1, les cases des colonnes %2 ne peuvent contenir à elles toutes que %3, donc aucune autre case du bloc ne peut contenir ces chiffres.</translation>
     </message>
     <message>
         <source>the %1</source>
-        <translation type="unfinished" />
+        <translation>le bloc %1</translation>
     </message>
     <message>
         <source>%1 at %2</source>
-        <translation type="unfinished" />
+        <translation>%1 en %2</translation>
     </message>
     <message>
         <source>Take %1: it makes %2.</source>
-        <translation type="unfinished" />
+        <translation>Prenez %1 : il fait %2.</translation>
     </message>
     <message>
         <source>Take %1: together they make %2.</source>
-        <translation type="unfinished" />
+        <translation>Prenez %1 : ensemble ils font %2.</translation>
     </message>
     <message>
         <source>Of their squares, %1 covers all but %2, and makes %3.</source>
-        <translation type="unfinished" />
+        <translation>De leurs cases, %1 couvre toutes sauf %2 et fait %3.</translation>
     </message>
     <message>
         <source>Of their squares, %1 cover all but %2, and make %3.</source>
-        <translation type="unfinished" />
+        <translation>De leurs cases, %1 couvrent toutes sauf %2 et font %3.</translation>
     </message>
     <message>
         <source>So that square holds %1.</source>
-        <translation type="unfinished" />
+        <translation>Cette case-là contient donc %1.</translation>
     </message>
     <message numerus="yes">
         <source>So those %n squares add up to %1.</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>Cette %n case fait donc %1.</numerusform><numerusform>Ces %n cases font donc %1.</numerusform></translation>
     </message>
     <message>
         <source>With %1 already there, the open one makes %2.</source>
-        <translation type="unfinished" />
+        <translation>Avec %1 déjà en place, la case ouverte fait %2.</translation>
     </message>
     <message numerus="yes">
         <source>With %1 already there, the %n open ones make %2.</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>Avec %1 déjà en place, la %n case ouverte fait %2.</numerusform><numerusform>Avec %1 déjà en place, les %n cases ouvertes font %2.</numerusform></translation>
     </message>
     <message>
         <source>No way of filling them from the digits still open in them makes that with %1 here.</source>
-        <translation type="unfinished" />
+        <translation>Aucune façon de les remplir avec les chiffres encore ouverts n’y parvient avec %1 ici.</translation>
     </message>
     <message>
         <source>Suppose %1 held %2.</source>
-        <translation type="unfinished" />
+        <translation>Supposons que %1 contienne %2.</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished">%1 : %2 {1,?}</translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>Then %1 would hold %2 (%3).</source>
-        <translation type="unfinished" />
+        <translation>Alors %1 contiendrait %2 (%3).</translation>
     </message>
     <message>
         <source>Then %1 could not hold %2 (%3).</source>
-        <translation type="unfinished" />
+        <translation>Alors %1 ne pourrait pas contenir %2 (%3).</translation>
     </message>
     <message>
         <source>Then the %1 would hold %2 twice.</source>
-        <translation type="unfinished" />
+        <translation>Alors le bloc %1 contiendrait deux fois %2.</translation>
     </message>
     <message>
         <source>Then the %1 could not be completed: no digits left in its squares make its total.</source>
-        <translation type="unfinished" />
+        <translation>Alors le bloc %1 ne pourrait pas être complété : aucun des chiffres restant dans ses cases ne fait son total.</translation>
     </message>
     <message>
         <source>%1 to %2</source>
-        <translation type="unfinished" />
+        <translation>%1 à %2</translation>
     </message>
     <message>
         <source>%1 or %2</source>
-        <translation type="unfinished" />
+        <translation>%1 ou %2</translation>
     </message>
     <message>
         <source>%1 and %2</source>
-        <translation type="unfinished" />
+        <translation>%1 et %2</translation>
     </message>
     <message>
         <source>down %1</source>
-        <translation type="unfinished" />
+        <translation>%1 vertical</translation>
     </message>
     <message>
         <source>across %1</source>
-        <translation type="unfinished" />
+        <translation>%1 horizontal</translation>
     </message>
     <message>
         <source>row %1, column %2</source>
-        <translation type="unfinished">ligne %1, colonne %2</translation>
+        <translation>ligne %1, colonne %2</translation>
     </message>
     <message numerus="yes">
         <source>The %1 needs %2 in %n squares.</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>Le bloc %1 demande %2 en %n case.</numerusform><numerusform>Le bloc %1 demande %2 en %n cases.</numerusform></translation>
     </message>
     <message numerus="yes">
         <source>The %1 holds %2 already, so it needs %3 more in its %n open squares.</source>
-        <translation type="unfinished">
-            <numerusform />
-            <numerusform />
-        </translation>
+        <translation><numerusform>Le bloc %1 contient déjà %2, il lui faut donc encore %3 dans sa %n case ouverte.</numerusform><numerusform>Le bloc %1 contient déjà %2, il lui faut donc encore %3 dans ses %n cases ouvertes.</numerusform></translation>
     </message>
     <message>
         <source>So this square cannot hold %1.</source>
-        <translation type="unfinished" />
+        <translation>Donc cette case ne peut pas contenir %1.</translation>
     </message>
     <message>
         <source>This square cannot hold %1.</source>
-        <translation type="unfinished" />
+        <translation>Cette case ne peut pas contenir %1.</translation>
     </message>
     <message>
         <source>So this square holds %1.</source>
-        <translation type="unfinished" />
+        <translation>Donc cette case contient %1.</translation>
     </message>
     <message>
         <source>This square holds %1.</source>
-        <translation type="unfinished" />
+        <translation>Cette case contient %1.</translation>
     </message>
     <message>
         <source>Of %1, still open here, only %2 is left, so this square holds %2.</source>
-        <translation type="unfinished" />
+        <translation>De %1, encore ouverts ici, seul %2 reste, donc cette case contient %2.</translation>
     </message>
     <message>
         <source>%1; %2</source>
-        <translation type="unfinished">%1 : %2 {1;?}</translation>
+        <translation>%1 ; %2</translation>
     </message>
     <message>
         <source>%1; and %2</source>
-        <translation type="unfinished" />
+        <translation>%1 ; et %2</translation>
     </message>
     <message>
         <source>rows %1 of column %2</source>
-        <translation type="unfinished" />
+        <translation>lignes %1 de la colonne %2</translation>
     </message>
     <message>
         <source>columns %1 of row %2</source>
-        <translation type="unfinished" />
+        <translation>colonnes %1 de la ligne %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>Its other %n open squares add up to exactly %1.</source>
+        <translation><numerusform>Son autre case ouverte fait exactement %1.</numerusform><numerusform>Ses %n autres cases ouvertes font exactement %1.</numerusform></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
     </message>
 </context>
 <context>
@@ -2023,6 +2004,1307 @@ suit aussitôt et montre toutes les pages en portrait ou en paysage, comme indiq
     <message>
         <source>Stop the check</source>
         <translation>Arrêter la vérification</translation>
+    </message>
+    <message>
+        <source>Usage: </source>
+        <translation>Usage : </translation>
+    </message>
+    <message>
+        <source>
+Arguments:
+</source>
+        <translation>
+Arguments :
+</translation>
+    </message>
+    <message>
+        <source>
+Options:
+</source>
+        <translation>
+Options :
+</translation>
+    </message>
+    <message>
+        <source>
+Commands:
+</source>
+        <translation>
+Commandes :
+</translation>
+    </message>
+    <message>
+        <source>
+Without --data the game's own data file is used. list, show, explain and combos never write it.
+</source>
+        <translation>
+Sans --data, le fichier de données du jeu est utilisé. list, show, explain et combos ne l’écrivent jamais.
+</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>index.%1.html</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>/help/</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>    C marks every empty square with the values both its runs allow (one Undo takes it back).</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>    R (on or off): an entered digit leaves the marks of the other squares of its two runs.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>    D (on or off): runs whose digits repeat or add up to more than their total are framed.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%lld:%02lld:%02lld</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%lld:%02lld</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>No puzzle solved yet. Each puzzle you solve adds a row here: best and median times and hints by size and star level, a chart of your times, the techniques your hints named, and your last 20 puzzles. Nothing leaves this computer.</source>
+        <translation>Aucune grille résolue pour l’instant. Chaque grille résolue ajoute ici une ligne : temps meilleur et médian et indices par taille et niveau, un graphique de vos temps, les techniques nommées par vos indices et vos 20 dernières grilles. Rien ne quitte cet ordinateur.</translation>
+    </message>
+    <message>
+        <source>hints</source>
+        <translation>indices</translation>
+    </message>
+    <message>
+        <source>%1 check%2</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%1 assist%2</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>Your progress</source>
+        <translation>Vos progrès</translation>
+    </message>
+    <message>
+        <source>Show the time while solving</source>
+        <translation>Afficher le temps pendant la résolution</translation>
+    </message>
+    <message>
+        <source>By size and star level</source>
+        <translation>Par taille et niveau</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Stars</source>
+        <translation>Étoiles</translation>
+    </message>
+    <message>
+        <source>Solved</source>
+        <translation>Résolues</translation>
+    </message>
+    <message>
+        <source>Best</source>
+        <translation>Meilleur</translation>
+    </message>
+    <message>
+        <source>Median</source>
+        <translation>Médiane</translation>
+    </message>
+    <message>
+        <source>Hints per puzzle</source>
+        <translation>Indices par grille</translation>
+    </message>
+    <message>
+        <source>Last 20 solved</source>
+        <translation>Les 20 dernières résolues</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Id</source>
+        <translation>N°</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Temps</translation>
+    </message>
+    <message>
+        <source>Hints by technique</source>
+        <translation>Indices par technique</translation>
+    </message>
+    <message>
+        <source>Practice size</source>
+        <translation>Taille d’exercice</translation>
+    </message>
+    <message>
+        <source>Technique</source>
+        <translation>Technique</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Solve times (minutes)</source>
+        <translation>Temps de résolution (minutes)</translation>
+    </message>
+    <message>
+        <source>d MMM hh:mm</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>d MMM</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%.1f</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%d</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Never a puzzle's hardest step: another step always comes before it</source>
+        <translation>Jamais l’étape la plus difficile d’une grille : une autre étape vient toujours avant</translation>
+    </message>
+    <message>
+        <source>Practise</source>
+        <translation>S’exercer</translation>
+    </message>
+    <message>
+        <source>Make a puzzle whose hardest step is %1</source>
+        <translation>Créer une grille dont l’étape la plus difficile est %1</translation>
+    </message>
+    <message>
+        <source>No </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> puzzle whose hardest step is </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> came in </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> tries. Try again, or another size.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Small</source>
+        <translation>Petite</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Moyenne</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Grande</translation>
+    </message>
+    <message>
+        <source>Mini</source>
+        <translation>Mini</translation>
+    </message>
+    <message>
+        <source>Solved in </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> without help.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> with no hints.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> with </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> hint.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> hints.</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Your best time for </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> star !</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%Y-%m-%d %H:%M</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>No puzzle solved yet: each puzzle you solve adds its time and hints here.
+</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Size    Stars  Solved  Best      Median    Hints per puzzle
+</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%-7s %5d  %6d  %-8s  %-8s  %.1f
+</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>
+Hints asked for, by technique
+</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%6d  %s
+</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>
+Last solved
+</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%s  Id %-5d %-6s %d star  %-8s  %d hints%s
+</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>  without help</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>date,puzzle_id,size,stars,origin,hardest,seconds,hints,hints_by_technique,checks,assists,without_help
+</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>yes</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>no</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Press 'Save' to keep it solved.</source>
+        <translation>« Sauver » la garde résolue.</translation>
+    </message>
+    <message>
+        <source>--help</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>-h</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> is given more than once</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> needs a value</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>, not </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>missing </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>unexpected argument </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>
+</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>-h, --help</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>this help</source>
+        <translation>cette aide</translation>
+    </message>
+    <message>
+        <source> (try --help)
+</source>
+        <translation> (essayez --help)
+</translation>
+    </message>
+    <message>
+        <source>crosssums-cli</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%2d</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%-2d</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>  %d  </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>not solved by the techniques</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>? Star</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%d Star</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Data file: </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Puzzles stored: %d</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> (out of range; reading %d slots)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> (counted in the slots; the file's counter says %d)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>
+By stars:</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> %d</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Last puzzle Id: %d
+</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>No puzzles stored.
+</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Slot  Puzzle Id  Size     Stars   Solved  Steps  Hardest technique
+</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%4d  </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>empty</source>
+        <translation type="unfinished">vide</translation>
+    </message>
+    <message>
+        <source>%9d  %-7s  </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>  solved</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>  %5d  </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%9d  damaged: %s</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>slot %d is not 1..%d</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>slot %d is empty (%d puzzles stored)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>slot %d is damaged: %s</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Puzzle Id %d (slot %d): %s, </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>, answers
+</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Solved by logic in %d steps; hardest technique: </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>.
+</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Not solved by the techniques: no step after %d.
+</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%3d  </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%3d </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>no run of %d squares with total %d: squares are 1..9, totals 1..45</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%d %s, total %d
+</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>square</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>squares</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Possible digits: </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Combinations: </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>combos</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>SQUARES must be a number from 1 to 9</source>
+        <translation>SQUARES doit être un nombre de 1 à 9</translation>
+    </message>
+    <message>
+        <source>TOTAL must be a number from 1 to 45</source>
+        <translation>TOTAL doit être un nombre de 1 à 45</translation>
+    </message>
+    <message>
+        <source>The digits and digit combinations that can fill a run.</source>
+        <translation>Les chiffres et combinaisons de chiffres qui peuvent remplir un bloc.</translation>
+    </message>
+    <message>
+        <source>SQUARES</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>squares in the run, 1..9</source>
+        <translation>cases du bloc, 1..9</translation>
+    </message>
+    <message>
+        <source>TOTAL</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>the run's total, 1..45</source>
+        <translation>total du bloc, 1..45</translation>
+    </message>
+    <message>
+        <source>export</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>SLOT must be a number from 1 to 100</source>
+        <translation>SLOT doit être un nombre de 1 à 100</translation>
+    </message>
+    <message>
+        <source>format</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>text</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>--format must be text or csv</source>
+        <translation>--format doit être text ou csv</translation>
+    </message>
+    <message>
+        <source>data</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>answers</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>cannot read </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>import</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>standard input</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>; nothing imported</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>cannot write </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>allow-copy</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>; nothing imported (--allow-copy adds it again)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Imported as puzzle Id </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>, turned on its side to fit (its rows are now columns)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>One puzzle as text to standard output: clues as down\across, . for a White square.</source>
+        <translation>Une grille en texte sur la sortie standard : totaux en vertical\horizontal, . pour une case blanche.</translation>
+    </message>
+    <message>
+        <source>text (the default) or csv</source>
+        <translation>text (par défaut) ou csv</translation>
+    </message>
+    <message>
+        <source>the answers in the White squares</source>
+        <translation>les solutions dans les cases blanches</translation>
+    </message>
+    <message>
+        <source>SLOT</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>library slot 1..100</source>
+        <translation>place dans la bibliothèque, 1..100</translation>
+    </message>
+    <message>
+        <source>Checks a puzzle written as text or CSV and appends it to the library.</source>
+        <translation>Vérifie une grille écrite en texte ou en CSV et l’ajoute à la bibliothèque.</translation>
+    </message>
+    <message>
+        <source>store it even when the library holds the same puzzle</source>
+        <translation>la garder même si la bibliothèque contient déjà la même grille</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <translation type="unfinished">FICHIER</translation>
+    </message>
+    <message>
+        <source>the puzzle's file, or - for standard input</source>
+        <translation>le fichier de la grille, ou - pour l’entrée standard</translation>
+    </message>
+    <message>
+        <source>explain</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>json</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The puzzle solved step by step from its totals, each step's technique and reason.</source>
+        <translation>La grille résolue étape par étape à partir de ses totaux, avec la technique et la raison de chaque étape.</translation>
+    </message>
+    <message>
+        <source>JSON Lines: one object a step, then one with the outcome</source>
+        <translation>JSON Lines : un objet par étape, puis un avec le résultat</translation>
+    </message>
+    <message>
+        <source>{"step": </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>, "technique": </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>, "square": [</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>"place": </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>"remove": </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>, "runs": [</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>"down"</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>"across"</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>, "minus"]</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>, "cells": [</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>, "assumed": </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>, "chain": [</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>{"technique": </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>, "text": </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>}
+</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>. Row </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>, column </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>place </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>remove </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> is empty (</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> puzzles stored)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> has a run the solver cannot read</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>{"solved": </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>true</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>false</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>, "steps": </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>, "hardest": </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Not solved: no further step after </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> steps; hardest technique: </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>generate</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>SIGINT</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>SIGTERM</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>SIGHUP</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>a signal</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>mini</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>small</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>medium</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>large</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>%.1f s</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>the library would hold more than 100 puzzles; nothing created</source>
+        <translation>la bibliothèque contiendrait plus de 100 grilles ; rien n’a été créé</translation>
+    </message>
+    <message>
+        <source>Creating </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> practice puzzle</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> for </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> (seed </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>); Ctrl-C stops and keeps those made
+</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>no puzzle graded to it in </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> tries</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>puzzle </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>: Id </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> star, after </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> try</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> elapsed)
+</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Stopped by </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> made and kept
+</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> made and kept</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Done: </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> in </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Appends new puzzles; Ctrl-C, SIGTERM or SIGHUP stop and keep those finished.</source>
+        <translation>Ajoute de nouvelles grilles ; Ctrl-C, SIGTERM ou SIGHUP arrêtent et gardent celles qui sont finies.</translation>
+    </message>
+    <message>
+        <source>size</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>mini, small, medium or large</source>
+        <translation>mini, small, medium ou large</translation>
+    </message>
+    <message>
+        <source>stars</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>difficulty 1..5 (required unless --technique is given)</source>
+        <translation>difficulté 1..5 (obligatoire sauf si --technique est donné)</translation>
+    </message>
+    <message>
+        <source>count</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>how many puzzles, 1..100</source>
+        <translation>combien de grilles, 1..100</translation>
+    </message>
+    <message>
+        <source>seed</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>a number that makes the batch repeatable</source>
+        <translation>un nombre qui rend la série reproductible</translation>
+    </message>
+    <message>
+        <source>technique</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>practice puzzles whose hardest step is this technique (its name as docs/solver.md gives it, in quotes); the star level follows from the puzzle</source>
+        <translation>grilles d’exercice dont l’étape la plus difficile est cette technique (son nom anglais comme dans docs/solver.md, entre guillemets) ; le niveau découle de la grille</translation>
+    </message>
+    <message>
+        <source>--size must be mini, small, medium or large</source>
+        <translation>--size doit être mini, small, medium ou large</translation>
+    </message>
+    <message>
+        <source>--technique must be one of </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>--stars and --technique cannot be given together</source>
+        <translation>--stars et --technique ne peuvent pas être donnés ensemble</translation>
+    </message>
+    <message>
+        <source>missing --stars N</source>
+        <translation>--stars N manque</translation>
+    </message>
+    <message>
+        <source>--stars must be 1 to 5</source>
+        <translation>--stars doit valoir de 1 à 5</translation>
+    </message>
+    <message>
+        <source>--count must be 1 to 100</source>
+        <translation>--count doit valoir de 1 à 100</translation>
+    </message>
+    <message>
+        <source>--seed must be a whole number 0 or above</source>
+        <translation>--seed doit être un nombre entier positif ou nul</translation>
+    </message>
+    <message>
+        <source>; nothing created</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>new puzzles go after the last slot in use, slot </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>, which leaves room for </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> stored, </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> requested); nothing created</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> puzzle</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> star (seed </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Id </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>stopped, not kept</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>refused; nothing created</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>the library had no place left</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Stopped: </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>no such file</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>it is too short for a data file (</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> bytes, </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> needed)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>no data file at </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>: saved </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>, but </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> (not written yet; read from </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>this data file instead of the game's own (no import)</source>
+        <translation>ce fichier de données au lieu de celui du jeu (sans import)</translation>
+    </message>
+    <message>
+        <source>list</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>The counters, the data file's place, every stored puzzle.</source>
+        <translation>Les compteurs, l’emplacement du fichier de données, chaque grille gardée.</translation>
+    </message>
+    <message>
+        <source> COMMAND [ARGUMENTS]
+       </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> COMMAND --help
+</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>
+      </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>: no command given (try --help)
+</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>help</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>--version</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>: unknown command </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>slots</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>all</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>print</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>give either --slots or --all</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>--slots takes slot numbers 1..100 separated by commas</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>colors</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>--colors takes a colour scheme 1..4</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>paper</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>letter</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>--paper takes a4 or letter</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>puzzles</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>--puzzles and --answers take large, small or none</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> holds no puzzle</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> print: slot </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> is not printed: </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>nothing to print</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>pdf</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> page</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> pages</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source> written to </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Puzzles and answers as a PDF file, laid out and drawn as the game prints them.</source>
+        <translation>Grilles et solutions en fichier PDF, disposées et dessinées comme le jeu les imprime.</translation>
+    </message>
+    <message>
+        <source>the PDF file to write</source>
+        <translation>le fichier PDF à écrire</translation>
+    </message>
+    <message>
+        <source>LIST</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>the slots to print, as 1,3,5</source>
+        <translation>les places à imprimer, comme 1,3,5</translation>
+    </message>
+    <message>
+        <source>every stored puzzle</source>
+        <translation>chaque grille gardée</translation>
+    </message>
+    <message>
+        <source>SIZE</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>large, small or none (default: the game's choice)</source>
+        <translation>large, small ou none (par défaut : le choix du jeu)</translation>
+    </message>
+    <message>
+        <source>colour scheme 1..4 (default: the game's choice)</source>
+        <translation>jeu de couleurs 1..4 (par défaut : le choix du jeu)</translation>
+    </message>
+    <message>
+        <source>PAPER</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>a4 or letter (default: the locale's paper)</source>
+        <translation>a4 ou letter (par défaut : le papier de la région)</translation>
+    </message>
+    <message>
+        <source>QT_QPA_PLATFORM</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>offscreen</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>show</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>One puzzle as a grid: clues as down\across, the player's entries or the answers.</source>
+        <translation>Une grille dessinée : totaux en vertical\horizontal, les chiffres du joueur ou les solutions.</translation>
+    </message>
+    <message>
+        <source>the answers instead of the player's entries</source>
+        <translation>les solutions au lieu des chiffres du joueur</translation>
+    </message>
+    <message>
+        <source> stats: </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>stats</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Puzzles solved by size and star level, hints by technique, the last 20 solved.</source>
+        <translation>Grilles résolues par taille et niveau, indices par technique, les 20 dernières résolues.</translation>
+    </message>
+    <message>
+        <source>one line per solved puzzle, with a header row</source>
+        <translation>une ligne par grille résolue, avec une ligne d’en-tête</translation>
+    </message>
+    <message>
+        <source>Last square</source>
+        <translation>Dernière case</translation>
+    </message>
+    <message>
+        <source>Crossing runs</source>
+        <translation>Blocs croisés</translation>
+    </message>
+    <message>
+        <source>One combination</source>
+        <translation>Une seule combinaison</translation>
+    </message>
+    <message>
+        <source>Possible digits</source>
+        <translation>Chiffres possibles</translation>
+    </message>
+    <message>
+        <source>Needed digit</source>
+        <translation>Chiffre obligé</translation>
+    </message>
+    <message>
+        <source>Locked digits</source>
+        <translation>Chiffres bloqués</translation>
+    </message>
+    <message>
+        <source>Smallest and largest sums</source>
+        <translation>Plus petites et plus grandes sommes</translation>
+    </message>
+    <message>
+        <source>Combinations that fit</source>
+        <translation>Combinaisons qui conviennent</translation>
+    </message>
+    <message>
+        <source>Block sums</source>
+        <translation>Sommes de blocs</translation>
+    </message>
+    <message>
+        <source>Contradiction</source>
+        <translation>Contradiction</translation>
     </message>
 </context>
 </TS>

@@ -7,6 +7,8 @@
 #include <QCommandLineParser>
 #include <QStringList>
 
+#include "model/translate.h"
+
 namespace xs::cli {
 
 namespace {
@@ -140,16 +142,17 @@ std::string Synopsis(const TCommandSpec& command) {
 }
 
 std::string CommandHelp(const TCommandSpec& command) {
-    std::string text = std::string("Usage: ") + kProgramName + " " + Synopsis(command) + "\n" +
-                       command.Summary + "\n";
+    // In the player's language: the texts of the command's spec are looked up as they stand.
+    std::string text = Tr("Texts", "Usage: ") + kProgramName + " " + Synopsis(command) + "\n" +
+                       Tr("Texts", command.Summary) + "\n";
     const auto line = [&text](const std::string& name, const char* help) {
-        text +=
-            "  " + name + std::string(name.size() < 16 ? 16 - name.size() : 1, ' ') + help + "\n";
+        text += "  " + name + std::string(name.size() < 16 ? 16 - name.size() : 1, ' ') +
+                Tr("Texts", help) + "\n";
     };
-    if (!command.Positionals.empty()) text += "\nArguments:\n";
+    if (!command.Positionals.empty()) text += Tr("Texts", "\nArguments:\n");
     for (const TPositionalSpec& positional : command.Positionals)
         line(positional.Name, positional.Help);
-    text += "\nOptions:\n";
+    text += Tr("Texts", "\nOptions:\n");
     for (const TOptionSpec& option : command.Options) line(OptionText(option), option.Help);
     line("-h, --help", "this help");
     return text;
@@ -176,12 +179,14 @@ std::optional<int> ParseInt(const std::string& text, int lo, int hi) {
 }
 
 int UsageError(const std::string& command, const std::string& message) {
-    std::cerr << kProgramName << ' ' << command << ": " << message << " (try --help)\n";
+    // A whole message of the program's own is said in the player's language.
+    std::cerr << kProgramName << ' ' << command << ": " << Tr("Texts", message.c_str())
+              << Tr("Texts", " (try --help)\n");
     return kExitUsage;
 }
 
 int Failure(const std::string& command, const std::string& message) {
-    std::cerr << kProgramName << ' ' << command << ": " << message << '\n';
+    std::cerr << kProgramName << ' ' << command << ": " << Tr("Texts", message.c_str()) << '\n';
     return kExitFailure;
 }
 

@@ -6,6 +6,8 @@
 #include <QCoreApplication>
 
 #include "cli/commands.h"
+#include "model/translate.h"
+#include "storage/language.h"
 #ifdef XS_CLI_PRINT
 #include "cli/print_command.h"
 #endif
@@ -29,12 +31,16 @@ const TCommandSpec* const kCommands[] = {&kListCommand,
 };
 
 void PrintUsage(std::ostream& out) {
-    out << "Usage: " << kProgramName << " COMMAND [ARGUMENTS]\n       " << kProgramName
-        << " COMMAND --help\n\nCommands:\n";
+    out << xs::Tr("Texts", "Usage: ") << kProgramName << " COMMAND [ARGUMENTS]\n       "
+        << kProgramName << " COMMAND --help\n"
+        << xs::Tr("Texts", "\nCommands:\n");
     for (const TCommandSpec* command : kCommands)
-        out << "  " << Synopsis(*command) << "\n      " << command->Summary << '\n';
-    out << "\nWithout --data the game's own data file is used. list, show, explain and combos "
-           "never write it.\n";
+        out << "  " << Synopsis(*command) << "\n      " << xs::Tr("Texts", command->Summary)
+            << '\n';
+    out << xs::Tr(
+        "Texts",
+        "\nWithout --data the game's own data file is used. list, show, explain and combos "
+        "never write it.\n");
 }
 
 }  // namespace
@@ -48,6 +54,9 @@ int main(int argc, char** argv) {
 #endif
     QCoreApplication::setApplicationName(QString::fromLatin1(kProgramName));
     QCoreApplication::setApplicationVersion(QStringLiteral(XS_VERSION));
+    // The player's language, as the game chooses it.
+    xs::InstallTranslations(*QCoreApplication::instance(),
+                            xs::ChooseLanguage(xs::WantedLanguages()));
 
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {

@@ -4,6 +4,8 @@
 
 #include <utility>
 
+#include "model/translate.h"
+
 namespace xs {
 
 namespace {
@@ -100,7 +102,9 @@ TNextStep FindNextStep(const TPuzzleGrid& grid, const TPuzzleDims& dims) {
     if ((step.Place != 0 && step.Place != answer) || (step.Remove & (1u << answer))) return none;
     TNextStep out =
         Step(step.Place != 0 ? THintKind::Deduced : THintKind::Narrowed, step.Row, step.Col,
-             step.Place, std::string(TechniqueName(step.Technique)) + ": " + StepText(board, step));
+             step.Place,
+             Fill(Tr("Logic", "%1: %2"),
+                  {Tr("Texts", TechniqueName(step.Technique)), StepText(board, step)}));
     out.Remove = step.Remove;
     out.Technique = step.Technique;
     for (int i = 0; i < step.RunCount; ++i)
