@@ -118,7 +118,8 @@ void TProgressTracker::PlayerActed() {
 }
 
 std::string TProgressTracker::ClockText() {
-    if (!ClockOn || Id == 0) return {};
+    // A puzzle opened solved has no time of its own to show.
+    if (!ClockOn || Id == 0 || (Finished && Lines.Time.empty())) return {};
     char buffer[24];
     return FormatPlayTime(Clock.Counted(), buffer);
 }
