@@ -136,6 +136,29 @@ void PanToShow(TBoardLayoutInput& in, int row, int col) {
     }
 }
 
+bool PanToShowBlock(TBoardLayoutInput& in, int firstRow, int firstCol, int lastRow, int lastCol) {
+    const TBoardLayoutInput before = in;
+    for (int look = 0; look < 2; ++look) {
+        const TBoardLayout b = LayoutBoard(in);
+        if (b.Fits) return true;
+        const int step = b.Square + g;
+        // Pans the axis so that first..last are wholly seen, moving as little as it can.
+        bool fits = true;
+        const auto axis = [step, &b, &fits](int first, int last, int pan, int window) {
+            const int whole = std::max(1, (window - b.Square) / step + 1);
+            if (last - first + 1 > whole) fits = false;
+            return std::clamp(pan, last - whole + 1, std::max(first, last - whole + 1));
+        };
+        in.PanRow = axis(firstRow, lastRow, b.PanRow, b.Window.Height());
+        in.PanCol = axis(firstCol, lastCol, b.PanCol, b.Window.Width());
+        if (!fits) {
+            in = before;
+            return false;
+        }
+    }
+    return true;
+}
+
 TRect BoardSquareRect(int row, int col, int square) {
     const int left = (square + g) * col;
     const int top = (square + g) * row;
@@ -237,6 +260,32 @@ TSolvePageLayout LayoutSolvePage(int width, int height, const TSolvePageMetrics&
         out.Commands[i] = At(x + 1 + (i % 4) * (command + 6), top, command, commandHeight);
     }
     return out;
+}
+
+int HintBoxTextWidth(const TSolvePageLayout& page) {
+    const int bar = page.Commands[kCommandButtonCount - 1].Right - page.Mode.Left;
+    return std::max(1, bar - 2 * kHintBoxPadding);
+}
+
+TRect HintBoxRect(const TSolvePageLayout& page, int textHeight, const TRect& target,
+                  std::span<const TRect> named, int margin) {
+    const TRect grid{page.Grid.Left, page.Grid.Top + margin, page.Grid.Right,
+                     std::max(page.Grid.Top + margin, page.Grid.Bottom - margin)};
+    const int height = std::clamp(textHeight + 2 * kHintBoxPadding, 0, grid.Height());
+    const int left = page.Mode.Left;
+    const int right = page.Commands[kCommandButtonCount - 1].Right;
+    const TRect foot{left, grid.Bottom - height, right, grid.Bottom};
+    const TRect top{left, grid.Top, right, grid.Top + height};
+    const auto meets = [](const TRect& a, const TRect& b) {
+        return a.Left < b.Right && b.Left < a.Right && a.Top < b.Bottom && b.Top < a.Bottom;
+    };
+    // What a place hides: the hint's own square weighs more than all the others together.
+    const auto hidden = [&](const TRect& box) {
+        int n = meets(box, target) ? 1000 : 0;
+        for (const TRect& r : named) n += meets(box, r) ? 1 : 0;
+        return n;
+    };
+    return hidden(top) < hidden(foot) ? top : foot;
 }
 
 }  // namespace xs

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 
 #include "model/records.h"
 #include "platform/canvas.h"
@@ -70,6 +71,9 @@ TBoardLayout LayoutBoard(const TBoardLayoutInput& in);
 // it can: in.PanRow and in.PanCol are changed only where the square is out of view or partly
 // seen. A board that fits needs no pan.
 void PanToShow(TBoardLayoutInput& in, int row, int col);
+// The same for the block of squares from (firstRow, firstCol) to (lastRow, lastCol): false, and
+// nothing changed, when the block is larger than the window.
+bool PanToShowBlock(TBoardLayoutInput& in, int firstRow, int firstCol, int lastRow, int lastCol);
 
 // Board geometry in the board control's own coordinates (panning does not change them).
 // Rectangle of square (row, col), right and bottom exclusive.
@@ -127,5 +131,18 @@ struct TSolvePageLayout {
 // The solving page of `width` x `height` pixels; the strip at the side when combosAtSide.
 TSolvePageLayout LayoutSolvePage(int width, int height, const TSolvePageMetrics& metrics,
                                  bool combosAtSide);
+
+// The box that shows a hint whole: as wide as the bottom bar, its text kHintBoxPadding pixels in
+// from every edge.
+constexpr int kHintBoxPadding = 6;
+int HintBoxTextWidth(const TSolvePageLayout& page);
+// Where the box stands, in the page's coordinates: as tall as its text (textHeight at
+// HintBoxTextWidth) but no taller than the board's panel, over the board's foot just above the
+// bottom bar, where the player reads the instruction lines. It stands at the panel's top instead
+// when at the foot it would cover the hint's own square `target` and at the top it would not, or
+// would cover more of the squares the hint names (`named`). `margin` pixels at the panel's top
+// and foot stay free (the pan buttons of a board that does not fit).
+TRect HintBoxRect(const TSolvePageLayout& page, int textHeight, const TRect& target,
+                  std::span<const TRect> named, int margin = 0);
 
 }  // namespace xs

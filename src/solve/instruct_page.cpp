@@ -28,11 +28,17 @@ constexpr const char* kNoteTexts[4] = {
     "highlighted values.",
     "    Use the 'Reset' button to restore the puzzle to its previous saved state."};
 
-constexpr const char* kKeyTexts[4] = {
+constexpr const char* kKeyTexts[kKeyLines] = {
     "3) Keys : the arrows, Home, End and Tab move the blue frame.  1..9 fill its square,",
     "    Shift+1..9 (or 1..9 after pressing M) mark values;  0, Delete or Backspace clear it.",
     "    Enter or Space clicks its across total, Shift+Enter its down total.  E, F, N change mode.",
-    "    Ctrl+Z undoes, Ctrl+Y redoes.  H shows the next step and why;  H again applies it."};
+    "    Ctrl+Z undoes, Ctrl+Y redoes.  H shows the next step and why;  H again applies it.",
+    "    C marks every empty square with the values both its runs allow (one Undo takes it back).",
+    "    R (on or off): an entered digit leaves the marks of the other squares of its two runs.",
+    "    D (on or off): runs whose digits repeat or add up to more than their total are framed."};
+
+// The smallest picture square the page steps down to when a hint leaves too little room.
+constexpr int kLeastPictureSquare = 24;
 
 // Row 1 of a grid: a clue square at column 0 with a run of `answers` after it.
 TPuzzleGrid RunGrid(std::initializer_list<int> answers) {
@@ -136,8 +142,13 @@ TInstructPage::TInstructPage(QWidget* parent) : QWidget(parent) {
     for (int i = 0; i < 4; ++i) {
         lblHow[i] = label(kHowTexts[i]);
         lblNotes1[i] = label(kNoteTexts[i]);
-        lblKeys[i] = label(kKeyTexts[i]);
     }
+    for (int i = 0; i < kKeyLines; ++i) lblKeys[i] = label(kKeyTexts[i]);
+    lblHint = new QLabel(this);
+    lblHint->setObjectName(QStringLiteral("lblHint"));
+    lblHint->setWordWrap(true);
+    lblHint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lblHint->hide();
     lblOr = label("OR");
     lblNotes = label("Notes");
     QFont bold = lblNotes->font();
@@ -148,7 +159,7 @@ TInstructPage::TInstructPage(QWidget* parent) : QWidget(parent) {
     for (int e = 0; e < 3; ++e) {
         auto* box = new TSolvePaintBox("imgExample", this);
         box->OnPaint = [this, e, box](TCanvas& canvas, const TRect&) {
-            PaintExample(canvas, InstructExamples()[static_cast<std::size_t>(e)], PictureSquare(),
+            PaintExample(canvas, InstructExamples()[static_cast<std::size_t>(e)], Square,
                          box->width(), box->height());
         };
         imgExamples[e] = box;
@@ -158,15 +169,23 @@ TInstructPage::TInstructPage(QWidget* parent) : QWidget(parent) {
     bnInstructReturn->setFocusPolicy(Qt::NoFocus);
 }
 
-int TInstructPage::PictureSquare() const {
-    // Large enough for the pad's digits to be read, growing with the page's font.
-    return std::clamp(QFontMetrics(font()).height() * 3, 42, 72);
+void TInstructPage::SetHint(const QString& text) {
+    lblHint->setText(text);
+    lblHint->setVisible(!text.isEmpty());
+    Layout();
 }
 
 void TInstructPage::Layout() {
     const QFontMetrics metrics(font());
+    // Large enough for the pad's digits to be read, growing with the page's font; smaller only
+    // where a hint shown above would push the page's foot off.
+    for (Square = std::clamp(metrics.height() * 3, 42, 72);; --Square)
+        if (Square <= kLeastPictureSquare || LayoutAt(Square)) return;
+}
+
+bool TInstructPage::LayoutAt(int square) {
+    const QFontMetrics metrics(font());
     const int line = metrics.height() + 2;
-    const int square = PictureSquare();
     int widest = 0;
     for (QLabel* l : lblNotes1) widest = std::max(widest, metrics.horizontalAdvance(l->text()));
     for (QLabel* l : lblKeys) widest = std::max(widest, metrics.horizontalAdvance(l->text()));
@@ -179,6 +198,10 @@ void TInstructPage::Layout() {
     };
     const int pictureHeight = square + kBoardGridLine + 2;
     const int buttonHeight = line + 8;
+    const bool hint = !lblHint->text().isEmpty();
+    // As wide as the notes, as the page allows.
+    const int hintWidth = std::min(textWidth, widest + 8);
+    const int hintHeight = hint ? lblHint->heightForWidth(hintWidth) : 0;
 
     // The groups from top to bottom, each a list of rows of a given height.
     struct TRow {
@@ -187,7 +210,7 @@ void TInstructPage::Layout() {
         int Width;
     };
     const auto& ex = InstructExamples();
-    const std::vector<std::vector<TRow>> groups = {
+    std::vector<std::vector<TRow>> groups = {
         {{lblHow[0], line, textWidth}, {imgExamples[0], pictureHeight, pictureWidth(ex[0])}},
         {{lblHow[1], line, textWidth},
          {imgExamples[1], pictureHeight, pictureWidth(ex[1])},
@@ -198,12 +221,11 @@ void TInstructPage::Layout() {
          {lblNotes1[0], line, textWidth},
          {lblNotes1[1], line, textWidth},
          {lblNotes1[2], line, textWidth},
-         {lblNotes1[3], line, textWidth},
-         {lblKeys[0], line, textWidth},
-         {lblKeys[1], line, textWidth},
-         {lblKeys[2], line, textWidth},
-         {lblKeys[3], line, textWidth}},
+         {lblNotes1[3], line, textWidth}},
     };
+    for (QLabel* l : lblKeys) groups.back().push_back({l, line, textWidth});
+    // The hint on show, whole, comes first.
+    if (hint) groups.insert(groups.begin(), {{lblHint, hintHeight, hintWidth}});
     int block = buttonHeight;
     for (const auto& g : groups)
         for (const TRow& r : g) block += r.Height;
@@ -220,6 +242,7 @@ void TInstructPage::Layout() {
     top -= gap;
     const int buttonWidth = metrics.horizontalAdvance(bnInstructReturn->text()) + 40;
     bnInstructReturn->setGeometry(width() - 10 - buttonWidth, top, buttonWidth, buttonHeight);
+    return top + buttonHeight <= height();
 }
 
 void TInstructPage::resizeEvent(QResizeEvent* event) {

@@ -14,6 +14,9 @@ namespace xs {
 
 class TSolvePaintBox;
 
+// Lines of the keyboard's note.
+constexpr int kKeyLines = 7;
+
 // One picture: a strip of squares before an action, an arrow, and the same squares after it.
 struct TInstructExample {
     TPuzzleGrid Before;
@@ -35,12 +38,15 @@ public:
 
     // Places everything for the page's size and font.
     void Layout();
+    // The hint on show, whole, at the page's top; empty: none.
+    void SetHint(const QString& text);
 
-    std::array<QLabel*, 4> lblHow;     // the four lines that explain the actions
-    QLabel* lblOr;                     // "OR" between the second and third picture
-    QLabel* lblNotes;                  // the heading
-    std::array<QLabel*, 4> lblNotes1;  // the note lines
-    std::array<QLabel*, 4> lblKeys;    // the note on the keyboard
+    std::array<QLabel*, 4> lblHow;           // the four lines that explain the actions
+    QLabel* lblOr;                           // "OR" between the second and third picture
+    QLabel* lblNotes;                        // the heading
+    std::array<QLabel*, 4> lblNotes1;        // the note lines
+    std::array<QLabel*, kKeyLines> lblKeys;  // the note on the keyboard and its assists
+    QLabel* lblHint;                         // the hint on show
     std::array<TSolvePaintBox*, 3> imgExamples;
     QPushButton* bnInstructReturn;
 
@@ -48,7 +54,11 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    int PictureSquare() const;
+    // Places everything with pictures of `square`-pixel squares: false when the page's foot
+    // then lies below its edge.
+    bool LayoutAt(int square);
+
+    int Square = 42;  // the pictures' squares as last laid out
 };
 
 }  // namespace xs

@@ -178,7 +178,8 @@ void TSolveState::HintKey() {
     if (!IsSolving || CurrentMode != TSolveMode::Solve) return;
     ShowFrame(true);
     if (HintShown &&
-        (HintStep.Kind == THintKind::Deduced || HintStep.Kind == THintKind::Narrowed)) {
+        (HintStep.Kind == THintKind::Deduced || HintStep.Kind == THintKind::Narrowed) &&
+        IsWhite(WorkCopy, HintStep.Row, HintStep.Col)) {
         const TNextStep step = HintStep;
         TSquare& sq = WorkCopy.CurrentPuzzle.Sq[step.Row][step.Col];
         DropHint();
@@ -212,6 +213,17 @@ void TSolveState::HintKey() {
     if ((HintStep.Kind == THintKind::Deduced || HintStep.Kind == THintKind::Narrowed) &&
         !HintStep.FromMarks)
         Tracked->HintShown(HintStep.Technique);
+    HintShown = true;
+    View->HintChanged();
+}
+
+void TSolveState::ShowStep(const TNextStep& step) {
+    if (!IsSolving) return;
+    HintStep = step;
+    if (IsWhite(WorkCopy, step.Row, step.Col)) {
+        ShowFrame(true);
+        SetCursor(step.Row, step.Col);
+    }
     HintShown = true;
     View->HintChanged();
 }

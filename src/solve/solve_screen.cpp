@@ -223,6 +223,13 @@ void TfrmSolve::BuildSolvePage() {
     lblMode3 = MakeLabel(PanelMode2, "lblMode3", "", Qt::AlignLeft | Qt::AlignVCenter);
     bnMore = MakeButton(PanelMode2, "bnMore", "... more", "More Information");
     connect(bnMore, &QPushButton::clicked, this, &TfrmSolve::bnMoreClick);
+    PanelHint = new QFrame(PanelSolve);
+    PanelHint->setObjectName(QStringLiteral("PanelHint"));
+    PanelHint->setStyleSheet(
+        QStringLiteral("QFrame#PanelHint { background: #FFFFFF; border: 2px solid #E040E0; }"));
+    lblHint = MakeLabel(PanelHint, "lblHint", "", Qt::AlignLeft | Qt::AlignTop);
+    lblHint->setWordWrap(true);
+    PanelHint->hide();
 
     PanelZoom = MakePanel(PanelSolve, "PanelZoom");
     PanelHeadZoom = MakeLabel(PanelZoom, "PanelHeadZoom", "Zoom");
@@ -359,11 +366,6 @@ void TfrmSolve::bnReturnClick() {
     dgSmall->update();
 }
 
-void TfrmSolve::bnMoreClick() {
-    ShowPage(PanelInstruct);
-    FormResize();
-}
-
 void TfrmSolve::bnInstructReturnClick() {
     ShowPage(PanelSolve);
     FormResize();
@@ -393,6 +395,7 @@ void TfrmSolve::LayoutSolvePage() {
     m.RadioIndent = RadioIndent;
     const bool side = App.File.Settings.CombosAtSide != 0;
     const TSolvePageLayout page = xs::LayoutSolvePage(width(), height(), m, side);
+    PageLayout = page;
 
     Apply(PanelHeader, page.Header);
     const auto inHeader = [&page](const TRect& r) {

@@ -46,6 +46,7 @@ public:
     void ShowAddedPuzzle(int slot);
 
     const TSolveState& State() const { return *Solve; }
+    TSolveState& State() { return *Solve; }
 
     // Who keeps the time and the history of the puzzles solved here (the page's clock shows its
     // ClockText); nullptr: no one.
@@ -106,6 +107,9 @@ public:
     QLabel* lblMode2;
     QLabel* lblMode3;
     QPushButton* bnMore;
+    // A hint or an assist's notice, whole, over the board's foot or top (HintBoxRect).
+    QFrame* PanelHint;
+    QLabel* lblHint;
     QFrame* PanelZoom;
     QLabel* PanelHeadZoom;
     QPushButton* bnZoomIn;
@@ -179,6 +183,12 @@ private:
     // The instruction lines: the hint's reason while one is shown, else that the puzzle is
     // solved, else the mode's lines.
     void ShowInstructionLines();
+    // The hint's box: its text, then its place for the page and the hint's squares.
+    void ShowHintBox();
+    void PlaceHintBox();
+    // Pans a zoomed board so that the hint's square and the clues of every run it names come
+    // into view, else the square and its own clues, else the square.
+    void KeepHintInView();
     // Repaints what the cursor frame covers around square (row, col).
     void RedrawCursorArea(int row, int col);
     void BuildChooserPage();
@@ -226,7 +236,8 @@ private:
     int PanRow = 0;
     int PanCol = 0;
     int BoardSquare = 0;
-    int FittedSquare = 0;  // the square size at zoom 0
+    int FittedSquare = 0;         // the square size at zoom 0
+    TSolvePageLayout PageLayout;  // as last laid out
     // The runs in conflict while that assist is on, found at each paint.
     std::array<THintRun, 2 * kGridRows * kGridCols> Conflicts{};
     // The combinations strip's content and the values strip (kept out of this header, whose

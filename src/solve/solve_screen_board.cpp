@@ -61,6 +61,8 @@ void TfrmSolve::LayoutBoard() {
     bnZoomIn->setEnabled(board.ZoomInEnabled);
     bnZoomOut->setEnabled(Zoom > 0);
     if (resized) dgGrid->update();
+    // The hint's square may have moved under the box.
+    PlaceHintBox();
 }
 
 // ---- The board ------------------------------------------------------------------------------

@@ -184,6 +184,9 @@ public:
     // without marks gets the other digits marked). A wrong entry, or marks that leave out the
     // answer, are marked red instead.
     void HintKey();
+    // Shows a step found elsewhere as H shows its own: the cursor on its square (Row -1: none),
+    // and the next H applies a Deduced or Narrowed one.
+    void ShowStep(const TNextStep& step);
     // The hint on show, or nullptr. Any change of the board or the mode takes it away.
     const TNextStep* Hint() const { return HintShown ? &HintStep : nullptr; }
     // Assists, each off until the player asks for it; mouse presses work as without them.

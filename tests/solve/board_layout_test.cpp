@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <optional>
 #include <utility>
+#include <vector>
 
 #include "solve/board_layout.h"
 
@@ -146,6 +147,38 @@ TEST(BoardLayout, PanToShowBringsEverySquareWhollyIntoViewByTheFewestSteps) {
     TBoardLayoutInput fits = Input(700, 450, kLarge, 0, 0, 0);
     PanToShow(fits, 15, 25);
     EXPECT_EQ(fits.PanRow + fits.PanCol, 0);
+}
+
+// A block that fits the window comes wholly into view; one a row taller changes nothing.
+TEST(BoardLayout, PanToShowBlockShowsTheWholeBlockOrNothing) {
+    const int zoom = FirstPannedZoom(700, 450, kLarge) + 12;
+    const TBoardLayout start = LayoutBoard(Input(700, 450, kLarge, zoom, 5, 9));
+    const int step = start.Square + kBoardGridLine;
+    const int rows = (start.Window.Height() - start.Square) / step + 1;  // wholly seen
+    struct TCase {
+        int FirstRow, FirstCol, LastRow, LastCol;
+        bool Shown;
+    };
+    const TCase cases[] = {{0, 0, rows - 1, 1, true},
+                           {16 - rows, 24, 15, 25, true},
+                           {7, 12, 7, 12, true},
+                           {2, 3, rows + 2, 3, false}};
+    for (const TCase& tc : cases) {
+        SCOPED_TRACE(testing::Message() << tc.FirstRow << "," << tc.LastRow);
+        TBoardLayoutInput in = Input(700, 450, kLarge, zoom, 5, 9);
+        ASSERT_EQ(PanToShowBlock(in, tc.FirstRow, tc.FirstCol, tc.LastRow, tc.LastCol), tc.Shown);
+        const TBoardLayout b = LayoutBoard(in);
+        const auto seen = [&](int row, int col) {
+            const TRect sq{b.Board.Left + step * col, b.Board.Top + step * row,
+                           b.Board.Left + step * col + b.Square,
+                           b.Board.Top + step * row + b.Square};
+            return Inside(sq, b.Window);
+        };
+        EXPECT_EQ(seen(tc.FirstRow, tc.FirstCol) && seen(tc.LastRow, tc.LastCol), tc.Shown);
+        if (!tc.Shown) {
+            EXPECT_EQ(std::pair(in.PanRow, in.PanCol), std::pair(5, 9));
+        }
+    }
 }
 
 TEST(BoardLayout, PartlySeenRowIsAThirdWhenThereIsRoomElseTwoThirds) {
@@ -289,6 +322,41 @@ TEST(SolvePageLayout, StripAtTheTopOrTheSideSharesThePageWithTheBoard) {
             EXPECT_EQ(p.Grid.Top, p.Poss.Bottom);
         }
     }
+}
+
+// The hint's box spans the bottom bar, as tall as its text, at the board's foot unless it would
+// hide the hint's square there (or more of the named squares) and not at the top.
+TEST(SolvePageLayout, HintBoxStandsAtTheFootUnlessItHidesTheHintThere) {
+    const TSolvePageLayout p = LayoutSolvePage(1000, 700, Metrics(), false);
+    const TRect low{500, p.Grid.Bottom - 30, 520, p.Grid.Bottom - 10};
+    const TRect high{500, p.Grid.Top + 10, 520, p.Grid.Top + 30};
+    struct TCase {
+        int TextHeight;
+        TRect Target;
+        std::vector<TRect> Named;
+        bool AtTop;
+        int Height;
+    };
+    const TCase cases[] = {
+        {48, {}, {}, false, 60},
+        {48, low, {}, true, 60},
+        {48, high, {}, false, 60},
+        {48, low, {high}, true, 60},
+        {48, {}, {low}, true, 60},
+        {48, high, {low, low}, false, 60},
+        {5000, {}, {}, false, p.Grid.Height()},
+    };
+    for (const TCase& tc : cases) {
+        const TRect box = HintBoxRect(p, tc.TextHeight, tc.Target, tc.Named);
+        EXPECT_EQ(box.Left, p.Mode.Left);
+        EXPECT_EQ(box.Right, p.Commands[3].Right);
+        EXPECT_EQ(box.Height(), tc.Height) << tc.TextHeight;
+        EXPECT_EQ(box.Top, tc.AtTop ? p.Grid.Top : p.Grid.Bottom - tc.Height) << tc.Target.Top;
+    }
+    EXPECT_EQ(HintBoxTextWidth(p), p.Commands[3].Right - p.Mode.Left - 12);
+    // Clear of pan buttons 20 high at the panel's foot and top.
+    EXPECT_EQ(HintBoxRect(p, 48, {}, {}, 20).Bottom, p.Grid.Bottom - 20);
+    EXPECT_EQ(HintBoxRect(p, 48, low, {}, 20).Top, p.Grid.Top + 20);
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include <memory>
 #include <vector>
 
+#include "logic/logic_solver.h"
+#include "solve/instruct_page.h"
 #include "solve/solve_screen.h"
 #include "solve/solve_widgets.h"
 #include "storage/settings.h"
@@ -101,6 +103,7 @@ private slots:
         xs::test::AddSamplePuzzle(app.File.Library, app.File.Settings.LastPuzzleId,
                                   xs::TPuzzleSize::Mini, 2);
         Messages = TScriptedMessages();
+        Fonts = xs::TProgramFonts();
         Screen = std::make_unique<TfrmSolve>(Fonts, Messages, 20);
         Screen->resize(900, 560);
         Screen->show();
@@ -194,11 +197,10 @@ private slots:
         QCOMPARE(int(Square(2, 1).Entry), 4);
         QVERIFY(Screen->bnUndo->isEnabled());
 
-        const QString modeLine = Screen->lblMode1->text();
         QTest::keyClick(Screen.get(), Qt::Key_H);  // the 4 is wrong: marked, nothing placed
-        QVERIFY(Screen->lblMode1->text() != modeLine);
+        QVERIFY(Screen->PanelHint->isVisible());
         QTest::keyClick(Screen.get(), Qt::Key_Backspace);
-        QCOMPARE(Screen->lblMode1->text(), modeLine);
+        QVERIFY(!Screen->PanelHint->isVisible());
         QTest::keyClick(Screen.get(), Qt::Key_H);
         QTest::keyClick(Screen.get(), Qt::Key_H);
         const xs::TSolveState& state = Screen->State();
@@ -284,6 +286,40 @@ private slots:
                  QStringLiteral("Solve Mode : Click on the small 1..9 grid"));
     }
 
+    // On the panned board a hint brings its square and the clues of the runs it names into view
+    // (the first row), else, when those do not fit, the square and its own two clues.
+    void AHintPansItsSquareAndTheCluesItNamesIntoView_data() {
+        QTest::addColumn<QList<int>>("runs");  // clue row, clue column, down; ...
+        QTest::addColumn<QList<int>>("seen");  // row, column; ...
+        QTest::newRow("named clues")
+            << QList<int>{3, 0, 0, 5, 0, 0} << QList<int>{3, 3, 3, 0, 5, 0};
+        QTest::newRow("too far apart")
+            << QList<int>{0, 12, 1, 8, 0, 0} << QList<int>{0, 3, 3, 3, 3, 0};
+    }
+    void AHintPansItsSquareAndTheCluesItNamesIntoView() {
+        QFETCH(QList<int>, runs);
+        QFETCH(QList<int>, seen);
+        SolvePannedBoard();
+        xs::TNextStep step;
+        step.Kind = xs::THintKind::Deduced;
+        step.Row = 3;
+        step.Col = 3;
+        for (int i = 0; i + 2 < runs.size(); i += 3)
+            step.Runs[step.RunCount++] = {runs[i], runs[i + 1], runs[i + 2] != 0};
+        Screen->State().ShowStep(step);
+        const QRect window(
+            QPoint(Screen->bnLeft->geometry().right() + 1, Screen->bnUp->geometry().bottom() + 1),
+            QPoint(Screen->bnRight->geometry().left() - 1, Screen->bnDown->geometry().top() - 1));
+        for (int i = 0; i + 1 < seen.size(); i += 2) {
+            const QRect square(
+                Screen->dgGrid->mapTo(Screen->PanelGrid,
+                                      Screen->SquareRect(seen[i], seen[i + 1]).topLeft()),
+                QSize(Screen->SquareSize(), Screen->SquareSize()));
+            QVERIFY2(window.contains(square),
+                     qPrintable(QStringLiteral("%1,%2").arg(seen[i]).arg(seen[i + 1])));
+        }
+    }
+
     void AnEmptyLibraryOrADamagedSlotOffersNothingToSolve_data() {
         QTest::addColumn<bool>("empty");
         QTest::newRow("empty library") << true;
@@ -305,6 +341,60 @@ private slots:
         Screen->bnSolveClick();
         QVERIFY(Screen->PanelMain->isVisible());
         QVERIFY(!Screen->PanelSolve->isVisible());
+    }
+
+    void EveryHintIsShownWholeAtTheStandardSizes_data() {
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("height");
+        QTest::addColumn<int>("fontSize");
+        QTest::newRow("800 x 600") << 792 << 562 << 2;
+        QTest::newRow("1260 x 960, large font") << 1251 << 913 << 3;
+    }
+    // A sentence of some 600 characters for every technique, on the square at the board's top
+    // left and at its bottom right: the box shows it whole, hides neither square nor the bar,
+    // and "... more" shows it whole too.
+    void EveryHintIsShownWholeAtTheStandardSizes() {
+        QFETCH(int, width);
+        QFETCH(int, height);
+        QFETCH(int, fontSize);
+        xs::ApplyFontSize(fontSize, Fonts);
+        Screen->resize(width, height);
+        Screen->FormShow();
+        ClickSlot(2);
+        QTest::mouseClick(Screen->bnSolve, Qt::LeftButton);
+        const QString reason = QStringLiteral(
+            "The across 45 holds 1, 2 and 3 already and needs 39 more in its 6 open squares, so "
+            "it allows 4 to 9 here; the down 16 holds 7 already and needs 9 more in its 2 open "
+            "squares, which only 1 + 8, 2 + 7, 3 + 6 or 4 + 5 make. ");
+        for (int t = 0; t < xs::kTechniqueCount; ++t) {
+            xs::TNextStep step;
+            step.Kind = xs::THintKind::Deduced;
+            step.Text = xs::TechniqueName(static_cast<xs::TTechnique>(t)) + std::string(": ") +
+                        (reason + reason + reason).toStdString();
+            const bool last = t % 2 == 1;
+            step.Row = last ? 2 : 1;
+            step.Col = last ? 2 : 1;
+            Screen->State().ShowStep(step);
+            const QRect box = Screen->PanelHint->geometry();
+            QVERIFY(Screen->PanelHint->isVisible());
+            QCOMPARE(Screen->lblHint->text(), QStringLiteral("Hint: ") + step.Text.c_str());
+            QVERIFY(Screen->lblHint->heightForWidth(Screen->lblHint->width()) <=
+                    Screen->lblHint->height());
+            QVERIFY(Screen->PanelSolve->rect().contains(box));
+            QVERIFY(box.bottom() < Screen->PanelMode->geometry().top());
+            const QRect square(
+                Screen->dgGrid->mapTo(Screen->PanelSolve,
+                                      Screen->SquareRect(step.Row, step.Col).topLeft()),
+                QSize(Screen->SquareSize(), Screen->SquareSize()));
+            QVERIFY(!box.intersects(square));
+        }
+        QTest::mouseClick(Screen->bnMore, Qt::LeftButton);
+        QLabel* whole = Screen->PanelInstruct->lblHint;
+        QCOMPARE(whole->text(), Screen->lblHint->text());
+        QVERIFY(whole->isVisible());
+        QVERIFY(whole->heightForWidth(whole->width()) <= whole->height());
+        QVERIFY(Screen->PanelInstruct->rect().contains(
+            Screen->PanelInstruct->bnInstructReturn->geometry()));
     }
 
     void TheCombinationsStripMovesToTheSideAndBackAndIsRemembered() {
