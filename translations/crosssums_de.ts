@@ -2082,14 +2082,6 @@ Ohne --data wird die Datendatei des Spiels benutzt. list, show, explain und comb
         <translation>Tipps</translation>
     </message>
     <message>
-        <source>%1 check%2</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>%1 assist%2</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source>none</source>
         <translation>keine</translation>
     </message>
@@ -2192,22 +2184,6 @@ Ohne --data wird die Datendatei des Spiels benutzt. list, show, explain und comb
     <message>
         <source>Make a puzzle whose hardest step is %1</source>
         <translation>Ein Rätsel erstellen, dessen schwierigster Schritt %1 ist</translation>
-    </message>
-    <message>
-        <source>No </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> puzzle whose hardest step is </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> came in </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> tries. Try again, or another size.</source>
-        <translation type="unfinished" />
     </message>
     <message>
         <source>Small</source>
@@ -3305,6 +3281,26 @@ By stars:</source>
     <message>
         <source>Contradiction</source>
         <translation>Widerspruch</translation>
+    </message>
+    <message>
+        <source>%1 check</source>
+        <translation>%1 Prüfung</translation>
+    </message>
+    <message>
+        <source>%1 checks</source>
+        <translation>%1 Prüfungen</translation>
+    </message>
+    <message>
+        <source>%1 assist</source>
+        <translation>%1 Hilfe</translation>
+    </message>
+    <message>
+        <source>%1 assists</source>
+        <translation>%1 Hilfen</translation>
+    </message>
+    <message>
+        <source>No %1 puzzle whose hardest step is %2 came in %3 tries. Try again, or another size.</source>
+        <translation>In %3 Versuchen kam kein Rätsel der Größe %1 heraus, dessen schwierigster Schritt %2 ist. Noch einmal versuchen oder eine andere Größe wählen.</translation>
     </message>
 </context>
 </TS>

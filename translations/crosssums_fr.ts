@@ -2082,14 +2082,6 @@ Sans --data, le fichier de données du jeu est utilisé. list, show, explain et 
         <translation>indices</translation>
     </message>
     <message>
-        <source>%1 check%2</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>%1 assist%2</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source>none</source>
         <translation>aucune</translation>
     </message>
@@ -2192,22 +2184,6 @@ Sans --data, le fichier de données du jeu est utilisé. list, show, explain et 
     <message>
         <source>Make a puzzle whose hardest step is %1</source>
         <translation>Créer une grille dont l’étape la plus difficile est %1</translation>
-    </message>
-    <message>
-        <source>No </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> puzzle whose hardest step is </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> came in </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> tries. Try again, or another size.</source>
-        <translation type="unfinished" />
     </message>
     <message>
         <source>Small</source>
@@ -3305,6 +3281,26 @@ By stars:</source>
     <message>
         <source>Contradiction</source>
         <translation>Contradiction</translation>
+    </message>
+    <message>
+        <source>%1 check</source>
+        <translation>%1 vérification</translation>
+    </message>
+    <message>
+        <source>%1 checks</source>
+        <translation>%1 vérifications</translation>
+    </message>
+    <message>
+        <source>%1 assist</source>
+        <translation>%1 aide</translation>
+    </message>
+    <message>
+        <source>%1 assists</source>
+        <translation>%1 aides</translation>
+    </message>
+    <message>
+        <source>No %1 puzzle whose hardest step is %2 came in %3 tries. Try again, or another size.</source>
+        <translation>Aucune grille %1 dont l’étape la plus difficile est %2 n’est sortie en %3 essais. Réessayez, ou choisissez une autre taille.</translation>
     </message>
 </context>
 </TS>

@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTableWidget>
@@ -23,9 +24,11 @@
 
 #include "generate/driver.h"
 #include "model/slot_check.h"
+#include "platform/ui_text.h"
 #include "progress/play_timer.h"
 #include "progress/practice.h"
 #include "progress/progress_keeper.h"
+#include "storage/language.h"
 
 namespace xs {
 
@@ -66,20 +69,25 @@ void SetRow(QTableWidget* table, int row, const QStringList& cells) {
 // "none", or what helped: "hints, 1 check, 2 assists".
 QString HelpText(const TSolvedRecord& row) {
     QStringList parts;
-    if (std::max(row.HintCount, HintTotal(row.Hints)) > 0) parts << QStringLiteral("hints");
+    if (std::max(row.HintCount, HintTotal(row.Hints)) > 0) parts << UiText("hints");
     if (row.Checks > 0)
-        parts << QStringLiteral("%1 check%2")
-                     .arg(row.Checks)
-                     .arg(row.Checks == 1 ? QString() : QStringLiteral("s"));
+        parts << (row.Checks == 1 ? UiText("%1 check") : UiText("%1 checks")).arg(row.Checks);
     if (row.Assists > 0)
-        parts << QStringLiteral("%1 assist%2")
-                     .arg(row.Assists)
-                     .arg(row.Assists == 1 ? QString() : QStringLiteral("s"));
-    return parts.isEmpty() ? QStringLiteral("none") : parts.join(QStringLiteral(", "));
+        parts << (row.Assists == 1 ? UiText("%1 assist") : UiText("%1 assists")).arg(row.Assists);
+    return parts.isEmpty() ? UiText("none") : parts.join(QStringLiteral(", "));
+}
+
+// When a puzzle was solved: as the player's language writes a date and time, or, in English, as
+// the history has always shown it ("2026-12-07 21:30").
+QString LocalDate(std::int64_t secondsSinceEpoch) {
+    if (CurrentLanguage() == QLatin1String("en"))
+        return QString::fromStdString(DateText(secondsSinceEpoch));
+    return QLocale().toString(QDateTime::fromSecsSinceEpoch(secondsSinceEpoch),
+                              QLocale::ShortFormat);
 }
 
 QLabel* Heading(QWidget* parent, const char* text) {
-    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    auto* label = new QLabel(UiText(text), parent);
     QFont font = label->font();
     font.setBold(true);
     label->setFont(font);
@@ -98,7 +106,7 @@ TfrmProgress::TfrmProgress(TProgressKeeper& keeper, TDataFileRecord& file, TMess
 
     auto* top = new QHBoxLayout;
     lblTitle = Heading(this, "Your progress");
-    cbClock = new QCheckBox(QStringLiteral("Show the time while solving"), this);
+    cbClock = new QCheckBox(UiText("Show the time while solving"), this);
     cbClock->setObjectName(QStringLiteral("cbClock"));
     cbClock->setFocusPolicy(Qt::NoFocus);
     cbClock->setChecked(Keeper.ClockShown());
@@ -108,23 +116,21 @@ TfrmProgress::TfrmProgress(TProgressKeeper& keeper, TDataFileRecord& file, TMess
     top->addWidget(cbClock);
     grid->addLayout(top, 0, 0, 1, 2);
 
-    lblEmpty = new QLabel(QString::fromUtf8(kEmptyText), this);
+    lblEmpty = new QLabel(UiText(kEmptyText), this);
     lblEmpty->setObjectName(QStringLiteral("lblEmpty"));
     lblEmpty->setWordWrap(true);
     grid->addWidget(lblEmpty, 1, 0, 1, 2);
 
     auto* left = new QVBoxLayout;
     left->addWidget(Heading(this, "By size and star level"));
-    sgLevels = MakeTable(
-        this, "sgLevels",
-        {QStringLiteral("Size"), QStringLiteral("Stars"), QStringLiteral("Solved"),
-         QStringLiteral("Best"), QStringLiteral("Median"), QStringLiteral("Hints per puzzle")});
+    sgLevels = MakeTable(this, "sgLevels",
+                         {UiText("Size"), UiText("Stars"), UiText("Solved"), UiText("Best"),
+                          UiText("Median"), UiText("Hints per puzzle")});
     left->addWidget(sgLevels, 1);
     left->addWidget(Heading(this, "Last 20 solved"));
     sgRecent = MakeTable(this, "sgRecent",
-                         {QStringLiteral("Date"), QStringLiteral("Id"), QStringLiteral("Size"),
-                          QStringLiteral("Stars"), QStringLiteral("Time"), QStringLiteral("Hints"),
-                          QStringLiteral("Help")});
+                         {UiText("Date"), UiText("Id"), UiText("Size"), UiText("Stars"),
+                          UiText("Time"), UiText("Hints"), UiText("Help")});
     left->addWidget(sgRecent, 2);
     grid->addLayout(left, 2, 0);
 
@@ -137,21 +143,21 @@ TfrmProgress::TfrmProgress(TProgressKeeper& keeper, TDataFileRecord& file, TMess
     auto* practiseRow = new QHBoxLayout;
     practiseRow->addWidget(Heading(this, "Hints by technique"));
     practiseRow->addStretch();
-    practiseRow->addWidget(new QLabel(QStringLiteral("Practice size"), this));
+    practiseRow->addWidget(new QLabel(UiText("Practice size"), this));
     cbSize = new QComboBox(this);
     cbSize->setObjectName(QStringLiteral("cbSize"));
     cbSize->setFocusPolicy(Qt::NoFocus);
-    for (const int code : kSizesInOrder) cbSize->addItem(QString::fromLatin1(SizeName(code)), code);
+    for (const int code : kSizesInOrder) cbSize->addItem(UiText(SizeName(code)), code);
     SetPracticeSize(static_cast<int>(TPuzzleSize::Medium));
     practiseRow->addWidget(cbSize);
     right->addLayout(practiseRow);
-    sgTechniques = MakeTable(this, "sgTechniques",
-                             {QStringLiteral("Technique"), QStringLiteral("Hints"), QString()});
+    sgTechniques =
+        MakeTable(this, "sgTechniques", {UiText("Technique"), UiText("Hints"), QString()});
     right->addWidget(sgTechniques, 2);
     auto* creating = new QHBoxLayout;
     lblCreating = new QLabel(this);
     lblCreating->setObjectName(QStringLiteral("lblCreating"));
-    bnStop = new QPushButton(QStringLiteral("Stop"), this);
+    bnStop = new QPushButton(UiText("Stop"), this);
     bnStop->setObjectName(QStringLiteral("bnStop"));
     bnStop->setFocusPolicy(Qt::NoFocus);
     bnStop->setEnabled(false);
@@ -198,7 +204,7 @@ void TfrmProgress::FillLevels() {
     for (int r = 0; r < sgLevels->rowCount(); ++r) {
         const TLevelStats& level = Shown.Levels[static_cast<std::size_t>(r)];
         SetRow(sgLevels, r,
-               {QString::fromLatin1(SizeName(level.Size)), QString::number(level.Stars),
+               {UiText(SizeName(level.Size)), QString::number(level.Stars),
                 QString::number(level.Solved), Time(level.BestMillis), Time(level.MedianMillis),
                 QString::number(level.HintsPerPuzzle, 'f', 1)});
     }
@@ -206,7 +212,9 @@ void TfrmProgress::FillLevels() {
 
 void TfrmProgress::FillChart(const std::vector<TSolvedRecord>& rows) {
     auto* chart = new QChart;
-    chart->setTitle(QStringLiteral("Solve times (minutes)"));
+    chart->setTitle(UiText("Solve times (minutes)"));
+    // Dates and numbers on the axes as the player's locale writes them.
+    chart->setLocalizeNumbers(true);
     chart->legend()->setAlignment(Qt::AlignBottom);
     chart->setMargins(QMargins(2, 2, 2, 2));
     std::map<int, QList<QPointF>> points;
@@ -260,18 +268,17 @@ void TfrmProgress::FillTechniques() {
     sgTechniques->setRowCount(static_cast<int>(rows.size()));
     for (int r = 0; r < sgTechniques->rowCount(); ++r) {
         const TPracticeRow& row = rows[static_cast<std::size_t>(r)];
-        SetRow(sgTechniques, r,
-               {QString::fromUtf8(TechniqueName(row.Technique)), QString::number(row.Asked)});
+        SetRow(sgTechniques, r, {UiText(TechniqueName(row.Technique)), QString::number(row.Asked)});
         if (!row.Practisable) {
-            sgTechniques->item(r, 0)->setToolTip(QStringLiteral(
-                "Never a puzzle's hardest step: another step always comes before it"));
+            sgTechniques->item(r, 0)->setToolTip(
+                UiText("Never a puzzle's hardest step: another step always comes before it"));
             continue;
         }
-        auto* practise = new QPushButton(QStringLiteral("Practise"));
+        auto* practise = new QPushButton(UiText("Practise"));
         practise->setObjectName(QStringLiteral("bnPractise"));
         practise->setFocusPolicy(Qt::NoFocus);
-        practise->setToolTip(QStringLiteral("Make a puzzle whose hardest step is %1")
-                                 .arg(QString::fromUtf8(TechniqueName(row.Technique))));
+        practise->setToolTip(UiText("Make a puzzle whose hardest step is %1")
+                                 .arg(UiText(TechniqueName(row.Technique))));
         const TTechnique technique = row.Technique;
         connect(practise, &QPushButton::clicked, this, [this, technique] { Practise(technique); });
         practise->setEnabled(!Running);
@@ -284,10 +291,10 @@ void TfrmProgress::FillRecent() {
     for (int r = 0; r < sgRecent->rowCount(); ++r) {
         const TSolvedRecord& row = Shown.Recent[static_cast<std::size_t>(r)];
         const int hints = std::max(row.HintCount, HintTotal(row.Hints));
-        SetRow(sgRecent, r,
-               {QString::fromStdString(DateText(row.SolvedAt)), QString::number(row.PuzzleId),
-                QString::fromLatin1(SizeName(row.Size)), QString::number(row.Stars),
-                Time(row.Millis), QString::number(hints), HelpText(row)});
+        SetRow(
+            sgRecent, r,
+            {LocalDate(row.SolvedAt), QString::number(row.PuzzleId), UiText(SizeName(row.Size)),
+             QString::number(row.Stars), Time(row.Millis), QString::number(hints), HelpText(row)});
     }
 }
 
@@ -325,10 +332,13 @@ void TfrmProgress::Practise(TTechnique technique) {
     for (QPushButton* b : sgTechniques->findChildren<QPushButton*>()) b->setEnabled(true);
     if (outcome.Result == TPracticeResult::Cancelled) return;
     if (outcome.Result != TPracticeResult::Made) {
-        Messages.ShowMsg(std::string("No ") + SizeName(size) + " puzzle whose hardest step is " +
-                             TechniqueName(technique) + " came in " +
-                             std::to_string(outcome.Tries) + " tries. Try again, or another size.",
-                         TButtons::OkOnly);
+        Messages.ShowMsg(
+            UiText("No %1 puzzle whose hardest step is %2 came in %3 tries. Try again, or another "
+                   "size.")
+                .arg(UiText(SizeName(size)), UiText(TechniqueName(technique)),
+                     QString::number(outcome.Tries))
+                .toStdString(),
+            TButtons::OkOnly);
         return;
     }
     const int slot = AppendPuzzle(lib, File.Settings.LastPuzzleId, puzzle,

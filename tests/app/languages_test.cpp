@@ -1,6 +1,7 @@
 // Every screen in English, German and French at the smallest and a large window: each text is
 // translated but names and numbers, and no text is cut off or lies on another.
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
@@ -63,6 +64,8 @@ QStringList LayoutFaults(QWidget* screen) {
     for (QWidget* w : screen->findChildren<QWidget*>()) {
         const QString text = TextOf(w);
         if (!w->isVisible() || text.isEmpty()) continue;
+        // What a list or table holds scrolls inside it.
+        if (qobject_cast<QAbstractScrollArea*>(w->parentWidget()->parentWidget())) continue;
         auto* label = qobject_cast<QLabel*>(w);
         const bool wraps = label != nullptr && label->wordWrap();
         const QFontMetrics metrics(w->font());
@@ -136,8 +139,9 @@ private slots:
                         untranslated << where + ": " + text;
                 }
             };
-            for (const TScreenId screen : {TScreenId::Solve, TScreenId::Create, TScreenId::Setup,
-                                           TScreenId::Hints, TScreenId::About}) {
+            for (const TScreenId screen :
+                 {TScreenId::Solve, TScreenId::Create, TScreenId::Setup, TScreenId::Hints,
+                  TScreenId::About, TScreenId::Progress}) {
                 main->ChangeScreen(screen);
                 look(QString::number(static_cast<int>(screen)));
             }
