@@ -12,6 +12,7 @@
 #include "cli/library_io.h"
 #include "manage/puzzle_import.h"
 #include "storage/data_file_lock.h"
+#include "storage/history.h"
 #include "storage/settings.h"
 
 namespace xs::cli {
@@ -102,6 +103,14 @@ int RunImport(const TParsedArgs& args) {
     if (slot == 0) return Failure(kCommand, reason + "; nothing imported");
     if (!SaveLibrary(kCommand, record, paths, &lock)) return kExitFailure;
     const TPuzzleInfo& info = record.Library.Info(slot);
+    {
+        // Where the puzzle came from, for the player's history; the import stands without it.
+        THistory history;
+        const THistoryOpen opened = history.Open(HistoryPathFor(paths.DataFile));
+        if (!opened.Notice.empty())
+            std::cerr << kProgramName << ' ' << kCommand << ": " << opened.Notice << '\n';
+        history.SetOrigin(info.Id, kOriginImported);
+    }
     std::cout << "Imported as puzzle Id " << info.Id << " in slot " << slot << ": "
               << SizeText(info.Size) << ", " << StarsText(info.Difficulty)
               << (puzzle.Turned ? ", turned on its side to fit (its rows are now columns)" : "")

@@ -228,14 +228,15 @@ void TfrmMain::TimerStartTimer() {
     }
     ApplyWindowRect(PlaceWhereSeen(result.Window, ScreenAreas(), Metrics()));
     ApplyFontSize();
-    // The data file is ours now; its history beside it may be opened.
-    Progress->Open();
 
     frmSolve->setGeometry(Area.Left, Area.Top, Area.Width, Area.Height);
     frmSolve->show();
     ShowCurrentScreen();
     PlaceHighlight();
     StartedUp = true;
+    // The data file is ours now: the history beside it is opened, and a notice about it shows
+    // over the game.
+    Progress->Open();
 
     if (result.FirstRun) {
         PanelHide->show();
