@@ -2,6 +2,7 @@
 // moves over Black squares, redo after undo and its end at the next change, the hint key.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstring>
 #include <functional>
 #include <memory>
@@ -448,19 +449,20 @@ TEST(SolveAssists, AnEntryLeavesTheMarksOfItsRunsOnlyWhenTurnedOn) {
 TEST(SolveAssists, RunsThatRepeatADigitOrExceedTheirTotalAreFound) {
     struct TCase {
         const char* Name;
-        std::vector<std::pair<int, int>> Eights;  // squares given an 8
-        std::vector<int> Runs;                    // clue row * 100 + clue col * 10 + down
+        std::vector<std::array<int, 3>> Entries;  // row, column, digit
+        std::vector<int> Runs;                     // clue row * 100 + clue col * 10 + down
     };
     const std::vector<TCase> cases = {
-        {"right entries", {{1, 1}}, {}},
-        {"a repeat in a run of three", {{1, 1}, {1, 3}}, {100}},
-        {"over the total", {{2, 3}}, {200}},
-        {"both at once", {{1, 2}, {1, 3}, {2, 2}}, {21, 100, 200}},
+        {"right entries", {{1, 1, 8}}, {}},
+        {"a repeat in a run of three", {{1, 1, 8}, {1, 3, 8}}, {100}},
+        {"over the total", {{2, 3, 8}}, {200}},
+        {"both at once", {{1, 2, 8}, {1, 3, 8}, {2, 2, 8}}, {21, 100, 200}},
+        {"a complete right run: 8 9 7 across 24", {{1, 1, 8}, {1, 2, 9}, {1, 3, 7}}, {}},
     };
     for (const TCase& t : cases) {
         SCOPED_TRACE(t.Name);
         TPlay p(kBlock);
-        for (const auto& [r, c] : t.Eights) p.Press(r, c, 8);
+        for (const auto& [r, c, digit] : t.Entries) p.Press(r, c, digit);
         THintRun runs[8];
         const int n = p.State->ConflictRuns(runs, 8);
         std::vector<int> found;
