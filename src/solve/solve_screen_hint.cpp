@@ -117,8 +117,8 @@ void TfrmSolve::KeepHintInView() {
 void TfrmSolve::ShowInstructionLines() {
     // A hint stands in its own box; the lines keep telling what the mode does.
     const std::array<QLabel*, 3> labels{lblMode1, lblMode2, lblMode3};
-    const TModeLines lines =
-        Solve->Solved() ? SolvedLines() : ModeLines(Solve->Mode(), Solve->MarksOn());
+    const TModeLines lines = Solve->Solved() ? SolvedLines(Solve->SolvedAndSaved())
+                                             : ModeLines(Solve->Mode(), Solve->MarksOn());
     for (std::size_t i = 0; i < 3; ++i) {
         // How the solving went stands in the solved lines' place.
         const std::string went =

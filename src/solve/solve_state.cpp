@@ -54,7 +54,8 @@ TModeLines ModeLines(TSolveMode mode, bool marksOn) {
             "to fill a square.  Click the total to show all", "possible combinations."};
 }
 
-TModeLines SolvedLines() {
+TModeLines SolvedLines(bool saved) {
+    if (saved) return {"Solved : every square holds its answer.", "", ""};
     return {"Solved : every square holds its answer.", "Press 'Save' to keep it solved, 'Return'",
             "to choose another puzzle."};
 }
@@ -208,9 +209,11 @@ void TSolveState::UpdateButtons() {
 }
 
 void TSolveState::NoteSolved(bool solved) {
-    if (solved == IsSolved) return;
+    const bool saved = solved && !PuzzleModified();
+    if (solved == IsSolved && saved == IsSavedSolved) return;
+    if (solved != IsSolved) Tracked->SolvedChanged(solved);
     IsSolved = solved;
-    Tracked->SolvedChanged(solved);
+    IsSavedSolved = saved;
     View->SolvedChanged();
 }
 

@@ -79,7 +79,8 @@ constexpr int kUndoRingSize = 100;
 using TModeLines = std::array<std::string_view, 3>;
 TModeLines ModeLines(TSolveMode mode, bool marksOn = false);
 // The lines that stand there instead, in every mode, while the puzzle is solved.
-TModeLines SolvedLines();
+// saved: the solved board is also the one saved, so nothing is left to do but choose another.
+TModeLines SolvedLines(bool saved = false);
 
 // The digit 1..9 of the square's 3 x 3 pad under the point (x, y), relative to the square's
 // top-left corner; w is the square size.
@@ -208,6 +209,8 @@ public:
 
     // Every White square holds its answer (also on a puzzle opened solved).
     bool Solved() const { return IsSolved; }
+    // Solved, and the saved puzzle is the board as it stands.
+    bool SolvedAndSaved() const { return IsSavedSolved; }
 
     // Read access for drawing and tests.
     const TWorkingCopy& Work() const { return WorkCopy; }
@@ -275,6 +278,7 @@ private:
     } CursorAt;
     bool FrameShown = false;
     bool IsSolved = false;
+    bool IsSavedSolved = false;
     bool MarksMode = false;
     TRect SeenArea{0, 0, 1 << 30, 1 << 30};
     TNextStep HintStep;

@@ -189,6 +189,18 @@ TEST_F(SolveState, SolvedOnlyWhileEveryEntryIsRightByPressDragOrUndo) {
     State->dgGridMouseDown(Pad(2, 2, 1).X, Pad(2, 2, 1).Y, TMouseButton::Left, kW);
     EXPECT_TRUE(State->Solved());
     EXPECT_EQ(view.Changes, 3);
+
+    // Saved, and opened again, it says only that it is solved.
+    State->rbModeClick(TSolveMode::Solve);
+    EXPECT_FALSE(State->SolvedAndSaved());
+    State->bnSaveClick(false);
+    EXPECT_TRUE(State->SolvedAndSaved());
+    EXPECT_EQ(view.Changes, 4);
+    State->bnReturnClick();
+    ASSERT_TRUE(State->bnSolveClick());
+    EXPECT_TRUE(State->SolvedAndSaved());
+    for (const std::string_view line : SolvedLines(State->SolvedAndSaved()))
+        EXPECT_EQ(line.find("Save"), std::string_view::npos) << line;
 }
 
 TEST_F(SolveState, FillAllReplacesWrongEntriesAsOneStep) {
