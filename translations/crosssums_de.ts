@@ -590,7 +590,11 @@ Die Standardoptionen von Qt (-platform NAME, -display DISPLAY, -style NAME, ...)
 <byte value="xd" />The program is optimized for regular and large fonts.
 <byte value="xd" />
 <byte value="xd" />All text will be easily readable, but using this font size may result in some characters being truncated at the bottom of the text.</source>
-        <translation type="unfinished" />
+        <translation>Die Schriftgröße Ihres Rechners ist auf sehr große Schriften gestellt.
+<byte value="xd" />
+<byte value="xd" />Das Programm ist für normale und große Schriften gemacht.
+<byte value="xd" />
+<byte value="xd" />Aller Text bleibt gut lesbar, doch bei dieser Schriftgröße können manche Zeichen unten abgeschnitten sein.</translation>
     </message>
     <message>
         <source>You have made changes since your last save.</source>
@@ -618,155 +622,23 @@ Die Standardoptionen von Qt (-platform NAME, -display DISPLAY, -style NAME, ...)
     </message>
     <message>
         <source>Save this session's puzzles in a new file</source>
-        <translation type="unfinished" />
+        <translation>Die Rätsel dieser Sitzung in einer neuen Datei speichern</translation>
     </message>
     <message>
         <source>Close without saving them</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>These Cross Sums puzzles are open in another window:
-<byte value="xd" /></source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>
-<byte value="xd" />
-<byte value="xd" />This window closes and leaves them as they are.</source>
-        <translation type="unfinished" />
+        <translation>Ohne Speichern schließen</translation>
     </message>
     <message>
         <source>another program</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> (process </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>These Cross Sums puzzles are in use by </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>
-<byte value="xd" />
-<byte value="xd" />This window closes and leaves them as they are. Start the game again when </source>
-        <translation type="unfinished" />
+        <translation>ein anderes Programm</translation>
     </message>
     <message>
         <source>that program</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> has finished.</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>The Cross Sums puzzles cannot be kept at
-<byte value="xd" /></source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>
-<byte value="xd" />because </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>.
-<byte value="xd" />
-<byte value="xd" />The game starts with no puzzles and leaves it as it is; nothing of this session can be saved there.</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>The Cross Sums puzzles at
-<byte value="xd" /></source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>
-<byte value="xd" />are kept in the file it links to,
-<byte value="xd" /></source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>
-<byte value="xd" />which does not exist yet.
-<byte value="xd" />
-<byte value="xd" />The game starts with no puzzles and makes that file when it closes.</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>
-<byte value="xd" />cannot be locked: </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>.
-<byte value="xd" />
-<byte value="xd" />The game goes on, but another window or </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> could change them at the same time.</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>The Cross Sums puzzles could not be read from
-<byte value="xd" /></source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>
-<byte value="xd" />
-<byte value="xd" />The file could not be moved aside either, so it is left as it is and nothing of this session will be saved.</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>
-<byte value="xd" />
-<byte value="xd" />The file has been kept as
-<byte value="xd" /></source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>
-<byte value="xd" />and the game starts with no puzzles.</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>another program holds them now: </source>
-        <translation type="unfinished" />
+        <translation>dieses Programm</translation>
     </message>
     <message>
         <source>a file is there now</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>This session started without the Cross Sums puzzles at
-<byte value="xd" /></source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>
-<byte value="xd" />and </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>.
-<byte value="xd" />
-<byte value="xd" />That file is left as it is: this session did not read it.</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>The puzzles of this session are saved in
-<byte value="xd" /></source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>
-<byte value="xd" />
-<byte value="xd" />To play them, start the game with --data and that file.</source>
-        <translation type="unfinished" />
+        <translation>dort liegt jetzt eine Datei</translation>
     </message>
     <message>
         <source>The puzzles are saved in
@@ -782,17 +654,21 @@ Die Standardoptionen von Qt (-platform NAME, -display DISPLAY, -style NAME, ...)
         <source>
 <byte value="xd" />
 <byte value="xd" />The puzzles of this session are still here: try the save again once the cause is mended, or close without saving them.</source>
-        <translation type="unfinished" />
+        <translation>
+<byte value="xd" />
+<byte value="xd" />Die Rätsel dieser Sitzung sind noch da: Speichern Sie erneut, sobald die Ursache behoben ist, oder schließen Sie ohne Speichern.</translation>
     </message>
     <message>
         <source> This session holds no puzzles, so nothing is saved.</source>
-        <translation type="unfinished" />
+        <translation> Diese Sitzung enthält keine Rätsel, also wird nichts gespeichert.</translation>
     </message>
     <message>
         <source>
 <byte value="xd" />
 <byte value="xd" />The puzzles of this session can be saved in a new file beside it, or not at all.</source>
-        <translation type="unfinished" />
+        <translation>
+<byte value="xd" />
+<byte value="xd" />Die Rätsel dieser Sitzung können in einer neuen Datei daneben gespeichert werden, oder gar nicht.</translation>
     </message>
     <message>
         <source>
@@ -929,31 +805,40 @@ Die Standardoptionen von Qt (-platform NAME, -display DISPLAY, -style NAME, ...)
     <message>
         <source>Size selected is bigger than your screen setup parameters.
 <byte value="xd" />Resetting to maximum size allowable.</source>
-        <translation type="unfinished" />
+        <translation>Die gewählte Größe ist größer als Ihr Bildschirm.
+<byte value="xd" />Sie wird auf die größte mögliche Größe gesetzt.</translation>
     </message>
     <message>
         <source>Your current screen size is not big enough for 'Nominal fonts.'
 <byte value="xd" />
 <byte value="xd" />Please set your screen size to at least 1260 by 960 for 'Nominal Fonts'</source>
-        <translation type="unfinished" />
+        <translation>Die Fenstergröße reicht nicht für 'Normale Schrift'.
+<byte value="xd" />
+<byte value="xd" />Bitte für 'Normale Schrift' mindestens 1260 x 960 wählen.</translation>
     </message>
     <message>
         <source>Your current screen size is not big enough for 'Bigger fonts.'
 <byte value="xd" />
 <byte value="xd" />Please set your screen size to at least 1260 by 960 for 'Bigger Fonts'</source>
-        <translation type="unfinished" />
+        <translation>Die Fenstergröße reicht nicht für 'Größere Schrift'.
+<byte value="xd" />
+<byte value="xd" />Bitte für 'Größere Schrift' mindestens 1260 x 960 wählen.</translation>
     </message>
     <message>
         <source>Your current screen size is not big enough for 'Nominal fonts.'
 <byte value="xd" />
 <byte value="xd" />Please set your screen size to at least 1000 by 720 for 'Nominal Fonts'</source>
-        <translation type="unfinished" />
+        <translation>Die Fenstergröße reicht nicht für 'Normale Schrift'.
+<byte value="xd" />
+<byte value="xd" />Bitte für 'Normale Schrift' mindestens 1000 x 720 wählen.</translation>
     </message>
     <message>
         <source>Your current screen size is not big enough for 'Bigger fonts.'
 <byte value="xd" />
 <byte value="xd" />Please set your screen size to at least 1000 by 720 for 'Bigger Fonts'</source>
-        <translation type="unfinished" />
+        <translation>Die Fenstergröße reicht nicht für 'Größere Schrift'.
+<byte value="xd" />
+<byte value="xd" />Bitte für 'Größere Schrift' mindestens 1000 x 720 wählen.</translation>
     </message>
     <message>
         <source> Please select your preferred option and then press 'O.K.'</source>
@@ -1281,22 +1166,26 @@ X</source>
     <message>
         <source>Press 'O.K.' to fill the answers in this puzzle
 <byte value="xd" />Press 'Cancel' to cancel the request.</source>
-        <translation type="unfinished" />
+        <translation>'O.K.' trägt die Lösungen in dieses Rätsel ein.
+<byte value="xd" />'Abbrechen' bricht den Auftrag ab.</translation>
     </message>
     <message>
         <source>Press 'O.K.' to clear all answers from this puzzle
 <byte value="xd" />Press 'Cancel' to cancel the request.</source>
-        <translation type="unfinished" />
+        <translation>'O.K.' löscht alle Einträge dieses Rätsels.
+<byte value="xd" />'Abbrechen' bricht den Auftrag ab.</translation>
     </message>
     <message>
         <source>Press 'O.K.' to save the current state of this puzzle.
 <byte value="xd" />Press 'Cancel' to cancel the request.</source>
-        <translation type="unfinished" />
+        <translation>'O.K.' speichert den aktuellen Stand dieses Rätsels.
+<byte value="xd" />'Abbrechen' bricht den Auftrag ab.</translation>
     </message>
     <message>
         <source>Press 'O.K.' to reset this puzzle to its last saved version.
 <byte value="xd" />Press 'Cancel' to cancel the request.</source>
-        <translation type="unfinished" />
+        <translation>'O.K.' setzt dieses Rätsel auf den zuletzt gespeicherten Stand zurück.
+<byte value="xd" />'Abbrechen' bricht den Auftrag ab.</translation>
     </message>
     <message>
         <source>   Erase Mode : Click a square to</source>
@@ -1480,26 +1369,15 @@ X</source>
 <byte value="xd" />Press 'O.K.' to stop puzzle creation.
 <byte value="xd" />Press 'Cancel' to continue."
 <byte value="xd" /></source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>No new puzzle can be stored: </source>
-        <translation type="unfinished" />
+        <translation>Möchten Sie das Erstellen der Rätsel anhalten?
+<byte value="xd" />
+<byte value="xd" />'O.K.' hält das Erstellen an.
+<byte value="xd" />'Abbrechen' macht weiter.
+<byte value="xd" /></translation>
     </message>
     <message>
         <source>No new puzzle can be stored: the library holds 100 puzzles.</source>
         <translation>Es passt kein neues Rätsel mehr hinein: Die Sammlung enthält 100 Rätsel.</translation>
-    </message>
-    <message>
-        <source>You have selected </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> puzzles to delete.
-<byte value="xd" />
-<byte value="xd" />Press 'O.K.' to delete the puzzles
-<byte value="xd" />Press 'Cancel' to cancel the request.</source>
-        <translation type="unfinished" />
     </message>
     <message>
         <source>The library holds 100 puzzles: delete some to make room.</source>
@@ -1978,16 +1856,14 @@ folgt sofort und zeigt alle Seiten im Hoch- oder Querformat, wie angegeben.</tra
         <translation>Neu/Löschen/Drucken</translation>
     </message>
     <message>
-        <source>:
-<byte value="xd" /></source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source>
 <byte value="xd" />
 <byte value="xd" />Press 'O.K.' to add a second copy
 <byte value="xd" />Press 'Cancel' to cancel the request.</source>
-        <translation type="unfinished" />
+        <translation>
+<byte value="xd" />
+<byte value="xd" />'O.K.' fügt eine zweite Kopie hinzu.
+<byte value="xd" />'Abbrechen' bricht den Auftrag ab.</translation>
     </message>
     <message>
         <source>This puzzle is taller than the largest size, so it was turned on its side to fit: its rows are now columns, and its across runs down runs.</source>
@@ -3301,6 +3177,134 @@ By stars:</source>
     <message>
         <source>No %1 puzzle whose hardest step is %2 came in %3 tries. Try again, or another size.</source>
         <translation>In %3 Versuchen kam kein Rätsel der Größe %1 heraus, dessen schwierigster Schritt %2 ist. Noch einmal versuchen oder eine andere Größe wählen.</translation>
+    </message>
+    <message>
+        <source>No new puzzle can be stored: %1.</source>
+        <translation>Es passt kein neues Rätsel mehr hinein: %1.</translation>
+    </message>
+    <message>
+        <source>You have selected %1 puzzles to delete.
+<byte value="xd" />
+<byte value="xd" />Press 'O.K.' to delete the puzzles
+<byte value="xd" />Press 'Cancel' to cancel the request.</source>
+        <translation>Sie haben %1 Rätsel zum Löschen gewählt.
+<byte value="xd" />
+<byte value="xd" />'O.K.' löscht die Rätsel.
+<byte value="xd" />'Abbrechen' bricht den Auftrag ab.</translation>
+    </message>
+    <message>
+        <source>These Cross Sums puzzles are open in another window:
+<byte value="xd" />%1
+<byte value="xd" />
+<byte value="xd" />This window closes and leaves them as they are.</source>
+        <translation>Diese Kakuro-Rätsel sind in einem anderen Fenster offen:
+<byte value="xd" />%1
+<byte value="xd" />
+<byte value="xd" />Dieses Fenster schließt sich und lässt sie, wie sie sind.</translation>
+    </message>
+    <message>
+        <source>%1 (process %2)</source>
+        <translation>%1 (Prozess %2)</translation>
+    </message>
+    <message>
+        <source>These Cross Sums puzzles are in use by %1:
+<byte value="xd" />%2
+<byte value="xd" />
+<byte value="xd" />This window closes and leaves them as they are. Start the game again when %3 has finished.</source>
+        <translation>Diese Kakuro-Rätsel werden von %1 benutzt:
+<byte value="xd" />%2
+<byte value="xd" />
+<byte value="xd" />Dieses Fenster schließt sich und lässt sie, wie sie sind. Starten Sie das Spiel erneut, wenn %3 fertig ist.</translation>
+    </message>
+    <message>
+        <source>The Cross Sums puzzles cannot be kept at
+<byte value="xd" />%1
+<byte value="xd" />because %2.
+<byte value="xd" />
+<byte value="xd" />The game starts with no puzzles and leaves it as it is; nothing of this session can be saved there.</source>
+        <translation>Die Kakuro-Rätsel können nicht aufbewahrt werden in
+<byte value="xd" />%1
+<byte value="xd" />weil %2.
+<byte value="xd" />
+<byte value="xd" />Das Spiel startet ohne Rätsel und lässt dies, wie es ist; nichts aus dieser Sitzung kann dort gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The Cross Sums puzzles at
+<byte value="xd" />%1
+<byte value="xd" />are kept in the file it links to,
+<byte value="xd" />%2
+<byte value="xd" />which does not exist yet.
+<byte value="xd" />
+<byte value="xd" />The game starts with no puzzles and makes that file when it closes.</source>
+        <translation>Die Kakuro-Rätsel unter
+<byte value="xd" />%1
+<byte value="xd" />liegen in der Datei, auf die es verweist,
+<byte value="xd" />%2
+<byte value="xd" />die es noch nicht gibt.
+<byte value="xd" />
+<byte value="xd" />Das Spiel startet ohne Rätsel und legt diese Datei beim Schließen an.</translation>
+    </message>
+    <message>
+        <source>The Cross Sums puzzles at
+<byte value="xd" />%1
+<byte value="xd" />cannot be locked: %2.
+<byte value="xd" />
+<byte value="xd" />The game goes on, but another window or %3 could change them at the same time.</source>
+        <translation>Die Kakuro-Rätsel unter
+<byte value="xd" />%1
+<byte value="xd" />können nicht gesperrt werden: %2.
+<byte value="xd" />
+<byte value="xd" />Das Spiel läuft weiter, aber ein anderes Fenster oder %3 könnte sie gleichzeitig ändern.</translation>
+    </message>
+    <message>
+        <source>The Cross Sums puzzles could not be read from
+<byte value="xd" />%1
+<byte value="xd" />
+<byte value="xd" />The file could not be moved aside either, so it is left as it is and nothing of this session will be saved.</source>
+        <translation>Die Kakuro-Rätsel konnten nicht gelesen werden aus
+<byte value="xd" />%1
+<byte value="xd" />
+<byte value="xd" />Die Datei ließ sich auch nicht beiseitelegen; sie bleibt, wie sie ist, und nichts aus dieser Sitzung wird gespeichert.</translation>
+    </message>
+    <message>
+        <source>The Cross Sums puzzles could not be read from
+<byte value="xd" />%1
+<byte value="xd" />
+<byte value="xd" />The file has been kept as
+<byte value="xd" />%2
+<byte value="xd" />and the game starts with no puzzles.</source>
+        <translation>Die Kakuro-Rätsel konnten nicht gelesen werden aus
+<byte value="xd" />%1
+<byte value="xd" />
+<byte value="xd" />Die Datei wurde aufbewahrt als
+<byte value="xd" />%2
+<byte value="xd" />und das Spiel startet ohne Rätsel.</translation>
+    </message>
+    <message>
+        <source>another program holds them now: %1</source>
+        <translation>ein anderes Programm hält sie jetzt: %1</translation>
+    </message>
+    <message>
+        <source>This session started without the Cross Sums puzzles at
+<byte value="xd" />%1
+<byte value="xd" />and %2.
+<byte value="xd" />
+<byte value="xd" />That file is left as it is: this session did not read it.</source>
+        <translation>Diese Sitzung begann ohne die Kakuro-Rätsel unter
+<byte value="xd" />%1
+<byte value="xd" />und %2.
+<byte value="xd" />
+<byte value="xd" />Diese Datei bleibt, wie sie ist: Diese Sitzung hat sie nicht gelesen.</translation>
+    </message>
+    <message>
+        <source>The puzzles of this session are saved in
+<byte value="xd" />%1
+<byte value="xd" />
+<byte value="xd" />To play them, start the game with --data and that file.</source>
+        <translation>Die Rätsel dieser Sitzung sind gespeichert in
+<byte value="xd" />%1
+<byte value="xd" />
+<byte value="xd" />Um sie zu spielen, starten Sie das Spiel mit --data und dieser Datei.</translation>
     </message>
 </context>
 </TS>

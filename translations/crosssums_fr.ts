@@ -590,7 +590,11 @@ Les options standard de Qt (-platform NOM, -display AFFICHAGE, -style NOM, ...) 
 <byte value="xd" />The program is optimized for regular and large fonts.
 <byte value="xd" />
 <byte value="xd" />All text will be easily readable, but using this font size may result in some characters being truncated at the bottom of the text.</source>
-        <translation type="unfinished" />
+        <translation>La taille de police de votre ordinateur est réglée sur très grandes polices.
+<byte value="xd" />
+<byte value="xd" />Le programme est prévu pour les polices normales et grandes.
+<byte value="xd" />
+<byte value="xd" />Tout le texte restera lisible, mais avec cette taille certains caractères risquent d’être coupés en bas.</translation>
     </message>
     <message>
         <source>You have made changes since your last save.</source>
@@ -618,155 +622,23 @@ Les options standard de Qt (-platform NOM, -display AFFICHAGE, -style NOM, ...) 
     </message>
     <message>
         <source>Save this session's puzzles in a new file</source>
-        <translation type="unfinished" />
+        <translation>Enregistrer les grilles de cette séance dans un nouveau fichier</translation>
     </message>
     <message>
         <source>Close without saving them</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>These Cross Sums puzzles are open in another window:
-<byte value="xd" /></source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>
-<byte value="xd" />
-<byte value="xd" />This window closes and leaves them as they are.</source>
-        <translation type="unfinished" />
+        <translation>Fermer sans les enregistrer</translation>
     </message>
     <message>
         <source>another program</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> (process </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>These Cross Sums puzzles are in use by </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>
-<byte value="xd" />
-<byte value="xd" />This window closes and leaves them as they are. Start the game again when </source>
-        <translation type="unfinished" />
+        <translation>un autre programme</translation>
     </message>
     <message>
         <source>that program</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> has finished.</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>The Cross Sums puzzles cannot be kept at
-<byte value="xd" /></source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>
-<byte value="xd" />because </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>.
-<byte value="xd" />
-<byte value="xd" />The game starts with no puzzles and leaves it as it is; nothing of this session can be saved there.</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>The Cross Sums puzzles at
-<byte value="xd" /></source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>
-<byte value="xd" />are kept in the file it links to,
-<byte value="xd" /></source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>
-<byte value="xd" />which does not exist yet.
-<byte value="xd" />
-<byte value="xd" />The game starts with no puzzles and makes that file when it closes.</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>
-<byte value="xd" />cannot be locked: </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>.
-<byte value="xd" />
-<byte value="xd" />The game goes on, but another window or </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> could change them at the same time.</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>The Cross Sums puzzles could not be read from
-<byte value="xd" /></source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>
-<byte value="xd" />
-<byte value="xd" />The file could not be moved aside either, so it is left as it is and nothing of this session will be saved.</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>
-<byte value="xd" />
-<byte value="xd" />The file has been kept as
-<byte value="xd" /></source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>
-<byte value="xd" />and the game starts with no puzzles.</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>another program holds them now: </source>
-        <translation type="unfinished" />
+        <translation>ce programme</translation>
     </message>
     <message>
         <source>a file is there now</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>This session started without the Cross Sums puzzles at
-<byte value="xd" /></source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>
-<byte value="xd" />and </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>.
-<byte value="xd" />
-<byte value="xd" />That file is left as it is: this session did not read it.</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>The puzzles of this session are saved in
-<byte value="xd" /></source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>
-<byte value="xd" />
-<byte value="xd" />To play them, start the game with --data and that file.</source>
-        <translation type="unfinished" />
+        <translation>un fichier s’y trouve maintenant</translation>
     </message>
     <message>
         <source>The puzzles are saved in
@@ -782,17 +654,21 @@ Les options standard de Qt (-platform NOM, -display AFFICHAGE, -style NOM, ...) 
         <source>
 <byte value="xd" />
 <byte value="xd" />The puzzles of this session are still here: try the save again once the cause is mended, or close without saving them.</source>
-        <translation type="unfinished" />
+        <translation>
+<byte value="xd" />
+<byte value="xd" />Les grilles de cette séance sont toujours là : réessayez l’enregistrement une fois la cause réparée, ou fermez sans les enregistrer.</translation>
     </message>
     <message>
         <source> This session holds no puzzles, so nothing is saved.</source>
-        <translation type="unfinished" />
+        <translation> Cette séance ne contient aucune grille, rien n’est donc enregistré.</translation>
     </message>
     <message>
         <source>
 <byte value="xd" />
 <byte value="xd" />The puzzles of this session can be saved in a new file beside it, or not at all.</source>
-        <translation type="unfinished" />
+        <translation>
+<byte value="xd" />
+<byte value="xd" />Les grilles de cette séance peuvent être enregistrées dans un nouveau fichier à côté, ou pas du tout.</translation>
     </message>
     <message>
         <source>
@@ -929,31 +805,40 @@ Les options standard de Qt (-platform NOM, -display AFFICHAGE, -style NOM, ...) 
     <message>
         <source>Size selected is bigger than your screen setup parameters.
 <byte value="xd" />Resetting to maximum size allowable.</source>
-        <translation type="unfinished" />
+        <translation>La taille choisie dépasse votre écran.
+<byte value="xd" />Elle est ramenée à la plus grande taille possible.</translation>
     </message>
     <message>
         <source>Your current screen size is not big enough for 'Nominal fonts.'
 <byte value="xd" />
 <byte value="xd" />Please set your screen size to at least 1260 by 960 for 'Nominal Fonts'</source>
-        <translation type="unfinished" />
+        <translation>La taille d’écran actuelle ne suffit pas pour « Police normale ».
+<byte value="xd" />
+<byte value="xd" />Choisissez au moins 1260 x 960 pour « Police normale ».</translation>
     </message>
     <message>
         <source>Your current screen size is not big enough for 'Bigger fonts.'
 <byte value="xd" />
 <byte value="xd" />Please set your screen size to at least 1260 by 960 for 'Bigger Fonts'</source>
-        <translation type="unfinished" />
+        <translation>La taille d’écran actuelle ne suffit pas pour « Grande police ».
+<byte value="xd" />
+<byte value="xd" />Choisissez au moins 1260 x 960 pour « Grande police ».</translation>
     </message>
     <message>
         <source>Your current screen size is not big enough for 'Nominal fonts.'
 <byte value="xd" />
 <byte value="xd" />Please set your screen size to at least 1000 by 720 for 'Nominal Fonts'</source>
-        <translation type="unfinished" />
+        <translation>La taille d’écran actuelle ne suffit pas pour « Police normale ».
+<byte value="xd" />
+<byte value="xd" />Choisissez au moins 1000 x 720 pour « Police normale ».</translation>
     </message>
     <message>
         <source>Your current screen size is not big enough for 'Bigger fonts.'
 <byte value="xd" />
 <byte value="xd" />Please set your screen size to at least 1000 by 720 for 'Bigger Fonts'</source>
-        <translation type="unfinished" />
+        <translation>La taille d’écran actuelle ne suffit pas pour « Grande police ».
+<byte value="xd" />
+<byte value="xd" />Choisissez au moins 1000 x 720 pour « Grande police ».</translation>
     </message>
     <message>
         <source> Please select your preferred option and then press 'O.K.'</source>
@@ -1281,22 +1166,26 @@ X</source>
     <message>
         <source>Press 'O.K.' to fill the answers in this puzzle
 <byte value="xd" />Press 'Cancel' to cancel the request.</source>
-        <translation type="unfinished" />
+        <translation>« O.K. » place les solutions dans cette grille.
+<byte value="xd" />« Annuler » annule la demande.</translation>
     </message>
     <message>
         <source>Press 'O.K.' to clear all answers from this puzzle
 <byte value="xd" />Press 'Cancel' to cancel the request.</source>
-        <translation type="unfinished" />
+        <translation>« O.K. » efface tous les chiffres de cette grille.
+<byte value="xd" />« Annuler » annule la demande.</translation>
     </message>
     <message>
         <source>Press 'O.K.' to save the current state of this puzzle.
 <byte value="xd" />Press 'Cancel' to cancel the request.</source>
-        <translation type="unfinished" />
+        <translation>« O.K. » enregistre l’état actuel de cette grille.
+<byte value="xd" />« Annuler » annule la demande.</translation>
     </message>
     <message>
         <source>Press 'O.K.' to reset this puzzle to its last saved version.
 <byte value="xd" />Press 'Cancel' to cancel the request.</source>
-        <translation type="unfinished" />
+        <translation>« O.K. » ramène cette grille à son dernier état enregistré.
+<byte value="xd" />« Annuler » annule la demande.</translation>
     </message>
     <message>
         <source>   Erase Mode : Click a square to</source>
@@ -1480,26 +1369,15 @@ X</source>
 <byte value="xd" />Press 'O.K.' to stop puzzle creation.
 <byte value="xd" />Press 'Cancel' to continue."
 <byte value="xd" /></source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>No new puzzle can be stored: </source>
-        <translation type="unfinished" />
+        <translation>Voulez-vous arrêter la création des grilles ?
+<byte value="xd" />
+<byte value="xd" />« O.K. » arrête la création.
+<byte value="xd" />« Annuler » continue.
+<byte value="xd" /></translation>
     </message>
     <message>
         <source>No new puzzle can be stored: the library holds 100 puzzles.</source>
         <translation>Aucune nouvelle grille ne peut être gardée : la bibliothèque en contient 100.</translation>
-    </message>
-    <message>
-        <source>You have selected </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> puzzles to delete.
-<byte value="xd" />
-<byte value="xd" />Press 'O.K.' to delete the puzzles
-<byte value="xd" />Press 'Cancel' to cancel the request.</source>
-        <translation type="unfinished" />
     </message>
     <message>
         <source>The library holds 100 puzzles: delete some to make room.</source>
@@ -1978,16 +1856,14 @@ suit aussitôt et montre toutes les pages en portrait ou en paysage, comme indiq
         <translation>Créer/Suppr./Imprimer</translation>
     </message>
     <message>
-        <source>:
-<byte value="xd" /></source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source>
 <byte value="xd" />
 <byte value="xd" />Press 'O.K.' to add a second copy
 <byte value="xd" />Press 'Cancel' to cancel the request.</source>
-        <translation type="unfinished" />
+        <translation>
+<byte value="xd" />
+<byte value="xd" />« O.K. » ajoute une deuxième copie.
+<byte value="xd" />« Annuler » annule la demande.</translation>
     </message>
     <message>
         <source>This puzzle is taller than the largest size, so it was turned on its side to fit: its rows are now columns, and its across runs down runs.</source>
@@ -3301,6 +3177,134 @@ By stars:</source>
     <message>
         <source>No %1 puzzle whose hardest step is %2 came in %3 tries. Try again, or another size.</source>
         <translation>Aucune grille %1 dont l’étape la plus difficile est %2 n’est sortie en %3 essais. Réessayez, ou choisissez une autre taille.</translation>
+    </message>
+    <message>
+        <source>No new puzzle can be stored: %1.</source>
+        <translation>Aucune nouvelle grille ne peut être gardée : %1.</translation>
+    </message>
+    <message>
+        <source>You have selected %1 puzzles to delete.
+<byte value="xd" />
+<byte value="xd" />Press 'O.K.' to delete the puzzles
+<byte value="xd" />Press 'Cancel' to cancel the request.</source>
+        <translation>Vous avez choisi %1 grilles à supprimer.
+<byte value="xd" />
+<byte value="xd" />« O.K. » supprime les grilles.
+<byte value="xd" />« Annuler » annule la demande.</translation>
+    </message>
+    <message>
+        <source>These Cross Sums puzzles are open in another window:
+<byte value="xd" />%1
+<byte value="xd" />
+<byte value="xd" />This window closes and leaves them as they are.</source>
+        <translation>Ces grilles de Kakuro sont ouvertes dans une autre fenêtre :
+<byte value="xd" />%1
+<byte value="xd" />
+<byte value="xd" />Cette fenêtre se ferme et les laisse telles quelles.</translation>
+    </message>
+    <message>
+        <source>%1 (process %2)</source>
+        <translation>%1 (processus %2)</translation>
+    </message>
+    <message>
+        <source>These Cross Sums puzzles are in use by %1:
+<byte value="xd" />%2
+<byte value="xd" />
+<byte value="xd" />This window closes and leaves them as they are. Start the game again when %3 has finished.</source>
+        <translation>Ces grilles de Kakuro sont utilisées par %1 :
+<byte value="xd" />%2
+<byte value="xd" />
+<byte value="xd" />Cette fenêtre se ferme et les laisse telles quelles. Relancez le jeu quand %3 aura fini.</translation>
+    </message>
+    <message>
+        <source>The Cross Sums puzzles cannot be kept at
+<byte value="xd" />%1
+<byte value="xd" />because %2.
+<byte value="xd" />
+<byte value="xd" />The game starts with no puzzles and leaves it as it is; nothing of this session can be saved there.</source>
+        <translation>Les grilles de Kakuro ne peuvent pas être gardées dans
+<byte value="xd" />%1
+<byte value="xd" />car %2.
+<byte value="xd" />
+<byte value="xd" />Le jeu démarre sans grilles et le laisse tel quel ; rien de cette séance ne pourra y être enregistré.</translation>
+    </message>
+    <message>
+        <source>The Cross Sums puzzles at
+<byte value="xd" />%1
+<byte value="xd" />are kept in the file it links to,
+<byte value="xd" />%2
+<byte value="xd" />which does not exist yet.
+<byte value="xd" />
+<byte value="xd" />The game starts with no puzzles and makes that file when it closes.</source>
+        <translation>Les grilles de Kakuro de
+<byte value="xd" />%1
+<byte value="xd" />sont gardées dans le fichier vers lequel il pointe,
+<byte value="xd" />%2
+<byte value="xd" />qui n’existe pas encore.
+<byte value="xd" />
+<byte value="xd" />Le jeu démarre sans grilles et crée ce fichier à la fermeture.</translation>
+    </message>
+    <message>
+        <source>The Cross Sums puzzles at
+<byte value="xd" />%1
+<byte value="xd" />cannot be locked: %2.
+<byte value="xd" />
+<byte value="xd" />The game goes on, but another window or %3 could change them at the same time.</source>
+        <translation>Les grilles de Kakuro de
+<byte value="xd" />%1
+<byte value="xd" />ne peuvent pas être verrouillées : %2.
+<byte value="xd" />
+<byte value="xd" />Le jeu continue, mais une autre fenêtre ou %3 pourrait les modifier en même temps.</translation>
+    </message>
+    <message>
+        <source>The Cross Sums puzzles could not be read from
+<byte value="xd" />%1
+<byte value="xd" />
+<byte value="xd" />The file could not be moved aside either, so it is left as it is and nothing of this session will be saved.</source>
+        <translation>Les grilles de Kakuro n’ont pas pu être lues depuis
+<byte value="xd" />%1
+<byte value="xd" />
+<byte value="xd" />Le fichier n’a pas pu non plus être mis de côté ; il reste tel quel et rien de cette séance ne sera enregistré.</translation>
+    </message>
+    <message>
+        <source>The Cross Sums puzzles could not be read from
+<byte value="xd" />%1
+<byte value="xd" />
+<byte value="xd" />The file has been kept as
+<byte value="xd" />%2
+<byte value="xd" />and the game starts with no puzzles.</source>
+        <translation>Les grilles de Kakuro n’ont pas pu être lues depuis
+<byte value="xd" />%1
+<byte value="xd" />
+<byte value="xd" />Le fichier a été gardé sous le nom
+<byte value="xd" />%2
+<byte value="xd" />et le jeu démarre sans grilles.</translation>
+    </message>
+    <message>
+        <source>another program holds them now: %1</source>
+        <translation>un autre programme les tient maintenant : %1</translation>
+    </message>
+    <message>
+        <source>This session started without the Cross Sums puzzles at
+<byte value="xd" />%1
+<byte value="xd" />and %2.
+<byte value="xd" />
+<byte value="xd" />That file is left as it is: this session did not read it.</source>
+        <translation>Cette séance a commencé sans les grilles de Kakuro de
+<byte value="xd" />%1
+<byte value="xd" />et %2.
+<byte value="xd" />
+<byte value="xd" />Ce fichier reste tel quel : cette séance ne l’a pas lu.</translation>
+    </message>
+    <message>
+        <source>The puzzles of this session are saved in
+<byte value="xd" />%1
+<byte value="xd" />
+<byte value="xd" />To play them, start the game with --data and that file.</source>
+        <translation>Les grilles de cette séance sont enregistrées dans
+<byte value="xd" />%1
+<byte value="xd" />
+<byte value="xd" />Pour y jouer, lancez le jeu avec --data et ce fichier.</translation>
     </message>
 </context>
 </TS>

@@ -7,6 +7,7 @@
 
 #include "manage/create_layout.h"
 #include "model/slot_check.h"
+#include "model/translate.h"
 
 namespace xs {
 
@@ -17,16 +18,17 @@ const char* const kStopQuestionText =
 std::string NoNewPuzzleText(const TPuzzleLibrary& library, std::int32_t lastPuzzleId) {
     // Ids only grow; once the largest one is used no new puzzle can be stored.
     const std::string noId = NoIdLeftReason(library, lastPuzzleId);
-    if (!noId.empty()) return "No new puzzle can be stored: " + noId + ".";
+    if (!noId.empty()) return Fill(Tr("Texts", "No new puzzle can be stored: %1."), {noId});
     if (CountSlots(library).Total >= MaxPuzzles)
         return "No new puzzle can be stored: the library holds 100 puzzles.";
     return {};
 }
 
 std::string DeleteQuestionText(int selectedCount) {
-    return "You have selected " + std::to_string(selectedCount) +
-           " puzzles to delete.\n\r\n\rPress 'O.K.' to delete the puzzles\n\rPress 'Cancel' to "
-           "cancel the request.";
+    return Fill(Tr("Texts",
+                   "You have selected %1 puzzles to delete.\n\r\n\rPress 'O.K.' to delete the "
+                   "puzzles\n\rPress 'Cancel' to cancel the request."),
+                {std::to_string(selectedCount)});
 }
 
 double SteadyClockDays() {

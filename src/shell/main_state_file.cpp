@@ -3,6 +3,7 @@
 
 #include <QFileInfo>
 
+#include "platform/ui_text.h"
 #include "shell/main_state.h"
 #include "storage/data_path.h"
 
@@ -37,50 +38,66 @@ TMainState::TMainState(TDataFileRecord& file, TDataFilePaths paths, TMessages& m
       Ops_(ops) {}
 
 std::string OpenElsewhereText(const QString& path) {
-    return "These Cross Sums puzzles are open in another window:\n\r" + path.toStdString() +
-           "\n\r\n\rThis window closes and leaves them as they are.";
+    return UiText(
+               "These Cross Sums puzzles are open in another window:\n\r%1\n\r\n\rThis window "
+               "closes and leaves them as they are.")
+        .arg(path)
+        .toStdString();
 }
 
 std::string HeldElsewhereText(const QString& path, const TLockResult& held) {
     if (held.Holder == TLockHolder::Game) return OpenElsewhereText(path);
-    std::string who =
-        held.Holder == TLockHolder::Companion ? kCompanionLockName : "another program";
-    if (held.Pid > 0) who += " (process " + std::to_string(held.Pid) + ")";
-    return "These Cross Sums puzzles are in use by " + who + ":\n\r" + path.toStdString() +
-           "\n\r\n\rThis window closes and leaves them as they are. Start the game again when " +
-           (held.Holder == TLockHolder::Companion ? kCompanionLockName : "that program") +
-           " has finished.";
+    const bool companion = held.Holder == TLockHolder::Companion;
+    const QString companionName = QString::fromLatin1(kCompanionLockName);
+    QString who = companion ? companionName : UiText("another program");
+    if (held.Pid > 0) who = UiText("%1 (process %2)").arg(who).arg(held.Pid);
+    return UiText(
+               "These Cross Sums puzzles are in use by %1:\n\r%2\n\r\n\rThis window closes "
+               "and leaves them as they are. Start the game again when %3 has finished.")
+        .arg(who, path, companion ? companionName : UiText("that program"))
+        .toStdString();
 }
 
 std::string UnusablePathText(const QString& path, const QString& problem) {
-    return "The Cross Sums puzzles cannot be kept at\n\r" + path.toStdString() + "\n\rbecause " +
-           problem.toStdString() +
-           ".\n\r\n\rThe game starts with no puzzles and leaves it as it is; nothing of this "
-           "session can be saved there.";
+    return UiText(
+               "The Cross Sums puzzles cannot be kept at\n\r%1\n\rbecause %2.\n\r\n\rThe game "
+               "starts with no puzzles and leaves it as it is; nothing of this session can be "
+               "saved there.")
+        .arg(path, problem)
+        .toStdString();
 }
 
 std::string LinkToNewFileText(const QString& path, const QString& target) {
-    return "The Cross Sums puzzles at\n\r" + path.toStdString() +
-           "\n\rare kept in the file it links to,\n\r" + target.toStdString() +
-           "\n\rwhich does not exist yet.\n\r\n\rThe game starts with no puzzles and makes "
-           "that file when it closes.";
+    return UiText(
+               "The Cross Sums puzzles at\n\r%1\n\rare kept in the file it links "
+               "to,\n\r%2\n\rwhich "
+               "does not exist yet.\n\r\n\rThe game starts with no puzzles and makes that file "
+               "when it closes.")
+        .arg(path, target)
+        .toStdString();
 }
 
 std::string NoLockText(const QString& path, const QString& reason) {
-    return "The Cross Sums puzzles at\n\r" + path.toStdString() +
-           "\n\rcannot be locked: " + reason.toStdString() +
-           ".\n\r\n\rThe game goes on, but another window or " + kCompanionLockName +
-           " could change them at the same time.";
+    return UiText(
+               "The Cross Sums puzzles at\n\r%1\n\rcannot be locked: %2.\n\r\n\rThe game goes "
+               "on, but another window or %3 could change them at the same time.")
+        .arg(path, reason, QString::fromLatin1(kCompanionLockName))
+        .toStdString();
 }
 
 std::string UnreadableFileText(const QString& path, const QString& aside) {
-    std::string text = "The Cross Sums puzzles could not be read from\n\r" + path.toStdString();
     if (aside.isEmpty())
-        return text +
-               "\n\r\n\rThe file could not be moved aside either, so it is left as it "
-               "is and nothing of this session will be saved.";
-    return text + "\n\r\n\rThe file has been kept as\n\r" + aside.toStdString() +
-           "\n\rand the game starts with no puzzles.";
+        return UiText(
+                   "The Cross Sums puzzles could not be read from\n\r%1\n\r\n\rThe file could "
+                   "not be moved aside either, so it is left as it is and nothing of this "
+                   "session will be saved.")
+            .arg(path)
+            .toStdString();
+    return UiText(
+               "The Cross Sums puzzles could not be read from\n\r%1\n\r\n\rThe file has been "
+               "kept as\n\r%2\n\rand the game starts with no puzzles.")
+        .arg(path, aside)
+        .toStdString();
 }
 
 TStartUpResult TMainState::StartUp(const TScreenMetrics& screen, TProgramFonts& fonts) {
@@ -132,17 +149,23 @@ TStartUpResult TMainState::StartUp(const TScreenMetrics& screen, TProgramFonts& 
 }
 
 std::string NotReadText(const QString& path, const TLockResult& held) {
-    const std::string there = held.Status == TLockStatus::HeldByOther
-                                  ? "another program holds them now: " + held.Reason.toStdString()
-                                  : std::string("a file is there now");
-    return "This session started without the Cross Sums puzzles at\n\r" + path.toStdString() +
-           "\n\rand " + there +
-           ".\n\r\n\rThat file is left as it is: this session did not read it.";
+    const QString there = held.Status == TLockStatus::HeldByOther
+                              ? UiText("another program holds them now: %1").arg(held.Reason)
+                              : UiText("a file is there now");
+    return UiText(
+               "This session started without the Cross Sums puzzles at\n\r%1\n\rand "
+               "%2.\n\r\n\rThat "
+               "file is left as it is: this session did not read it.")
+        .arg(path, there)
+        .toStdString();
 }
 
 std::string SavedElsewhereText(const QString& file) {
-    return "The puzzles of this session are saved in\n\r" + file.toStdString() +
-           "\n\r\n\rTo play them, start the game with --data and that file.";
+    return UiText(
+               "The puzzles of this session are saved in\n\r%1\n\r\n\rTo play them, start the "
+               "game with --data and that file.")
+        .arg(file)
+        .toStdString();
 }
 
 bool TMainState::Close(const TWindowRect& window, bool mayAsk) {
@@ -190,9 +213,10 @@ void TMainState::SaveAtClose(bool mayAsk) {
             return;
         }
         const int answer = Messages_.ShowOptions(
-            SaveFailureText(saved) +
-                "\n\r\n\rThe puzzles of this session are still here: try the save again once the "
-                "cause is mended, or close without saving them.",
+            SaveFailureText(saved) + UiText("\n\r\n\rThe puzzles of this session are still here: "
+                                            "try the save again once the cause is mended, or "
+                                            "close without saving them.")
+                                         .toStdString(),
             2, kSaveFailedOptions, false, false);
         if (answer != OptionResult(0)) return;
     }
@@ -213,18 +237,20 @@ TLockResult TMainState::LockForTheSave() {
 void TMainState::KeepUnreadFile(bool mayAsk, const TLockResult& held) {
     const std::string kept = NotReadText(Paths_.DataFile, held);
     if (CountSlots(File_.Library).Total == 0) {
-        Messages_.ShowMsg(kept + " This session holds no puzzles, so nothing is saved.",
-                          TButtons::OkOnly);
+        Messages_.ShowMsg(
+            kept + UiText(" This session holds no puzzles, so nothing is saved.").toStdString(),
+            TButtons::OkOnly);
         return;
     }
     for (;;) {
         // Without a dialog the puzzles are kept aside unasked, since nothing is written over.
-        const int answer = mayAsk ? Messages_.ShowOptions(
-                                        kept +
-                                            "\n\r\n\rThe puzzles of this session can be saved in "
-                                            "a new file beside it, or not at all.",
-                                        2, kKeepFileOptions, false, false)
-                                  : OptionResult(0);
+        const int answer =
+            mayAsk ? Messages_.ShowOptions(kept + UiText("\n\r\n\rThe puzzles of this session can "
+                                                         "be saved in a new file beside it, or not "
+                                                         "at all.")
+                                                      .toStdString(),
+                                           2, kKeepFileOptions, false, false)
+                   : OptionResult(0);
         if (answer != OptionResult(0)) return;
         TDataFilePaths aside;
         aside.DataFile = FreeSessionName(Paths_.DataFile);
