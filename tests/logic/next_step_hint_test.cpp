@@ -155,10 +155,17 @@ TEST(NextStepHint, FindsTheSimplestStepOrTheWrongEntryOrMarks) {
     }
 }
 
+// A step that would place a digit other than the answer, or take the answer out of a square's
+// candidates, is not shown.
 TEST(NextStepHint, TotalsAgainstTheAnswersGiveNoStep) {
     TPuzzleGrid g = GridOf(kPair);
     g.Sq[1][0].AcrossTotal = 16;
     EXPECT_EQ(FindNextStep(g, kMini).Kind, THintKind::NoStep);
+    // The first step of kSixteens leaves (1, 1) only 7 and 9: with 3 stored there it gives none.
+    TPuzzleGrid narrowed = GridOf(kSixteens);
+    ASSERT_EQ(FindNextStep(narrowed, kMini).Kind, THintKind::Narrowed);
+    narrowed.Sq[1][1].SetAnswer(3);
+    EXPECT_EQ(FindNextStep(narrowed, kMini).Kind, THintKind::NoStep);
 }
 
 TEST(NextStepHint, NarrowingTakesTheDigitsFromTheMarks) {
