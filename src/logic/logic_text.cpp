@@ -232,7 +232,7 @@ std::string StepText(const TLogicBoard& before, const TLogicStep& step) {
             const TLogicRun& other = before.Run(step.Runs[1]);
             return Sentences(
                 {cand != kAllCandidates
-                     ? Say("The digits still open here are %1.", {DigitList(cand, true)})
+                     ? Say("The digits still open here are %1.", {DigitList(cand)})
                      : std::string(),
                  Allows(run, st, cand), Allows(other, before.StateOf(other), cand),
                  Say("Only %1 fits both runs, so this square holds %1.", {Num(step.Place)})});
