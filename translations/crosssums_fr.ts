@@ -2588,22 +2588,6 @@ By stars:</source>
         <translation type="unfinished" />
     </message>
     <message>
-        <source>. Row </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>, column </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>place </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>remove </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source> is empty (</source>
         <translation type="unfinished" />
     </message>
@@ -3305,6 +3289,20 @@ By stars:</source>
 <byte value="xd" />%1
 <byte value="xd" />
 <byte value="xd" />Pour y jouer, lancez le jeu avec --data et ce fichier.</translation>
+    </message>
+    <message>
+        <source>place %1</source>
+        <translation>placer %1</translation>
+    </message>
+    <message>
+        <source>remove %1</source>
+        <translation>retirer %1</translation>
+    </message>
+    <message>
+        <source>%1. Row %2, column %3: %4 (%5). %6
+</source>
+        <translation>%1. Ligne %2, colonne %3 : %4 (%5). %6
+</translation>
     </message>
 </context>
 </TS>

@@ -5,6 +5,7 @@
 #include "cli/cli_format.h"
 #include "logic/logic_solver.h"
 #include "model/slot_check.h"
+#include "model/translate.h"
 
 namespace xs::cli {
 
@@ -81,11 +82,14 @@ std::string StepJson(int n, const TLogicStep& step, const std::string& text) {
 }
 
 std::string StepLine(int n, const TLogicStep& step, const std::string& text) {
-    std::string out = std::to_string(n) + ". Row " + std::to_string(step.Row) + ", column " +
-                      std::to_string(step.Col) + ": ";
-    out += step.Place != 0 ? "place " + std::to_string(step.Place)
-                           : "remove " + DigitsText(step.Remove);
-    return out + " (" + TechniqueName(step.Technique) + "). " + text + "\n";
+    // A whole line of the player's language: the template orders the square, the action, the
+    // technique and the reason.
+    const std::string action = step.Place != 0
+                                   ? Fill(Tr("Texts", "place %1"), {std::to_string(step.Place)})
+                                   : Fill(Tr("Texts", "remove %1"), {DigitsText(step.Remove)});
+    return Fill(Tr("Texts", "%1. Row %2, column %3: %4 (%5). %6\n"),
+                {std::to_string(n), std::to_string(step.Row), std::to_string(step.Col), action,
+                 Tr("Texts", TechniqueName(step.Technique)), text});
 }
 
 }  // namespace
