@@ -709,12 +709,6 @@ Die Standardoptionen von Qt (-platform NAME, -display DISPLAY, -style NAME, ...)
         <translation>Ein Rätsel kann in der Rätselauswahl ("Auswählen und lösen") oder in der Liste der Ansicht "Erstellen/Löschen/Drucken" hinzugefügt werden.</translation>
     </message>
     <message>
-        <source>This puzzle cannot be added to the library.
-<byte value="xd" />
-<byte value="xd" /></source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source>txt</source>
         <translation type="unfinished" />
     </message>
@@ -1561,55 +1555,15 @@ folgt sofort und zeigt alle Seiten im Hoch- oder Querformat, wie angegeben.</tra
     </message>
     <message>
         <source>the check was stopped before it could tell whether the puzzle has one solution</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>the puzzle could not be checked: its search for </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>a second</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> solution ran too long</source>
-        <translation type="unfinished" />
+        <translation>die Prüfung wurde angehalten, bevor feststand, ob das Rätsel genau eine Lösung hat</translation>
     </message>
     <message>
         <source>the puzzle has no solution</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>: no digits without a repeat in a run give every run its total</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>: no digits give every run its total</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>the puzzle has more than one solution; this square can be </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> or </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>the digit </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> given here is not the answer, </source>
-        <translation type="unfinished" />
+        <translation>das Rätsel hat keine Lösung</translation>
     </message>
     <message>
         <source>the puzzle is larger than 16 x 26</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>the puzzle is already in the library as Id </source>
-        <translation type="unfinished" />
+        <translation>das Rätsel ist größer als 16 x 26</translation>
     </message>
     <message>
         <source> in slot </source>
@@ -1617,7 +1571,7 @@ folgt sofort und zeigt alle Seiten im Hoch- oder Querformat, wie angegeben.</tra
     </message>
     <message>
         <source>the library holds 100 puzzles: delete some to make room</source>
-        <translation type="unfinished" />
+        <translation>die Sammlung enthält 100 Rätsel: zum Platzschaffen einige löschen</translation>
     </message>
     <message>
         <source>no puzzle Id is left: </source>
@@ -1625,18 +1579,10 @@ folgt sofort und zeigt alle Seiten im Hoch- oder Querformat, wie angegeben.</tra
     </message>
     <message>
         <source>the puzzle could not be stored</source>
-        <translation type="unfinished" />
+        <translation>das Rätsel konnte nicht gespeichert werden</translation>
     </message>
     <message>
         <source>slot </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> is not 1..100</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> is empty</source>
         <translation type="unfinished" />
     </message>
     <message>
@@ -3303,6 +3249,66 @@ By stars:</source>
 </source>
         <translation>%1. Zeile %2, Spalte %3: %4 (%5). %6
 </translation>
+    </message>
+    <message>
+        <source>the puzzle could not be checked: its search for a solution ran too long</source>
+        <translation>das Rätsel konnte nicht geprüft werden: Die Suche nach einer Lösung dauerte zu lange</translation>
+    </message>
+    <message>
+        <source>the puzzle could not be checked: its search for a second solution ran too long</source>
+        <translation>das Rätsel konnte nicht geprüft werden: Die Suche nach einer zweiten Lösung dauerte zu lange</translation>
+    </message>
+    <message>
+        <source>the puzzle has no solution: no digits without a repeat in a run give every run its total</source>
+        <translation>das Rätsel hat keine Lösung: Keine Ziffern ohne Wiederholung in einer Reihe ergeben jede Summe</translation>
+    </message>
+    <message>
+        <source>the puzzle has no solution: no digits give every run its total</source>
+        <translation>das Rätsel hat keine Lösung: Keine Ziffern ergeben jede Summe</translation>
+    </message>
+    <message>
+        <source>the puzzle has more than one solution; this square can be %1 or %2</source>
+        <translation>das Rätsel hat mehr als eine Lösung; dieses Feld kann %1 oder %2 sein</translation>
+    </message>
+    <message>
+        <source>the digit %1 given here is not the answer, %2</source>
+        <translation>die hier angegebene Ziffer %1 ist nicht die Lösung, %2</translation>
+    </message>
+    <message>
+        <source>the puzzle is already in the library as Id %1 in slot %2</source>
+        <translation>das Rätsel ist schon in der Sammlung, als Nr. %1 auf Platz %2</translation>
+    </message>
+    <message>
+        <source>no puzzle Id is left: %1</source>
+        <translation>es ist keine Rätsel-Nr. mehr frei: %1</translation>
+    </message>
+    <message>
+        <source>slot %1 is not 1..100</source>
+        <translation>Platz %1 liegt nicht in 1..100</translation>
+    </message>
+    <message>
+        <source>slot %1 is empty</source>
+        <translation>Platz %1 ist leer</translation>
+    </message>
+    <message>
+        <source>slot %1 is damaged: %2</source>
+        <translation>Platz %1 ist beschädigt: %2</translation>
+    </message>
+    <message>
+        <source>This puzzle cannot be added to the library.
+<byte value="xd" />
+<byte value="xd" />%1.</source>
+        <translation>Dieses Rätsel kann nicht in die Sammlung aufgenommen werden.
+<byte value="xd" />
+<byte value="xd" />%1.</translation>
+    </message>
+    <message>
+        <source>This puzzle cannot be added to the library.
+<byte value="xd" />
+<byte value="xd" />%1</source>
+        <translation>Dieses Rätsel kann nicht in die Sammlung aufgenommen werden.
+<byte value="xd" />
+<byte value="xd" />%1</translation>
     </message>
 </context>
 </TS>

@@ -709,12 +709,6 @@ Les options standard de Qt (-platform NOM, -display AFFICHAGE, -style NOM, ...) 
         <translation>Une grille peut être ajoutée dans le choix des grilles (« Choisir et résoudre ») ou dans la liste de l’écran « Créer/Supprimer/Imprimer ».</translation>
     </message>
     <message>
-        <source>This puzzle cannot be added to the library.
-<byte value="xd" />
-<byte value="xd" /></source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source>txt</source>
         <translation type="unfinished" />
     </message>
@@ -1561,55 +1555,15 @@ suit aussitôt et montre toutes les pages en portrait ou en paysage, comme indiq
     </message>
     <message>
         <source>the check was stopped before it could tell whether the puzzle has one solution</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>the puzzle could not be checked: its search for </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>a second</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> solution ran too long</source>
-        <translation type="unfinished" />
+        <translation>la vérification a été arrêtée avant de savoir si la grille a une seule solution</translation>
     </message>
     <message>
         <source>the puzzle has no solution</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>: no digits without a repeat in a run give every run its total</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>: no digits give every run its total</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>the puzzle has more than one solution; this square can be </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> or </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>the digit </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> given here is not the answer, </source>
-        <translation type="unfinished" />
+        <translation>la grille n’a pas de solution</translation>
     </message>
     <message>
         <source>the puzzle is larger than 16 x 26</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>the puzzle is already in the library as Id </source>
-        <translation type="unfinished" />
+        <translation>la grille est plus grande que 16 x 26</translation>
     </message>
     <message>
         <source> in slot </source>
@@ -1617,7 +1571,7 @@ suit aussitôt et montre toutes les pages en portrait ou en paysage, comme indiq
     </message>
     <message>
         <source>the library holds 100 puzzles: delete some to make room</source>
-        <translation type="unfinished" />
+        <translation>la bibliothèque contient 100 grilles : supprimez-en pour faire de la place</translation>
     </message>
     <message>
         <source>no puzzle Id is left: </source>
@@ -1625,18 +1579,10 @@ suit aussitôt et montre toutes les pages en portrait ou en paysage, comme indiq
     </message>
     <message>
         <source>the puzzle could not be stored</source>
-        <translation type="unfinished" />
+        <translation>la grille n’a pas pu être gardée</translation>
     </message>
     <message>
         <source>slot </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> is not 1..100</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> is empty</source>
         <translation type="unfinished" />
     </message>
     <message>
@@ -3303,6 +3249,66 @@ By stars:</source>
 </source>
         <translation>%1. Ligne %2, colonne %3 : %4 (%5). %6
 </translation>
+    </message>
+    <message>
+        <source>the puzzle could not be checked: its search for a solution ran too long</source>
+        <translation>la grille n’a pas pu être vérifiée : la recherche d’une solution a duré trop longtemps</translation>
+    </message>
+    <message>
+        <source>the puzzle could not be checked: its search for a second solution ran too long</source>
+        <translation>la grille n’a pas pu être vérifiée : la recherche d’une deuxième solution a duré trop longtemps</translation>
+    </message>
+    <message>
+        <source>the puzzle has no solution: no digits without a repeat in a run give every run its total</source>
+        <translation>la grille n’a pas de solution : aucun chiffre sans répétition dans un bloc ne donne chaque total</translation>
+    </message>
+    <message>
+        <source>the puzzle has no solution: no digits give every run its total</source>
+        <translation>la grille n’a pas de solution : aucun chiffre ne donne chaque total</translation>
+    </message>
+    <message>
+        <source>the puzzle has more than one solution; this square can be %1 or %2</source>
+        <translation>la grille a plus d’une solution ; cette case peut valoir %1 ou %2</translation>
+    </message>
+    <message>
+        <source>the digit %1 given here is not the answer, %2</source>
+        <translation>le chiffre %1 donné ici n’est pas la solution, %2</translation>
+    </message>
+    <message>
+        <source>the puzzle is already in the library as Id %1 in slot %2</source>
+        <translation>la grille est déjà dans la bibliothèque, n° %1 à la place %2</translation>
+    </message>
+    <message>
+        <source>no puzzle Id is left: %1</source>
+        <translation>il ne reste aucun numéro de grille : %1</translation>
+    </message>
+    <message>
+        <source>slot %1 is not 1..100</source>
+        <translation>la place %1 n’est pas entre 1 et 100</translation>
+    </message>
+    <message>
+        <source>slot %1 is empty</source>
+        <translation>la place %1 est vide</translation>
+    </message>
+    <message>
+        <source>slot %1 is damaged: %2</source>
+        <translation>la place %1 est endommagée : %2</translation>
+    </message>
+    <message>
+        <source>This puzzle cannot be added to the library.
+<byte value="xd" />
+<byte value="xd" />%1.</source>
+        <translation>Cette grille ne peut pas être ajoutée à la bibliothèque.
+<byte value="xd" />
+<byte value="xd" />%1.</translation>
+    </message>
+    <message>
+        <source>This puzzle cannot be added to the library.
+<byte value="xd" />
+<byte value="xd" />%1</source>
+        <translation>Cette grille ne peut pas être ajoutée à la bibliothèque.
+<byte value="xd" />
+<byte value="xd" />%1</translation>
     </message>
 </context>
 </TS>

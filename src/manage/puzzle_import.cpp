@@ -8,6 +8,7 @@
 #include "generate/solution_count.h"
 #include "logic/logic_solver.h"
 #include "model/slot_check.h"
+#include "model/translate.h"
 
 namespace xs {
 
@@ -73,12 +74,17 @@ bool PreparePuzzleImport(std::string_view text, TImportedPuzzle& puzzle, std::st
     CountSolutions(read.Grid, rows, cols, count, options);
     if (count.GaveUp) {
         if (stopped()) {
-            reason =
-                "the check was stopped before it could tell whether the puzzle has one "
-                "solution";
+            reason = Tr("Texts",
+                        "the check was stopped before it could tell whether the puzzle has one "
+                        "solution");
         } else {
-            reason = std::string("the puzzle could not be checked: its search for ") +
-                     (count.Solutions == 0 ? "a" : "a second") + " solution ran too long";
+            reason = count.Solutions == 0
+                         ? Tr("Texts",
+                              "the puzzle could not be checked: its search for a solution ran "
+                              "too long")
+                         : Tr("Texts",
+                              "the puzzle could not be checked: its search for a second solution "
+                              "ran too long");
         }
         return false;
     }
@@ -87,32 +93,38 @@ bool PreparePuzzleImport(std::string_view text, TImportedPuzzle& puzzle, std::st
         options.Repeats = true;
         static TSolutionCount repeated;
         CountSolutions(read.Grid, rows, cols, repeated, options);
-        reason = "the puzzle has no solution";
+        reason = Tr("Texts", "the puzzle has no solution");
         if (!repeated.GaveUp)
-            reason += repeated.Solutions > 0
-                          ? ": no digits without a repeat in a run give every run its total"
-                          : ": no digits give every run its total";
+            reason =
+                repeated.Solutions > 0
+                    ? Tr("Texts",
+                         "the puzzle has no solution: no digits without a repeat in a run "
+                         "give every run its total")
+                    : Tr("Texts", "the puzzle has no solution: no digits give every run its total");
         return false;
     }
     if (count.Solutions > 1) {
         reason = read.Where(count.DiffRow, count.DiffCol) +
-                 "the puzzle has more than one solution; this square can be " +
-                 std::to_string(count.DiffDigits[0]) + " or " + std::to_string(count.DiffDigits[1]);
+                 Fill(Tr("Texts",
+                         "the puzzle has more than one solution; this square can be %1 "
+                         "or %2"),
+                      {std::to_string(count.DiffDigits[0]), std::to_string(count.DiffDigits[1])});
         return false;
     }
     for (int r = 1; r < rows; ++r)
         for (int c = 1; c < cols; ++c) {
             const TSquare& s = read.Grid.Sq[r][c];
             if (s.Kind == White && s.Answer() != 0 && s.Answer() != count.First[r][c]) {
-                reason = read.Where(r, c) + "the digit " + std::to_string(s.Answer()) +
-                         " given here is not the answer, " + std::to_string(count.First[r][c]);
+                reason = read.Where(r, c) +
+                         Fill(Tr("Texts", "the digit %1 given here is not the answer, %2"),
+                              {std::to_string(s.Answer()), std::to_string(count.First[r][c])});
                 return false;
             }
         }
 
     TPuzzleSize size{};
     if (!SmallestSize(rows, cols, size)) {
-        reason = "the puzzle is larger than 16 x 26";
+        reason = Tr("Texts", "the puzzle is larger than 16 x 26");
         return false;
     }
     std::memset(&puzzle.Grid, 0, sizeof puzzle.Grid);
@@ -157,22 +169,22 @@ int FindStoredCopy(const TPuzzleLibrary& lib, const TImportedPuzzle& puzzle) {
 }
 
 std::string StoredCopyText(const TPuzzleLibrary& lib, int slot) {
-    return "the puzzle is already in the library as Id " + std::to_string(lib.Info(slot).Id) +
-           " in slot " + std::to_string(slot);
+    return Fill(Tr("Texts", "the puzzle is already in the library as Id %1 in slot %2"),
+                {std::to_string(lib.Info(slot).Id), std::to_string(slot)});
 }
 
 int AppendImportedPuzzle(TPuzzleLibrary& lib, std::int32_t& lastPuzzleId,
                          const TImportedPuzzle& puzzle, std::string& reason) {
     if (UsedSlots(CountSlots(lib)) >= MaxPuzzles) {
-        reason = "the library holds 100 puzzles: delete some to make room";
+        reason = Tr("Texts", "the library holds 100 puzzles: delete some to make room");
         return 0;
     }
     if (const std::string noId = NoIdLeftReason(lib, lastPuzzleId); !noId.empty()) {
-        reason = "no puzzle Id is left: " + noId;
+        reason = Fill(Tr("Texts", "no puzzle Id is left: %1"), {noId});
         return 0;
     }
     const int slot = AppendPuzzle(lib, lastPuzzleId, puzzle.Grid, puzzle.Size, puzzle.Stars);
-    if (slot == 0) reason = "the puzzle could not be stored";
+    if (slot == 0) reason = Tr("Texts", "the puzzle could not be stored");
     return slot;
 }
 
@@ -180,15 +192,15 @@ bool ExportPuzzleText(const TPuzzleLibrary& lib, int slot, bool answers, TTextFo
                       std::string& text, std::string& reason) {
     text.clear();
     if (slot < 1 || slot > MaxPuzzles) {
-        reason = "slot " + std::to_string(slot) + " is not 1..100";
+        reason = Fill(Tr("Texts", "slot %1 is not 1..100"), {std::to_string(slot)});
         return false;
     }
     if (slot > UsedSlots(lib.Counts) || ClassifySlot(lib, slot) == TSlotState::Empty) {
-        reason = "slot " + std::to_string(slot) + " is empty";
+        reason = Fill(Tr("Texts", "slot %1 is empty"), {std::to_string(slot)});
         return false;
     }
     if (const char* why = SlotProblem(lib, slot)) {
-        reason = "slot " + std::to_string(slot) + " is damaged: " + why;
+        reason = Fill(Tr("Texts", "slot %1 is damaged: %2"), {std::to_string(slot), why});
         return false;
     }
     const TSizeDims dims = SizeDims(lib.Info(slot).Size);

@@ -349,7 +349,9 @@ void TfrmMain::DropPuzzleFile(const QString& path) {
     std::string text;
     std::string reason;
     if (!ReadPuzzleFile(path, text, reason)) {
-        Deps.Messages->ShowMsg("This puzzle cannot be added to the library.\n\r\n\r" + reason + ".",
+        Deps.Messages->ShowMsg(UiText("This puzzle cannot be added to the library.\n\r\n\r%1.")
+                                   .arg(QString::fromStdString(reason))
+                                   .toStdString(),
                                TButtons::OkOnly);
         return;
     }

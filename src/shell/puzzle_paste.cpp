@@ -1,9 +1,9 @@
 // Pasting and dropping puzzles: the checks of an import, and what the player is told.
 #include "shell/puzzle_paste.h"
 
+#include <QCursor>
 #include <QEventLoop>
 #include <QFile>
-#include <QCursor>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QTimer>
@@ -12,6 +12,7 @@
 #include <thread>
 
 #include "manage/puzzle_import.h"
+#include "platform/ui_text.h"
 
 namespace xs {
 
@@ -87,16 +88,20 @@ int AddPastedPuzzle(TDataFileRecord& record, const std::string& text, TMessages&
     int slot = 0;
     if (prepared) {
         if (const int copy = FindStoredCopy(record.Library, *puzzle); copy != 0) {
-            const int answer = messages.ShowMsg(Sentence(StoredCopyText(record.Library, copy)) +
-                                                    "\n\r\n\rPress 'O.K.' to add a second copy\n\r"
-                                                    "Press 'Cancel' to cancel the request.",
-                                                TButtons::OkCancel);
+            const int answer = messages.ShowMsg(
+                Sentence(StoredCopyText(record.Library, copy)) +
+                    UiText("\n\r\n\rPress 'O.K.' to add a second copy\n\rPress 'Cancel' to "
+                           "cancel the request.")
+                        .toStdString(),
+                TButtons::OkCancel);
             if (answer != kResultOk) return 0;
         }
         slot = AppendImportedPuzzle(record.Library, record.Settings.LastPuzzleId, *puzzle, reason);
     }
     if (slot == 0) {
-        messages.ShowMsg("This puzzle cannot be added to the library.\n\r\n\r" + Sentence(reason),
+        messages.ShowMsg(UiText("This puzzle cannot be added to the library.\n\r\n\r%1")
+                             .arg(QString::fromStdString(Sentence(reason)))
+                             .toStdString(),
                          TButtons::OkOnly);
     } else if (puzzle->Turned) {
         messages.ShowMsg(
