@@ -86,6 +86,15 @@ fi
 grep -q "<release version=\"$version\"" "$prefix/$metainfo" || fail "metainfo release"
 zcat "$prefix/share/doc/crosssums/changelog.gz" | head -1 | grep -q "^crosssums ($version)" ||
     fail "changelog version"
+# The changelog is signed on the release date that the metainfo gives, in a mail date's words.
+released=$(sed -n 's/.*<release version="[^"]*" date="\([0-9-]*\)".*/\1/p' "$prefix/$metainfo")
+zcat "$prefix/share/doc/crosssums/changelog.gz" | tail -1 |
+    grep -q "  $(LC_ALL=C date -u -d "$released 12:00" '+%a, %d %b %Y %H:%M:%S +0000')$" ||
+    fail "changelog date is not the release date $released"
+grep -q "^Keywords=.*Kakuro;" "$prefix/share/applications/crosssums.desktop" ||
+    fail "desktop entry keywords"
+grep -q "^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" \
+    "$prefix/share/doc/crosssums/copyright" || fail "copyright format"
 for page in crosssums crosssums-cli; do
     zcat "$prefix/share/man/man6/$page.6.gz" | grep -q "^\.TH .*\"Cross Sums $version\"" ||
         fail "$page.6 version"
