@@ -1428,10 +1428,6 @@ folgt sofort und zeigt alle Seiten im Hoch- oder Querformat, wie angegeben.</tra
         <translation>Weiter</translation>
     </message>
     <message>
-        <source>Print Preview : Page </source>
-        <translation>Druckvorschau: Seite </translation>
-    </message>
-    <message>
         <source> of </source>
         <translation> von </translation>
     </message>
@@ -3309,6 +3305,10 @@ By stars:</source>
         <translation>Dieses Rätsel kann nicht in die Sammlung aufgenommen werden.
 <byte value="xd" />
 <byte value="xd" />%1</translation>
+    </message>
+    <message>
+        <source>Print Preview : Page %1 of %2</source>
+        <translation>Druckvorschau: Seite %1 von %2</translation>
     </message>
 </context>
 </TS>

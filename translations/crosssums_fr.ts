@@ -1428,10 +1428,6 @@ suit aussitôt et montre toutes les pages en portrait ou en paysage, comme indiq
         <translation>Suivant</translation>
     </message>
     <message>
-        <source>Print Preview : Page </source>
-        <translation>Aperçu : page </translation>
-    </message>
-    <message>
         <source> of </source>
         <translation> sur </translation>
     </message>
@@ -3309,6 +3305,10 @@ By stars:</source>
         <translation>Cette grille ne peut pas être ajoutée à la bibliothèque.
 <byte value="xd" />
 <byte value="xd" />%1</translation>
+    </message>
+    <message>
+        <source>Print Preview : Page %1 of %2</source>
+        <translation>Aperçu : page %1 sur %2</translation>
     </message>
 </context>
 </TS>

@@ -91,7 +91,7 @@ TPanelPrint::TPanelPrint(TSettings& settings, const TPuzzleLibrary& library, TMe
     PanelInstruct->setObjectName(QStringLiteral("PanelInstruct"));
     PanelInstruct->setWordWrap(true);
     PanelInstruct->setAlignment(Qt::AlignCenter);
-    PanelInstruct->setText(QStringLiteral(
+    PanelInstruct->setText(UiText(
         "Select the required print options for the puzzles and/or answers by clicking the boxes "
         "below.  The preview\nscreen is automatically updated, showing all pages in printer "
         "portrait or landscape mode, as indicated."));

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "model/translate.h"
 #include "storage/preferences.h"
 
 namespace xs {
@@ -72,8 +73,8 @@ bool TPrintPanelState::PreviewVisible() const {
 
 std::string TPrintPanelState::Caption() const {
     if (Plan_.PageCount < 1) return {};
-    return "Print Preview : Page " + std::to_string(Page_) + " of " +
-           std::to_string(Plan_.PageCount);
+    return Fill(Tr("Texts", "Print Preview : Page %1 of %2"),
+                {std::to_string(Page_), std::to_string(Plan_.PageCount)});
 }
 
 TPageSource TPrintPanelState::Source() const {

@@ -12,6 +12,7 @@
 #include <map>
 
 #include "../shell/shell_test_support.h"
+#include "manage/create_screen.h"
 #include "shell/help_window.h"
 #include "shell/main_window.h"
 #include "solve/solve_screen.h"
@@ -145,6 +146,11 @@ private slots:
                 main->ChangeScreen(screen);
                 look(QString::number(static_cast<int>(screen)));
             }
+            main->ChangeScreen(TScreenId::Create);
+            auto* create = qobject_cast<TfrmCreate*>(main->ScreenWidget(TScreenId::Create));
+            QTest::mouseClick(create->bnSelectT, Qt::LeftButton);
+            QTest::mouseClick(create->bnPrintOptions, Qt::LeftButton);
+            look(QStringLiteral("print panel"));
             main->ChangeScreen(TScreenId::Solve);
             auto* solve = qobject_cast<TfrmSolve*>(main->ScreenWidget(TScreenId::Solve));
             QTest::mouseClick(solve->bnSolve, Qt::LeftButton);
