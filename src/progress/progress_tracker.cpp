@@ -19,6 +19,8 @@ bool TProgressTracker::SlotSolved() const {
 }
 
 void TProgressTracker::SaveNow() {
+    while (!Pending.empty() && History.RecordSolved(Pending.front()))
+        Pending.erase(Pending.begin());
     if (Id == 0 || Finished) return;
     Record.Millis = Clock.Counted();
     Kept[Id] = Record;
@@ -71,8 +73,10 @@ void TProgressTracker::SolvedChanged(bool solved) {
     row.Checks = Record.Checks;
     row.Assists = Record.Assists;
     row.Unaided = row.HintCount == 0 && row.Checks == 0 && row.Assists == 0;
-    Lines = SolvedLinesFor(row, History.Solved());
-    History.RecordSolved(row);
+    std::vector<TSolvedRecord> earlier = History.Solved();
+    earlier.insert(earlier.end(), Pending.begin(), Pending.end());
+    Lines = SolvedLinesFor(row, earlier);
+    if (!History.RecordSolved(row) && History.Writable()) Pending.push_back(row);
     Kept.erase(Id);
 }
 

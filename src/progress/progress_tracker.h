@@ -7,6 +7,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "model/records.h"
 #include "progress/play_timer.h"
@@ -64,6 +65,9 @@ private:
     bool Finished = false;  // solved, or its answers filled in: nothing more is counted
     TPlayRecord Record;
     std::map<int, TPlayRecord> Kept;  // for a history that cannot be written
+    // Solved puzzles the history refused (another program's change took too long): tried again
+    // at the next save.
+    std::vector<TSolvedRecord> Pending;
     TSolvedLines Lines;
 };
 

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <memory>
 
@@ -27,7 +29,8 @@ TEST(ProgressTracker, KeepsTimeAndHelpPerPuzzleAndRecordsEachSolvedOnce) {
     }
     QTemporaryDir dir;
     THistory history;
-    history.Open(dir.filePath(QStringLiteral("h.sqlite")));
+    const QString path = dir.filePath(QStringLiteral("h.sqlite"));
+    history.Open(path, 100);
     std::int64_t now = 50000;
     const auto session = [&] {
         return std::make_unique<TProgressTracker>(
@@ -84,6 +87,23 @@ TEST(ProgressTracker, KeepsTimeAndHelpPerPuzzleAndRecordsEachSolvedOnce) {
     EXPECT_EQ(rows[1].Assists, 1);
     EXPECT_FALSE(rows[1].Unaided);
     EXPECT_EQ(rows[1].SolvedAt, 1765000000);
+
+    // Another program holds the file as a puzzle is solved: the row waits for the next save.
+    tracker = session();
+    tracker->PuzzleOpened(2);
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("x"));
+        db.setDatabaseName(path);
+        ASSERT_TRUE(db.open());
+        db.exec(QStringLiteral("BEGIN IMMEDIATE"));
+        tracker->SolvedChanged(true);
+        db.exec(QStringLiteral("COMMIT"));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("x"));
+    EXPECT_EQ(history.Solved().size(), 2u);
+    tracker->SaveNow();
+    EXPECT_EQ(history.Solved().size(), 3u);
 }
 
 }  // namespace
