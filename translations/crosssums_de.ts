@@ -1448,42 +1448,14 @@ folgt sofort und zeigt alle Seiten im Hoch- oder Querformat, wie angegeben.</tra
         <translation type="unfinished" />
     </message>
     <message>
-        <source>Printing stopped at page </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source>the printer gave no reason</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>.
-<byte value="xd" /></source>
-        <translation type="unfinished" />
+        <translation>der Drucker nannte keinen Grund</translation>
     </message>
     <message>
         <source>The pages before it in the same job were not sent either.
 <byte value="xd" /></source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>Page </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> was not printed.</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>Pages </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> to </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> were not printed.</source>
-        <translation type="unfinished" />
+        <translation>Die Seiten davor im selben Auftrag wurden ebenfalls nicht gesendet.
+<byte value="xd" /></translation>
     </message>
     <message>
         <source>Velmor Cross Sums Puzzles</source>
@@ -1511,7 +1483,7 @@ folgt sofort und zeigt alle Seiten im Hoch- oder Querformat, wie angegeben.</tra
     </message>
     <message>
         <source>the document could not take the page</source>
-        <translation type="unfinished" />
+        <translation>das Dokument konnte die Seite nicht aufnehmen</translation>
     </message>
     <message>
         <source>the printer %1 is not available</source>
@@ -1523,7 +1495,7 @@ folgt sofort und zeigt alle Seiten im Hoch- oder Querformat, wie angegeben.</tra
     </message>
     <message>
         <source>the print job was cancelled</source>
-        <translation type="unfinished" />
+        <translation>der Druckauftrag wurde abgebrochen</translation>
     </message>
     <message>
         <source>the printer %1 did not take another page</source>
@@ -3309,6 +3281,20 @@ By stars:</source>
     <message>
         <source>Print Preview : Page %1 of %2</source>
         <translation>Druckvorschau: Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>Printing stopped at page %1 of %2: %3.
+<byte value="xd" /></source>
+        <translation>Der Druck hielt bei Seite %1 von %2 an: %3.
+<byte value="xd" /></translation>
+    </message>
+    <message>
+        <source>Page %1 was not printed.</source>
+        <translation>Seite %1 wurde nicht gedruckt.</translation>
+    </message>
+    <message>
+        <source>Pages %1 to %2 were not printed.</source>
+        <translation>Die Seiten %1 bis %2 wurden nicht gedruckt.</translation>
     </message>
 </context>
 </TS>

@@ -1448,42 +1448,14 @@ suit aussitôt et montre toutes les pages en portrait ou en paysage, comme indiq
         <translation type="unfinished" />
     </message>
     <message>
-        <source>Printing stopped at page </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source>the printer gave no reason</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>.
-<byte value="xd" /></source>
-        <translation type="unfinished" />
+        <translation>l’imprimante n’a donné aucune raison</translation>
     </message>
     <message>
         <source>The pages before it in the same job were not sent either.
 <byte value="xd" /></source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>Page </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> was not printed.</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>Pages </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> to </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> were not printed.</source>
-        <translation type="unfinished" />
+        <translation>Les pages précédentes de la même tâche n’ont pas été envoyées non plus.
+<byte value="xd" /></translation>
     </message>
     <message>
         <source>Velmor Cross Sums Puzzles</source>
@@ -1511,7 +1483,7 @@ suit aussitôt et montre toutes les pages en portrait ou en paysage, comme indiq
     </message>
     <message>
         <source>the document could not take the page</source>
-        <translation type="unfinished" />
+        <translation>le document n’a pas pu recevoir la page</translation>
     </message>
     <message>
         <source>the printer %1 is not available</source>
@@ -1523,7 +1495,7 @@ suit aussitôt et montre toutes les pages en portrait ou en paysage, comme indiq
     </message>
     <message>
         <source>the print job was cancelled</source>
-        <translation type="unfinished" />
+        <translation>la tâche d’impression a été annulée</translation>
     </message>
     <message>
         <source>the printer %1 did not take another page</source>
@@ -3309,6 +3281,20 @@ By stars:</source>
     <message>
         <source>Print Preview : Page %1 of %2</source>
         <translation>Aperçu : page %1 sur %2</translation>
+    </message>
+    <message>
+        <source>Printing stopped at page %1 of %2: %3.
+<byte value="xd" /></source>
+        <translation>L’impression s’est arrêtée à la page %1 sur %2 : %3.
+<byte value="xd" /></translation>
+    </message>
+    <message>
+        <source>Page %1 was not printed.</source>
+        <translation>La page %1 n’a pas été imprimée.</translation>
+    </message>
+    <message>
+        <source>Pages %1 to %2 were not printed.</source>
+        <translation>Les pages %1 à %2 n’ont pas été imprimées.</translation>
     </message>
 </context>
 </TS>

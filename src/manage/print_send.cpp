@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "model/translate.h"
+
 namespace xs {
 
 int PrintScale(int pageWidth) {
@@ -45,14 +47,17 @@ TSendResult SendPages(TPrintTarget& target, const TPageSource& source, bool oneD
 std::string PrintFailureText(const TSendResult& result, int pageCount) {
     if (result.Ok()) return {};
     const std::string last = std::to_string(pageCount);
-    std::string text =
-        "Printing stopped at page " + std::to_string(result.Page) + " of " + last + ": " +
-        (result.Reason.empty() ? "the printer gave no reason" : result.Reason) + ".\n\r";
+    const std::string reason =
+        result.Reason.empty() ? Tr("Texts", "the printer gave no reason") : result.Reason;
+    // Whole sentences of the player's language, each filled with its numbers.
+    std::string text = Fill(Tr("Texts", "Printing stopped at page %1 of %2: %3.\n\r"),
+                            {std::to_string(result.Page), last, reason});
     const int lost = result.LostFrom > 0 ? result.LostFrom : result.Page;
     if (result.LostFrom > 0)
-        text += "The pages before it in the same job were not sent either.\n\r";
-    if (lost >= pageCount) return text + "Page " + last + " was not printed.";
-    return text + "Pages " + std::to_string(lost) + " to " + last + " were not printed.";
+        text += Tr("Texts", "The pages before it in the same job were not sent either.\n\r");
+    if (lost >= pageCount) return text + Fill(Tr("Texts", "Page %1 was not printed."), {last});
+    return text +
+           Fill(Tr("Texts", "Pages %1 to %2 were not printed."), {std::to_string(lost), last});
 }
 
 }  // namespace xs

@@ -79,7 +79,7 @@ public:
 
     std::string FailureReason() override {
         const auto* printer = dynamic_cast<const QPrinter*>(&Device);
-        if (printer == nullptr) return "the document could not take the page";
+        if (printer == nullptr) return UiText("the document could not take the page").toStdString();
         if (printer->outputFormat() == QPrinter::PdfFormat) {
             return FileProblem(printer->outputFileName());
         }
@@ -89,7 +89,8 @@ public:
         if (printer->printerState() == QPrinter::Error || info.state() == QPrinter::Error) {
             return Said(UiText("the printer %1 reports an error"), name);
         }
-        if (printer->printerState() == QPrinter::Aborted) return "the print job was cancelled";
+        if (printer->printerState() == QPrinter::Aborted)
+            return UiText("the print job was cancelled").toStdString();
         switch (Step) {
             case TSendStep::NewPage:
                 return Said(UiText("the printer %1 did not take another page"), name);
