@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "model/combinations.h"
+#include "model/translate.h"
 
 namespace xs {
 
@@ -45,6 +46,11 @@ bool Operator(std::string_view s) {
     return s == "+" || s == "-" || s == "=";
 }
 
+// "or" and "and" between two numbers, in English or the player's language.
+bool Connector(std::string_view s) {
+    return s == "or" || s == "and" || s == Tr("Texts", "or") || s == Tr("Texts", "and");
+}
+
 }  // namespace
 
 std::string KeepSumsTogether(std::string_view text) {
@@ -66,8 +72,8 @@ std::string KeepSumsTogether(std::string_view text) {
         if (a.size() > 1 && a.back() == ',' && AllDigits(a.substr(0, a.size() - 1))) {
             return NumberBeforePunctuation(b);
         }
-        if (AllDigits(a) && (b == "or" || b == "and")) return NumberBeforePunctuation(at(i + 2));
-        if ((a == "or" || a == "and") && i > 0 && AllDigits(at(i - 1))) {
+        if (AllDigits(a) && Connector(b)) return NumberBeforePunctuation(at(i + 2));
+        if (Connector(a) && i > 0 && AllDigits(at(i - 1))) {
             return NumberBeforePunctuation(b);
         }
         return false;
