@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "app/desktop_access.h"
+#include "manage/create_screen.h"
 #include "solve/solve_screen.h"
 #include "solve/solve_widgets.h"
 #include "storage/settings.h"
@@ -91,6 +92,24 @@ private slots:
                             Qt::Key_5, Qt::Key_Left, Qt::Key_3})
             Key(key);
         QVERIFY(Board()->text(QAccessible::Description).endsWith("The puzzle is solved."));
+    }
+
+    // The create screen's list names each cell and says how many are selected once past three.
+    void TheCreateListSaysItsCellsAndSelection() {
+        xs::TAppData& app = xs::AppData();
+        for (int k = 0; k < 3; ++k)
+            xs::test::AddSamplePuzzle(app.File.Library, app.File.Settings.LastPuzzleId,
+                                      xs::TPuzzleSize::Large, 5);
+        xs::TfrmCreate create(Fonts, Messages, 20);
+        create.resize(1000, 660);
+        create.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&create));
+        QAccessibleInterface* list = QAccessible::queryAccessibleInterface(create.sgPuzzles);
+        QCOMPARE(list->child(3)->text(QAccessible::Name), QString("Puzzle 4: 16 x 26, 5 star"));
+        QCOMPARE(list->child(4)->text(QAccessible::Name), QString("empty"));
+        QTest::mouseClick(create.bnSelectT, Qt::LeftButton);
+        QCOMPARE(list->text(QAccessible::Value), QString("4 puzzles selected"));
+        QVERIFY(list->child(0)->state().selected && !list->child(4)->state().selected);
     }
 
     // Tab reaches every control of the solving page in reading order; on the board Tab steps
