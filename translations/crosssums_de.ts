@@ -1433,19 +1433,11 @@ folgt sofort und zeigt alle Seiten im Hoch- oder Querformat, wie angegeben.</tra
     </message>
     <message>
         <source>Fill every run with the digits 1 to 9 to make its total, no digit twice in a run</source>
-        <translation type="unfinished" />
+        <translation>Jede Reihe mit den Ziffern 1 bis 9 zu ihrer Summe füllen, keine Ziffer zweimal in einer Reihe</translation>
     </message>
     <message>
         <source>Answer to puzzle : 99999</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>Answer to puzzle : </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>Puzzle Id : </source>
-        <translation type="unfinished" />
+        <translation>Lösung zu Rätsel: 99999</translation>
     </message>
     <message>
         <source>the printer gave no reason</source>
@@ -3295,6 +3287,14 @@ By stars:</source>
     <message>
         <source>Pages %1 to %2 were not printed.</source>
         <translation>Die Seiten %1 bis %2 wurden nicht gedruckt.</translation>
+    </message>
+    <message>
+        <source>Answer to puzzle : %1</source>
+        <translation>Lösung zu Rätsel: %1</translation>
+    </message>
+    <message>
+        <source>Puzzle Id : %1</source>
+        <translation>Rätsel-Nr.: %1</translation>
     </message>
 </context>
 </TS>

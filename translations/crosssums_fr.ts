@@ -1433,19 +1433,11 @@ suit aussitôt et montre toutes les pages en portrait ou en paysage, comme indiq
     </message>
     <message>
         <source>Fill every run with the digits 1 to 9 to make its total, no digit twice in a run</source>
-        <translation type="unfinished" />
+        <translation>Remplir chaque bloc avec les chiffres 1 à 9 pour faire son total, sans chiffre répété dans un bloc</translation>
     </message>
     <message>
         <source>Answer to puzzle : 99999</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>Answer to puzzle : </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>Puzzle Id : </source>
-        <translation type="unfinished" />
+        <translation>Solution de la grille : 99999</translation>
     </message>
     <message>
         <source>the printer gave no reason</source>
@@ -3295,6 +3287,14 @@ By stars:</source>
     <message>
         <source>Pages %1 to %2 were not printed.</source>
         <translation>Les pages %1 à %2 n’ont pas été imprimées.</translation>
+    </message>
+    <message>
+        <source>Answer to puzzle : %1</source>
+        <translation>Solution de la grille : %1</translation>
+    </message>
+    <message>
+        <source>Puzzle Id : %1</source>
+        <translation>Grille n° %1</translation>
     </message>
 </context>
 </TS>

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "model/slot_check.h"
+#include "model/translate.h"
 
 namespace xs {
 
@@ -14,7 +15,6 @@ const char* const kPrintFooterText =
 namespace {
 
 constexpr std::string_view kSmallFace = "Small Fonts";
-constexpr std::string_view kHeaderSample = "Answer to puzzle : 99999";
 constexpr int kSmallFaceBelow = 8;
 
 struct TFontChoice {
@@ -194,10 +194,13 @@ void DrawPosition(TCanvas& canvas, TFitMemo& memo, const TPageContext& page,
     // Header: the id on the left, the star mark on the right.
     const int textWidth = g.X[cols - 1] - g.X[0];
     FitFont(canvas, memo, {12, g.Band, textWidth}, true, 2, false, [&] {
-        return canvas.TextHeight("X") <= g.Band && canvas.TextWidth(kHeaderSample) <= textWidth;
+        return canvas.TextHeight("X") <= g.Band &&
+               canvas.TextWidth(Tr("Texts", "Answer to puzzle : 99999")) <= textWidth;
     });
+    // In the player's language: the header and footer are measured as they are printed.
     const std::string header =
-        (at.Answer ? "Answer to puzzle : " : "Puzzle Id : ") + std::to_string(info.Id);
+        Fill(at.Answer ? Tr("Texts", "Answer to puzzle : %1") : Tr("Texts", "Puzzle Id : %1"),
+             {std::to_string(info.Id)});
     TextInRect(canvas, g.X[0], g.X[cols], g.Y[0], g.Y[1], 0, 1, header);
 
     const int starBottom = g.Y[1] + (g.Y[2] - g.Y[1]) / 2;
@@ -209,8 +212,8 @@ void DrawPosition(TCanvas& canvas, TFitMemo& memo, const TPageContext& page,
 
     if (!at.Answer) {
         FitFont(canvas, memo, {10, textWidth, 0}, false, 2, false,
-                [&] { return canvas.TextWidth(kPrintFooterText) <= textWidth; });
-        TextInCells(canvas, g, 0, cols, g.Last - 1, g.Last, 1, 1, kPrintFooterText);
+                [&] { return canvas.TextWidth(Tr("Texts", kPrintFooterText)) <= textWidth; });
+        TextInCells(canvas, g, 0, cols, g.Last - 1, g.Last, 1, 1, Tr("Texts", kPrintFooterText));
     }
 
     const TFontChoice clue = FitFont(canvas, memo, {14, h, 0}, true, 2, true, [&] {
