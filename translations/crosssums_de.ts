@@ -939,7 +939,7 @@ X</source>
     </message>
     <message>
         <source>Return</source>
-        <translation>Auswahl</translation>
+        <translation>Fertig</translation>
     </message>
     <message>
         <source>An entered digit now leaves the marks of the other squares of its two runs (R turns this off).</source>
@@ -1231,7 +1231,7 @@ X</source>
     </message>
     <message>
         <source>Press 'Save' to keep it solved, 'Return'</source>
-        <translation>'Sichern' behält es gelöst, 'Auswahl'</translation>
+        <translation>'Sichern' behält es gelöst, 'Fertig'</translation>
     </message>
     <message>
         <source>to choose another puzzle.</source>
