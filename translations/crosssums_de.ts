@@ -3296,5 +3296,21 @@ By stars:</source>
         <source>Puzzle Id : %1</source>
         <translation>Rätsel-Nr.: %1</translation>
     </message>
+    <message>
+        <source>a folder</source>
+        <translation>ein Ordner</translation>
+    </message>
+    <message>
+        <source>a named pipe</source>
+        <translation>eine benannte Pipe</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>ein Socket</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>ein Gerät</translation>
+    </message>
 </context>
 </TS>

@@ -3296,5 +3296,21 @@ By stars:</source>
         <source>Puzzle Id : %1</source>
         <translation>Grille n° %1</translation>
     </message>
+    <message>
+        <source>a folder</source>
+        <translation>un dossier</translation>
+    </message>
+    <message>
+        <source>a named pipe</source>
+        <translation>un tube nommé</translation>
+    </message>
+    <message>
+        <source>a socket</source>
+        <translation>un socket</translation>
+    </message>
+    <message>
+        <source>a device</source>
+        <translation>un périphérique</translation>
+    </message>
 </context>
 </TS>

@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -73,6 +74,13 @@ TDataPath InspectDataPath(const QString& path) {
     return result;
 }
 
+namespace {
+// A reason in the player's language (the program's one translation context).
+QString Said(const char* text) {
+    return QCoreApplication::translate("Texts", text);
+}
+}  // namespace
+
 QString DataPathProblem(const QString& path) {
     const TDataPath found = InspectDataPath(path);
     const char* what = nullptr;
@@ -82,27 +90,25 @@ QString DataPathProblem(const QString& path) {
             return {};
         case TPathKind::DanglingLink:
             if (QFileInfo(QFileInfo(found.Resolved).path()).isDir()) return {};
-            return QStringLiteral("it is a link to %1, whose folder does not exist")
-                .arg(found.Resolved);
+            return Said("it is a link to %1, whose folder does not exist").arg(found.Resolved);
         case TPathKind::LinkLoop:
-            return QStringLiteral("it is a link that leads round in a circle");
+            return Said("it is a link that leads round in a circle");
         case TPathKind::Folder:
-            what = "a folder";
+            what = QT_TRANSLATE_NOOP("Texts", "a folder");
             break;
         case TPathKind::Fifo:
-            what = "a named pipe";
+            what = QT_TRANSLATE_NOOP("Texts", "a named pipe");
             break;
         case TPathKind::Socket:
-            what = "a socket";
+            what = QT_TRANSLATE_NOOP("Texts", "a socket");
             break;
         case TPathKind::Device:
-            what = "a device";
+            what = QT_TRANSLATE_NOOP("Texts", "a device");
             break;
     }
     if (found.ThroughLink)
-        return QStringLiteral("it is a link to %1, which is %2, not a file")
-            .arg(found.Resolved, QLatin1String(what));
-    return QStringLiteral("it is %1, not a file").arg(QLatin1String(what));
+        return Said("it is a link to %1, which is %2, not a file").arg(found.Resolved, Said(what));
+    return Said("it is %1, not a file").arg(Said(what));
 }
 
 }  // namespace xs
