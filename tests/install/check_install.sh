@@ -34,6 +34,8 @@ expected=(
     share/man/man6/crosssums.6.gz
     share/man/man6/crosssums-cli.6.gz
     share/crosssums/help/index.html
+    share/crosssums/help/index.de.html
+    share/crosssums/help/index.fr.html
     share/crosssums/translations/crosssums_de.qm
     share/crosssums/translations/crosssums_fr.qm
     share/doc/crosssums/copyright
@@ -112,7 +114,7 @@ for command in $commands; do
     options=$("$prefix/bin/crosssums-cli" "$command" --help 2>/dev/null |
         grep -o '^  \(-h, \)\?--[a-z-]*' | sed 's/.*--//')
     for option in $options; do
-        zcat "$prefix/share/man/man6/crosssums-cli.6.gz" | grep -q "\\\-\\\-$option\b" ||
+        zcat "$prefix/share/man/man6/crosssums-cli.6.gz" | sed 's/\\-/-/g' | grep -q -- "--$option\b" ||
             fail "crosssums-cli.6 does not name $command --$option"
     done
 done
