@@ -173,7 +173,7 @@ int TCreateState::StoredCount() const {
 }
 
 bool TCreateState::Occupied(int slot) const {
-    return slot >= 1 && slot <= StoredCount() && Library_.Info(slot).Id >= 1;
+    return slot >= 1 && slot <= StoredCount() && Library_.Info(slot).Id != 0;
 }
 
 void TCreateState::Recount() {

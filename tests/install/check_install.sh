@@ -108,13 +108,15 @@ commands=$("$prefix/bin/crosssums-cli" --help 2>/dev/null | awk '/^Commands:/{on
 # The first word of each entry (the line after .TP) of the page's COMMANDS section.
 described=$(zcat "$prefix/share/man/man6/crosssums-cli.6.gz" | awk '/^\.SH/{on = $2 == "COMMANDS"}
     on && tp {print $2} {tp = on && /^\.TP/}')
+# The page's text with its escaped hyphens plain, read once.
+page_text=$(zcat "$prefix/share/man/man6/crosssums-cli.6.gz" | sed 's/\\-/-/g')
 for command in $commands; do
     grep -qx "$command" <<<"$described" || fail "crosssums-cli.6 does not describe $command"
     # And every option of the command's own help.
     options=$("$prefix/bin/crosssums-cli" "$command" --help 2>/dev/null |
         grep -o '^  \(-h, \)\?--[a-z-]*' | sed 's/.*--//')
     for option in $options; do
-        zcat "$prefix/share/man/man6/crosssums-cli.6.gz" | sed 's/\\-/-/g' | grep -q -- "--$option\b" ||
+        grep -q -- "--$option\b" <<<"$page_text" ||
             fail "crosssums-cli.6 does not name $command --$option"
     done
 done

@@ -269,6 +269,10 @@ TEST_F(CreateState, SelectionFollowsClicksLevelsAndClear) {
     TCreateState& s = Make();
     EXPECT_FALSE(s.CellClick(6));  // beyond the last puzzle
     EXPECT_FALSE(s.SelectionButtonsEnabled());
+    // A damaged Id keeps its slot, and the player can still select it to delete it.
+    Lib().Info(5).Id = -5;
+    EXPECT_TRUE(s.CellClick(5));
+    s.CellClick(5);
 
     s.CellClick(2);
     s.CellClick(2);
