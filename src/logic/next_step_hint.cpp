@@ -100,11 +100,10 @@ TNextStep FindNextStep(const TPuzzleGrid& grid, const TPuzzleDims& dims) {
     if (!board.NextStep(step)) return none;
     const int answer = grid.Sq[step.Row][step.Col].Answer();
     if ((step.Place != 0 && step.Place != answer) || (step.Remove & (1u << answer))) return none;
-    TNextStep out =
-        Step(step.Place != 0 ? THintKind::Deduced : THintKind::Narrowed, step.Row, step.Col,
-             step.Place,
-             Fill(Tr("Logic", "%1: %2"),
-                  {Tr("Texts", TechniqueName(step.Technique)), StepText(board, step)}));
+    TNextStep out = Step(step.Place != 0 ? THintKind::Deduced : THintKind::Narrowed, step.Row,
+                         step.Col, step.Place,
+                         Fill(Tr("Logic", "%1: %2"),
+                              {Tr("Texts", TechniqueName(step.Technique)), StepText(board, step)}));
     out.Remove = step.Remove;
     out.Technique = step.Technique;
     for (int i = 0; i < step.RunCount; ++i)
