@@ -206,7 +206,7 @@ void TfrmProgress::FillLevels() {
         SetRow(sgLevels, r,
                {UiText(SizeName(level.Size)), QString::number(level.Stars),
                 QString::number(level.Solved), Time(level.BestMillis), Time(level.MedianMillis),
-                QString::number(level.HintsPerPuzzle, 'f', 1)});
+                QLocale().toString(level.HintsPerPuzzle, 'f', 1)});
     }
 }
 
