@@ -115,6 +115,26 @@
         <source>The puzzle is solved.</source>
         <translation>Das Rätsel ist gelöst.</translation>
     </message>
+    <message>
+        <source>Solve mode.</source>
+        <translation>Lösemodus.</translation>
+    </message>
+    <message>
+        <source>Erase mode.</source>
+        <translation>Löschmodus.</translation>
+    </message>
+    <message>
+        <source>Fill mode.</source>
+        <translation>Füllmodus.</translation>
+    </message>
+    <message>
+        <source>The digit keys mark.</source>
+        <translation>Die Zifferntasten notieren.</translation>
+    </message>
+    <message>
+        <source>The digit keys enter.</source>
+        <translation>Die Zifferntasten tragen ein.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

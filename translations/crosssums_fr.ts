@@ -115,6 +115,26 @@
         <source>The puzzle is solved.</source>
         <translation>La grille est résolue.</translation>
     </message>
+    <message>
+        <source>Solve mode.</source>
+        <translation>Mode résolution.</translation>
+    </message>
+    <message>
+        <source>Erase mode.</source>
+        <translation>Mode effacement.</translation>
+    </message>
+    <message>
+        <source>Fill mode.</source>
+        <translation>Mode remplissage.</translation>
+    </message>
+    <message>
+        <source>The digit keys mark.</source>
+        <translation>Les touches de chiffres notent.</translation>
+    </message>
+    <message>
+        <source>The digit keys enter.</source>
+        <translation>Les touches de chiffres placent.</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>

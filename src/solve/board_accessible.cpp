@@ -193,7 +193,10 @@ public:
     }
     bool eventFilter(QObject* watched, QEvent* event) override {
         const bool focusIn = watched == Screen && event->type() == QEvent::FocusIn;
-        if (focusIn || (watched == Grid && event->type() == QEvent::Paint)) {
+        // A repaint shows most changes; a key's release comes after any change it made, also
+        // one the board does not show (a mode, the marks toggle).
+        const bool keyDone = watched == Screen && event->type() == QEvent::KeyRelease;
+        if (focusIn || keyDone || (watched == Grid && event->type() == QEvent::Paint)) {
             // The interface lives as long as the grid; the cache hands it back while it does.
             if (QAccessible::queryAccessibleInterface(Grid) == Board) Board->Look(focusIn);
         }

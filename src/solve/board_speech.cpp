@@ -91,6 +91,8 @@ TBoardSpeechSnapshot TakeSnapshot(const TSolveState& state) {
         if (hint->Kind != THintKind::Notice) shot.Hint = TSpeechText::tr("Hint: %1").arg(shot.Hint);
     }
     shot.Solved = state.Solved();
+    shot.Mode = static_cast<int>(state.Mode());
+    shot.MarksOn = state.MarksOn();
     return shot;
 }
 
@@ -131,6 +133,15 @@ QStringList SpeakChanges(const TBoardSpeechSnapshot& before, const TBoardSpeechS
     }
     if (hinted) said << after.Hint;
     if (after.Solved && !before.Solved) said << TSpeechText::tr("The puzzle is solved.");
+    if (after.Mode != before.Mode) {
+        const char* const modes[] = {QT_TRANSLATE_NOOP("BoardSpeech", "Solve mode."),
+                                     QT_TRANSLATE_NOOP("BoardSpeech", "Erase mode."),
+                                     QT_TRANSLATE_NOOP("BoardSpeech", "Fill mode.")};
+        if (after.Mode >= 0 && after.Mode < 3) said << TSpeechText::tr(modes[after.Mode]);
+    }
+    if (after.MarksOn != before.MarksOn)
+        said << (after.MarksOn ? TSpeechText::tr("The digit keys mark.")
+                               : TSpeechText::tr("The digit keys enter."));
     return said;
 }
 

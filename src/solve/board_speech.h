@@ -38,6 +38,8 @@ struct TBoardSpeechSnapshot {
     int MissingAnswers = 0;  // marks that leave out the answer
     QString Hint{};
     bool Solved = false;
+    int Mode = 0;  // TSolveMode
+    bool MarksOn = false;
 };
 TBoardSpeechSnapshot TakeSnapshot(const TSolveState& state);
 

@@ -66,6 +66,7 @@ private slots:
         Key(Qt::Key_Right);
         QCOMPARE(Board()->focusChild()->text(QAccessible::Name), QString("row 1, column 2: empty"));
         Key(Qt::Key_M);
+        QCOMPARE(Board()->text(QAccessible::Description), QString("The digit keys mark."));
         for (Qt::Key key : {Qt::Key_7, Qt::Key_1, Qt::Key_2}) Key(key);
         QCOMPARE(Board()->focusChild()->text(QAccessible::Name),
                  QString("row 1, column 2: empty, marks 1 2 7"));
