@@ -661,16 +661,6 @@ Die Standardoptionen von Qt (-platform NAME, -display DISPLAY, -style NAME, ...)
         <translation>dort liegt jetzt eine Datei</translation>
     </message>
     <message>
-        <source>The puzzles are saved in
-<byte value="xd" /></source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>
-<byte value="xd" />but </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source>
 <byte value="xd" />
 <byte value="xd" />The puzzles of this session are still here: try the save again once the cause is mended, or close without saving them.</source>
@@ -1857,15 +1847,15 @@ Ohne --data wird die Datendatei des Spiels benutzt. list, show, explain und comb
     </message>
     <message>
         <source>    C marks every empty square with the values both its runs allow (one Undo takes it back).</source>
-        <translation type="unfinished" />
+        <translation>    C notiert in jedem leeren Feld die Werte, die beide Reihen erlauben (ein Zurück nimmt es zurück).</translation>
     </message>
     <message>
         <source>    R (on or off): an entered digit leaves the marks of the other squares of its two runs.</source>
-        <translation type="unfinished" />
+        <translation>    R (an oder aus): Eine eingetragene Ziffer verschwindet aus den Notizen der anderen Felder ihrer Reihen.</translation>
     </message>
     <message>
         <source>    D (on or off): runs whose digits repeat or add up to more than their total are framed.</source>
-        <translation type="unfinished" />
+        <translation>    D (an oder aus): Reihen mit doppelten Ziffern oder zu großer Summe werden umrahmt.</translation>
     </message>
     <message>
         <source>%lld:%02lld:%02lld</source>
@@ -3331,6 +3321,14 @@ By stars:</source>
     <message>
         <source>a device</source>
         <translation>ein Gerät</translation>
+    </message>
+    <message>
+        <source>The puzzles are saved in
+<byte value="xd" />%1
+<byte value="xd" />but %2.</source>
+        <translation>Die Rätsel sind gespeichert in
+<byte value="xd" />%1
+<byte value="xd" />aber %2.</translation>
     </message>
 </context>
 </TS>

@@ -661,16 +661,6 @@ Les options standard de Qt (-platform NOM, -display AFFICHAGE, -style NOM, ...) 
         <translation>un fichier s’y trouve maintenant</translation>
     </message>
     <message>
-        <source>The puzzles are saved in
-<byte value="xd" /></source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>
-<byte value="xd" />but </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source>
 <byte value="xd" />
 <byte value="xd" />The puzzles of this session are still here: try the save again once the cause is mended, or close without saving them.</source>
@@ -1857,15 +1847,15 @@ Sans --data, le fichier de données du jeu est utilisé. list, show, explain et 
     </message>
     <message>
         <source>    C marks every empty square with the values both its runs allow (one Undo takes it back).</source>
-        <translation type="unfinished" />
+        <translation>    C note dans chaque case vide les valeurs que ses deux blocs permettent (un Annuler l’efface).</translation>
     </message>
     <message>
         <source>    R (on or off): an entered digit leaves the marks of the other squares of its two runs.</source>
-        <translation type="unfinished" />
+        <translation>    R (actif ou non) : un chiffre placé quitte les notes des autres cases de ses deux blocs.</translation>
     </message>
     <message>
         <source>    D (on or off): runs whose digits repeat or add up to more than their total are framed.</source>
-        <translation type="unfinished" />
+        <translation>    D (actif ou non) : les blocs dont un chiffre se répète ou dont la somme dépasse le total sont encadrés.</translation>
     </message>
     <message>
         <source>%lld:%02lld:%02lld</source>
@@ -3331,6 +3321,14 @@ By stars:</source>
     <message>
         <source>a device</source>
         <translation>un périphérique</translation>
+    </message>
+    <message>
+        <source>The puzzles are saved in
+<byte value="xd" />%1
+<byte value="xd" />but %2.</source>
+        <translation>Les grilles sont enregistrées dans
+<byte value="xd" />%1
+<byte value="xd" />mais %2.</translation>
     </message>
 </context>
 </TS>

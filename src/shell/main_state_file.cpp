@@ -203,8 +203,9 @@ void TMainState::SaveAtClose(bool mayAsk) {
         FileHoldsSession_ = saved.Saved || saved.NewInPlace;
         if (saved.Saved) {
             if (!saved.Untidy.isEmpty())
-                Messages_.ShowMsg("The puzzles are saved in\n\r" + Paths_.DataFile.toStdString() +
-                                      "\n\rbut " + saved.Untidy.toStdString() + ".",
+                Messages_.ShowMsg(UiText("The puzzles are saved in\n\r%1\n\rbut %2.")
+                                      .arg(Paths_.DataFile, saved.Untidy)
+                                      .toStdString(),
                                   TButtons::OkOnly);
             return;
         }
