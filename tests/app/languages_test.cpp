@@ -155,6 +155,8 @@ private slots:
             auto* solve = qobject_cast<TfrmSolve*>(main->ScreenWidget(TScreenId::Solve));
             QTest::mouseClick(solve->bnSolve, Qt::LeftButton);
             look(QStringLiteral("solving"));
+            QTest::mouseClick(solve->bnMore, Qt::LeftButton);
+            look(QStringLiteral("instructions"));
             for (const QString& fault : untranslated + faults)
                 qWarning().noquote() << language << fault;
             QVERIFY2(untranslated.isEmpty() && faults.isEmpty(),
