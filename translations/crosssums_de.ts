@@ -2784,27 +2784,11 @@ By stars:</source>
     </message>
     <message>
         <source>no such file</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>it is too short for a data file (</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> bytes, </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> needed)</source>
-        <translation type="unfinished" />
+        <translation>keine solche Datei</translation>
     </message>
     <message>
         <source>it cannot be read</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>no data file at </source>
-        <translation type="unfinished" />
+        <translation>sie lässt sich nicht lesen</translation>
     </message>
     <message>
         <source>: saved </source>
@@ -3329,6 +3313,22 @@ By stars:</source>
         <translation>Die Rätsel sind gespeichert in
 <byte value="xd" />%1
 <byte value="xd" />aber %2.</translation>
+    </message>
+    <message>
+        <source>it is too short for a data file (%1 bytes, %2 needed)</source>
+        <translation>sie ist zu kurz für eine Datendatei (%1 Bytes, %2 nötig)</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>no data file at %1</source>
+        <translation>keine Datendatei unter %1</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
     </message>
 </context>
 </TS>

@@ -2784,27 +2784,11 @@ By stars:</source>
     </message>
     <message>
         <source>no such file</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>it is too short for a data file (</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> bytes, </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> needed)</source>
-        <translation type="unfinished" />
+        <translation>aucun fichier de ce nom</translation>
     </message>
     <message>
         <source>it cannot be read</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>no data file at </source>
-        <translation type="unfinished" />
+        <translation>il ne peut pas être lu</translation>
     </message>
     <message>
         <source>: saved </source>
@@ -3329,6 +3313,22 @@ By stars:</source>
         <translation>Les grilles sont enregistrées dans
 <byte value="xd" />%1
 <byte value="xd" />mais %2.</translation>
+    </message>
+    <message>
+        <source>it is too short for a data file (%1 bytes, %2 needed)</source>
+        <translation>il est trop court pour un fichier de données (%1 octets, %2 nécessaires)</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>impossible de lire %1 : %2</translation>
+    </message>
+    <message>
+        <source>no data file at %1</source>
+        <translation>aucun fichier de données à %1</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>impossible d’écrire %1 : %2</translation>
     </message>
 </context>
 </TS>

@@ -12,6 +12,7 @@
 #include <QFileInfo>
 
 #include "cli/args.h"
+#include "model/translate.h"
 #include "storage/data_path.h"
 
 namespace xs::cli {
@@ -27,13 +28,13 @@ std::string ReadProblem(const QString& path) {
     if (const QString problem = DataPathProblem(path); !problem.isEmpty())
         return problem.toStdString();
     const QFileInfo info(path);
-    if (!info.exists()) return "no such file";
+    if (!info.exists()) return Tr("Texts", "no such file");
     if (info.size() < static_cast<qint64>(kDataFileSize))
-        return "it is too short for a data file (" + std::to_string(info.size()) + " bytes, " +
-               std::to_string(kDataFileSize) + " needed)";
+        return Fill(Tr("Texts", "it is too short for a data file (%1 bytes, %2 needed)"),
+                    {std::to_string(info.size()), std::to_string(kDataFileSize)});
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return file.errorString().toStdString();
-    return "it cannot be read";
+    return Tr("Texts", "it cannot be read");
 }
 
 std::string SystemReason(int error) {
@@ -58,11 +59,13 @@ bool LoadLibrary(const std::string& command, const TDataFilePaths& paths, TDataF
     }
     const QString source = DataFileToRead(paths);
     if (const QString problem = DataPathProblem(paths.DataFile); !problem.isEmpty()) {
-        Failure(command, "cannot read " + Local(paths.DataFile) + ": " + problem.toStdString());
+        Failure(command, Fill(Tr("Texts", "cannot read %1: %2"),
+                              {Local(paths.DataFile), problem.toStdString()}));
     } else if (source.isEmpty()) {
-        Failure(command, "no data file at " + Local(paths.DataFile));
+        Failure(command, Fill(Tr("Texts", "no data file at %1"), {Local(paths.DataFile)}));
     } else {
-        Failure(command, "cannot read " + Local(source) + ": " + ReadProblem(source));
+        Failure(command,
+                Fill(Tr("Texts", "cannot read %1: %2"), {Local(source), ReadProblem(source)}));
     }
     return false;
 }
@@ -97,7 +100,8 @@ bool SaveLibrary(const std::string& command, TDataFileRecord& record, const TDat
                       << ", but " << saved.Untidy.toStdString() << "\n";
         return true;
     }
-    Failure(command, "cannot write " + Local(paths.DataFile) + ": " + saved.Problem.toStdString());
+    Failure(command, Fill(Tr("Texts", "cannot write %1: %2"),
+                          {Local(paths.DataFile), saved.Problem.toStdString()}));
     return false;
 }
 
