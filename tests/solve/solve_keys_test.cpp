@@ -450,7 +450,7 @@ TEST(SolveAssists, RunsThatRepeatADigitOrExceedTheirTotalAreFound) {
     struct TCase {
         const char* Name;
         std::vector<std::array<int, 3>> Entries;  // row, column, digit
-        std::vector<int> Runs;                     // clue row * 100 + clue col * 10 + down
+        std::vector<int> Runs;                    // clue row * 100 + clue col * 10 + down
     };
     const std::vector<TCase> cases = {
         {"right entries", {{1, 1, 8}}, {}},
