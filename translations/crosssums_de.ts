@@ -1438,10 +1438,6 @@ folgt sofort und zeigt alle Seiten im Hoch- oder Querformat, wie angegeben.</tra
         <translation>Weiter</translation>
     </message>
     <message>
-        <source> of </source>
-        <translation> von </translation>
-    </message>
-    <message>
         <source>Fill every run with the digits 1 to 9 to make its total, no digit twice in a run</source>
         <translation>Jede Reihe mit den Ziffern 1 bis 9 zu ihrer Summe füllen, keine Ziffer zweimal in einer Reihe</translation>
     </message>
@@ -2588,77 +2584,6 @@ By stars:</source>
         <translation>die Sammlung enthielte mehr als 100 Rätsel; nichts erstellt</translation>
     </message>
     <message>
-        <source>Creating </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> practice puzzle</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> for </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> (seed </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>); Ctrl-C stops and keeps those made
-</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>no puzzle graded to it in </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> tries</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>puzzle </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>: Id </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> star, after </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> try</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> elapsed)
-</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>Stopped by </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> made and kept
-</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> made and kept</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>Done: </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> in </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source>Appends new puzzles; Ctrl-C, SIGTERM or SIGHUP stop and keep those finished.</source>
         <translation>Hängt neue Rätsel an; Strg-C, SIGTERM oder SIGHUP halten an und behalten die fertigen.</translation>
     </message>
@@ -2755,32 +2680,16 @@ By stars:</source>
         <translation type="unfinished" />
     </message>
     <message>
-        <source> puzzle</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> star (seed </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>Id </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source>stopped, not kept</source>
-        <translation type="unfinished" />
+        <translation>angehalten, nicht behalten</translation>
     </message>
     <message>
         <source>refused; nothing created</source>
-        <translation type="unfinished" />
+        <translation>abgelehnt; nichts erstellt</translation>
     </message>
     <message>
         <source>the library had no place left</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>Stopped: </source>
-        <translation type="unfinished" />
+        <translation>die Sammlung hatte keinen Platz mehr</translation>
     </message>
     <message>
         <source>no such file</source>
@@ -3329,6 +3238,96 @@ By stars:</source>
     <message>
         <source>cannot write %1: %2</source>
         <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Creating %1 practice puzzle of %2 for %3 (seed %4); Ctrl-C stops and keeps those made
+</source>
+        <translation>Erstelle %1 Übungsrätsel der Größe %2 für %3 (Startwert %4); Strg-C hält an und behält die fertigen
+</translation>
+    </message>
+    <message>
+        <source>Creating %1 practice puzzles of %2 for %3 (seed %4); Ctrl-C stops and keeps those made
+</source>
+        <translation>Erstelle %1 Übungsrätsel der Größe %2 für %3 (Startwert %4); Strg-C hält an und behält die fertigen
+</translation>
+    </message>
+    <message>
+        <source>no puzzle graded to it in %1 tries</source>
+        <translation>in %1 Versuchen kein passendes Rätsel</translation>
+    </message>
+    <message>
+        <source>puzzle %1 of %2: Id %3 in slot %4, %5 star, after %6 try (%7 elapsed)
+</source>
+        <translation>Rätsel %1 von %2: Nr. %3 auf Platz %4, %5 Stern(e), nach %6 Versuch (%7 vergangen)
+</translation>
+    </message>
+    <message>
+        <source>puzzle %1 of %2: Id %3 in slot %4, %5 star, after %6 tries (%7 elapsed)
+</source>
+        <translation>Rätsel %1 von %2: Nr. %3 auf Platz %4, %5 Stern(e), nach %6 Versuchen (%7 vergangen)
+</translation>
+    </message>
+    <message>
+        <source>Stopped by %1: %2 of %3 made and kept
+</source>
+        <translation>Angehalten durch %1: %2 von %3 erstellt und behalten
+</translation>
+    </message>
+    <message>
+        <source>%1; %2 of %3 made and kept</source>
+        <translation>%1; %2 von %3 erstellt und behalten</translation>
+    </message>
+    <message>
+        <source>Done: %1 practice puzzle in %2
+</source>
+        <translation>Fertig: %1 Übungsrätsel in %2
+</translation>
+    </message>
+    <message>
+        <source>Done: %1 practice puzzles in %2
+</source>
+        <translation>Fertig: %1 Übungsrätsel in %2
+</translation>
+    </message>
+    <message>
+        <source>Creating %1 puzzle of %2, %3 star (seed %4); Ctrl-C stops and keeps those made
+</source>
+        <translation>Erstelle %1 Rätsel der Größe %2, %3 Stern(e) (Startwert %4); Strg-C hält an und behält die fertigen
+</translation>
+    </message>
+    <message>
+        <source>Creating %1 puzzles of %2, %3 star (seed %4); Ctrl-C stops and keeps those made
+</source>
+        <translation>Erstelle %1 Rätsel der Größe %2, %3 Stern(e) (Startwert %4); Strg-C hält an und behält die fertigen
+</translation>
+    </message>
+    <message>
+        <source>Id %1 in slot %2</source>
+        <translation>Nr. %1 auf Platz %2</translation>
+    </message>
+    <message>
+        <source>puzzle %1 of %2: %3 (%4 elapsed)
+</source>
+        <translation>Rätsel %1 von %2: %3 (%4 vergangen)
+</translation>
+    </message>
+    <message>
+        <source>Stopped: %1; %2 of %3 made and kept
+</source>
+        <translation>Angehalten: %1; %2 von %3 erstellt und behalten
+</translation>
+    </message>
+    <message>
+        <source>Done: %1 puzzle in %2
+</source>
+        <translation>Fertig: %1 Rätsel in %2
+</translation>
+    </message>
+    <message>
+        <source>Done: %1 puzzles in %2
+</source>
+        <translation>Fertig: %1 Rätsel in %2
+</translation>
     </message>
 </context>
 </TS>

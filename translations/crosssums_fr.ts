@@ -1438,10 +1438,6 @@ suit aussitôt et montre toutes les pages en portrait ou en paysage, comme indiq
         <translation>Suivant</translation>
     </message>
     <message>
-        <source> of </source>
-        <translation> sur </translation>
-    </message>
-    <message>
         <source>Fill every run with the digits 1 to 9 to make its total, no digit twice in a run</source>
         <translation>Remplir chaque bloc avec les chiffres 1 à 9 pour faire son total, sans chiffre répété dans un bloc</translation>
     </message>
@@ -2588,77 +2584,6 @@ By stars:</source>
         <translation>la bibliothèque contiendrait plus de 100 grilles ; rien n’a été créé</translation>
     </message>
     <message>
-        <source>Creating </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> practice puzzle</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> for </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> (seed </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>); Ctrl-C stops and keeps those made
-</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>no puzzle graded to it in </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> tries</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>puzzle </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>: Id </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> star, after </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> try</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> elapsed)
-</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>Stopped by </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> made and kept
-</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> made and kept</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>Done: </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> in </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source>Appends new puzzles; Ctrl-C, SIGTERM or SIGHUP stop and keep those finished.</source>
         <translation>Ajoute de nouvelles grilles ; Ctrl-C, SIGTERM ou SIGHUP arrêtent et gardent celles qui sont finies.</translation>
     </message>
@@ -2755,32 +2680,16 @@ By stars:</source>
         <translation type="unfinished" />
     </message>
     <message>
-        <source> puzzle</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> star (seed </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>Id </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source>stopped, not kept</source>
-        <translation type="unfinished" />
+        <translation>arrêtée, non gardée</translation>
     </message>
     <message>
         <source>refused; nothing created</source>
-        <translation type="unfinished" />
+        <translation>refusé ; rien n’a été créé</translation>
     </message>
     <message>
         <source>the library had no place left</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>Stopped: </source>
-        <translation type="unfinished" />
+        <translation>la bibliothèque n’avait plus de place</translation>
     </message>
     <message>
         <source>no such file</source>
@@ -3329,6 +3238,96 @@ By stars:</source>
     <message>
         <source>cannot write %1: %2</source>
         <translation>impossible d’écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>Creating %1 practice puzzle of %2 for %3 (seed %4); Ctrl-C stops and keeps those made
+</source>
+        <translation>Création de %1 grille d’exercice de %2 pour %3 (graine %4) ; Ctrl-C arrête et garde celles qui sont faites
+</translation>
+    </message>
+    <message>
+        <source>Creating %1 practice puzzles of %2 for %3 (seed %4); Ctrl-C stops and keeps those made
+</source>
+        <translation>Création de %1 grilles d’exercice de %2 pour %3 (graine %4) ; Ctrl-C arrête et garde celles qui sont faites
+</translation>
+    </message>
+    <message>
+        <source>no puzzle graded to it in %1 tries</source>
+        <translation>aucune grille de ce niveau en %1 essais</translation>
+    </message>
+    <message>
+        <source>puzzle %1 of %2: Id %3 in slot %4, %5 star, after %6 try (%7 elapsed)
+</source>
+        <translation>grille %1 sur %2 : n° %3 à la place %4, %5 étoile(s), après %6 essai (%7 écoulées)
+</translation>
+    </message>
+    <message>
+        <source>puzzle %1 of %2: Id %3 in slot %4, %5 star, after %6 tries (%7 elapsed)
+</source>
+        <translation>grille %1 sur %2 : n° %3 à la place %4, %5 étoile(s), après %6 essais (%7 écoulées)
+</translation>
+    </message>
+    <message>
+        <source>Stopped by %1: %2 of %3 made and kept
+</source>
+        <translation>Arrêté par %1 : %2 sur %3 faites et gardées
+</translation>
+    </message>
+    <message>
+        <source>%1; %2 of %3 made and kept</source>
+        <translation>%1 ; %2 sur %3 faites et gardées</translation>
+    </message>
+    <message>
+        <source>Done: %1 practice puzzle in %2
+</source>
+        <translation>Terminé : %1 grille d’exercice en %2
+</translation>
+    </message>
+    <message>
+        <source>Done: %1 practice puzzles in %2
+</source>
+        <translation>Terminé : %1 grilles d’exercice en %2
+</translation>
+    </message>
+    <message>
+        <source>Creating %1 puzzle of %2, %3 star (seed %4); Ctrl-C stops and keeps those made
+</source>
+        <translation>Création de %1 grille de %2, %3 étoile(s) (graine %4) ; Ctrl-C arrête et garde celles qui sont faites
+</translation>
+    </message>
+    <message>
+        <source>Creating %1 puzzles of %2, %3 star (seed %4); Ctrl-C stops and keeps those made
+</source>
+        <translation>Création de %1 grilles de %2, %3 étoile(s) (graine %4) ; Ctrl-C arrête et garde celles qui sont faites
+</translation>
+    </message>
+    <message>
+        <source>Id %1 in slot %2</source>
+        <translation>n° %1 à la place %2</translation>
+    </message>
+    <message>
+        <source>puzzle %1 of %2: %3 (%4 elapsed)
+</source>
+        <translation>grille %1 sur %2 : %3 (%4 écoulées)
+</translation>
+    </message>
+    <message>
+        <source>Stopped: %1; %2 of %3 made and kept
+</source>
+        <translation>Arrêté : %1 ; %2 sur %3 faites et gardées
+</translation>
+    </message>
+    <message>
+        <source>Done: %1 puzzle in %2
+</source>
+        <translation>Terminé : %1 grille en %2
+</translation>
+    </message>
+    <message>
+        <source>Done: %1 puzzles in %2
+</source>
+        <translation>Terminé : %1 grilles en %2
+</translation>
     </message>
 </context>
 </TS>

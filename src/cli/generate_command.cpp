@@ -12,6 +12,7 @@
 #include "cli/library_io.h"
 #include "generate/driver.h"
 #include "model/slot_check.h"
+#include "model/translate.h"
 #include "progress/practice.h"
 #include "storage/data_file_lock.h"
 #include "storage/history.h"
@@ -122,9 +123,14 @@ int GeneratePractice(TTechnique technique, int size, int count, std::uint64_t se
     TPuzzleLibrary& lib = record.Library;
     if (UsedSlots(lib.Counts) + count > MaxPuzzles)
         return Failure(kCommand, "the library would hold more than 100 puzzles; nothing created");
-    std::cerr << "Creating " << count << " practice puzzle" << (count == 1 ? "" : "s") << " of "
-              << SizeText(size) << " for " << TechniqueName(technique) << " (seed " << seed
-              << "); Ctrl-C stops and keeps those made\n";
+    std::cerr << Fill(count == 1 ? Tr("Texts",
+                                      "Creating %1 practice puzzle of %2 for %3 (seed "
+                                      "%4); Ctrl-C stops and keeps those made\n")
+                                 : Tr("Texts",
+                                      "Creating %1 practice puzzles of %2 for %3 (seed "
+                                      "%4); Ctrl-C stops and keeps those made\n"),
+                      {std::to_string(count), SizeText(size), Tr("Texts", TechniqueName(technique)),
+                       std::to_string(seed)});
     TRandom rng(seed);
     TGenControl control;
     control.Rng = &rng;
@@ -141,17 +147,24 @@ int GeneratePractice(TTechnique technique, int size, int count, std::uint64_t se
         const TPracticeOutcome outcome = MakePracticePuzzle(technique, size, control, work, puzzle);
         if (outcome.Result != TPracticeResult::Made) {
             if (outcome.Result == TPracticeResult::NotFound)
-                unmade = "no puzzle graded to it in " + std::to_string(outcome.Tries) + " tries";
+                unmade = Fill(Tr("Texts", "no puzzle graded to it in %1 tries"),
+                              {std::to_string(outcome.Tries)});
             break;
         }
         const int slot = AppendPuzzle(lib, record.Settings.LastPuzzleId, puzzle,
                                       static_cast<TPuzzleSize>(size), outcome.Stars);
         if (slot == 0) break;
         ids.push_back(lib.Info(slot).Id);
-        std::cerr << "puzzle " << n << " of " << count << ": Id " << lib.Info(slot).Id
-                  << " in slot " << slot << ", " << outcome.Stars << " star, after "
-                  << outcome.Tries << (outcome.Tries == 1 ? " try" : " tries") << " ("
-                  << Seconds(start) << " elapsed)\n";
+        std::cerr << Fill(
+            outcome.Tries == 1 ? Tr("Texts",
+                                    "puzzle %1 of %2: Id %3 in slot %4, %5 star, after %6 "
+                                    "try (%7 elapsed)\n")
+                               : Tr("Texts",
+                                    "puzzle %1 of %2: Id %3 in slot %4, %5 star, after %6 "
+                                    "tries (%7 elapsed)\n"),
+            {std::to_string(n), std::to_string(count), std::to_string(lib.Info(slot).Id),
+             std::to_string(slot), std::to_string(outcome.Stars), std::to_string(outcome.Tries),
+             Seconds(start)});
     }
     if (beforeSave) beforeSave();
     if (!ids.empty() && !SaveLibrary(kCommand, record, paths, &lock)) return kExitFailure;
@@ -164,15 +177,16 @@ int GeneratePractice(TTechnique technique, int size, int count, std::uint64_t se
         for (const std::int32_t id : ids) history.SetOrigin(id, kOriginPractice);
     }
     if (const int signal = stopSignal; signal != 0) {
-        std::cerr << "Stopped by " << SignalName(signal) << ": " << ids.size() << " of " << count
-                  << " made and kept\n";
+        std::cerr << Fill(Tr("Texts", "Stopped by %1: %2 of %3 made and kept\n"),
+                          {SignalName(signal), std::to_string(ids.size()), std::to_string(count)});
         return 128 + signal;
     }
     if (!unmade.empty())
-        return Failure(kCommand, unmade + "; " + std::to_string(ids.size()) + " of " +
-                                     std::to_string(count) + " made and kept");
-    std::cerr << "Done: " << ids.size() << " practice puzzle" << (ids.size() == 1 ? "" : "s")
-              << " in " << Seconds(start) << '\n';
+        return Failure(kCommand, Fill(Tr("Texts", "%1; %2 of %3 made and kept"),
+                                      {unmade, std::to_string(ids.size()), std::to_string(count)}));
+    std::cerr << Fill(ids.size() == 1 ? Tr("Texts", "Done: %1 practice puzzle in %2\n")
+                                      : Tr("Texts", "Done: %1 practice puzzles in %2\n"),
+                      {std::to_string(ids.size()), Seconds(start)});
     return kExitOk;
 }
 
@@ -271,9 +285,14 @@ int RunGenerate(const TParsedArgs& args, const std::function<void()>& beforeSave
     if (const std::string noId = NoIdLeftReason(lib, record.Settings.LastPuzzleId); !noId.empty())
         return Failure(kCommand, "no puzzle Id is left: " + noId + "; nothing created");
 
-    std::cerr << "Creating " << *count << " puzzle" << (*count == 1 ? "" : "s") << " of "
-              << SizeText(*size) << ", " << *stars << " star (seed " << seed
-              << "); Ctrl-C stops and keeps those made\n";
+    std::cerr << Fill(
+        *count == 1 ? Tr("Texts",
+                         "Creating %1 puzzle of %2, %3 star (seed %4); "
+                         "Ctrl-C stops and keeps those made\n")
+                    : Tr("Texts",
+                         "Creating %1 puzzles of %2, %3 star (seed %4); "
+                         "Ctrl-C stops and keeps those made\n"),
+        {std::to_string(*count), SizeText(*size), std::to_string(*stars), std::to_string(seed)});
     TRandom rng(seed);
     TGenControl control;
     control.Rng = &rng;
@@ -288,32 +307,34 @@ int RunGenerate(const TParsedArgs& args, const std::function<void()>& beforeSave
     const TBatchResult result =
         batch.Run(lib, record.Settings.LastPuzzleId, control, [&](const TBatchStep& step) {
             ++done;
-            std::cerr << "puzzle " << done << " of " << *count << ": ";
-            if (step.Slot != 0) {
-                ++made;
-                std::cerr << "Id " << lib.Info(step.Slot).Id << " in slot " << step.Slot;
-            } else {
-                std::cerr << "stopped, not kept";
-            }
-            std::cerr << " (" << Seconds(start) << " elapsed)\n";
+            const std::string what =
+                step.Slot != 0
+                    ? Fill(Tr("Texts", "Id %1 in slot %2"),
+                           {std::to_string(lib.Info(step.Slot).Id), std::to_string(step.Slot)})
+                    : Tr("Texts", "stopped, not kept");
+            if (step.Slot != 0) ++made;
+            std::cerr << Fill(Tr("Texts", "puzzle %1 of %2: %3 (%4 elapsed)\n"),
+                              {std::to_string(done), std::to_string(*count), what, Seconds(start)});
         });
     if (result == TBatchResult::Refused) return Failure(kCommand, "refused; nothing created");
 
     if (beforeSave) beforeSave();
     if (made > 0 && !SaveLibrary(kCommand, record, paths, &lock)) return kExitFailure;
     if (const int signal = stopSignal; signal != 0) {
-        std::cerr << "Stopped by " << SignalName(signal) << ": " << made << " of " << *count
-                  << " made and kept\n";
+        std::cerr << Fill(Tr("Texts", "Stopped by %1: %2 of %3 made and kept\n"),
+                          {SignalName(signal), std::to_string(made), std::to_string(*count)});
         return 128 + signal;
     }
     if (result == TBatchResult::Cancelled) {
         std::string why = NoIdLeftReason(lib, record.Settings.LastPuzzleId);
-        if (why.empty()) why = "the library had no place left";
-        std::cerr << "Stopped: " << why << "; " << made << " of " << *count << " made and kept\n";
+        if (why.empty()) why = Tr("Texts", "the library had no place left");
+        std::cerr << Fill(Tr("Texts", "Stopped: %1; %2 of %3 made and kept\n"),
+                          {why, std::to_string(made), std::to_string(*count)});
         return kExitFailure;
     }
-    std::cerr << "Done: " << made << " puzzle" << (made == 1 ? "" : "s") << " in " << Seconds(start)
-              << "\n";
+    std::cerr << Fill(made == 1 ? Tr("Texts", "Done: %1 puzzle in %2\n")
+                                : Tr("Texts", "Done: %1 puzzles in %2\n"),
+                      {std::to_string(made), Seconds(start)});
     return kExitOk;
 }
 
