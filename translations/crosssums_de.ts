@@ -2092,26 +2092,6 @@ Last solved
         <translation type="unfinished" />
     </message>
     <message>
-        <source> is given more than once</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> needs a value</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>, not </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>missing </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>unexpected argument </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source>
 </source>
         <translation type="unfinished" />
@@ -2637,7 +2617,7 @@ By stars:</source>
     </message>
     <message>
         <source>--technique must be one of </source>
-        <translation type="unfinished" />
+        <translation>--technique muss eines davon sein: </translation>
     </message>
     <message>
         <source>--stars and --technique cannot be given together</source>
@@ -2769,11 +2749,11 @@ By stars:</source>
     </message>
     <message>
         <source>give either --slots or --all</source>
-        <translation type="unfinished" />
+        <translation>entweder --slots oder --all angeben</translation>
     </message>
     <message>
         <source>--slots takes slot numbers 1..100 separated by commas</source>
-        <translation type="unfinished" />
+        <translation>--slots nimmt Platznummern 1..100, durch Kommas getrennt</translation>
     </message>
     <message>
         <source>colors</source>
@@ -2781,7 +2761,7 @@ By stars:</source>
     </message>
     <message>
         <source>--colors takes a colour scheme 1..4</source>
-        <translation type="unfinished" />
+        <translation>--colors nimmt ein Farbschema 1..4</translation>
     </message>
     <message>
         <source>paper</source>
@@ -2793,7 +2773,7 @@ By stars:</source>
     </message>
     <message>
         <source>--paper takes a4 or letter</source>
-        <translation type="unfinished" />
+        <translation>--paper nimmt a4 oder letter</translation>
     </message>
     <message>
         <source>puzzles</source>
@@ -2801,7 +2781,7 @@ By stars:</source>
     </message>
     <message>
         <source>--puzzles and --answers take large, small or none</source>
-        <translation type="unfinished" />
+        <translation>--puzzles und --answers nehmen large, small oder none</translation>
     </message>
     <message>
         <source> holds no puzzle</source>
@@ -2817,7 +2797,7 @@ By stars:</source>
     </message>
     <message>
         <source>nothing to print</source>
-        <translation type="unfinished" />
+        <translation>nichts zu drucken</translation>
     </message>
     <message>
         <source>pdf</source>
@@ -3328,6 +3308,26 @@ By stars:</source>
 </source>
         <translation>Fertig: %1 Rätsel in %2
 </translation>
+    </message>
+    <message>
+        <source>%1 is given more than once</source>
+        <translation>%1 ist mehrfach angegeben</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 braucht einen Wert</translation>
+    </message>
+    <message>
+        <source>%1 needs a value, not %2</source>
+        <translation>%1 braucht einen Wert, nicht %2</translation>
+    </message>
+    <message>
+        <source>missing %1</source>
+        <translation>%1 fehlt</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>unerwartetes Argument %1</translation>
     </message>
 </context>
 </TS>

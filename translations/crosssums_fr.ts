@@ -2092,26 +2092,6 @@ Last solved
         <translation type="unfinished" />
     </message>
     <message>
-        <source> is given more than once</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> needs a value</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>, not </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>missing </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>unexpected argument </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source>
 </source>
         <translation type="unfinished" />
@@ -2637,7 +2617,7 @@ By stars:</source>
     </message>
     <message>
         <source>--technique must be one of </source>
-        <translation type="unfinished" />
+        <translation>--technique doit être l’une de celles-ci : </translation>
     </message>
     <message>
         <source>--stars and --technique cannot be given together</source>
@@ -2769,11 +2749,11 @@ By stars:</source>
     </message>
     <message>
         <source>give either --slots or --all</source>
-        <translation type="unfinished" />
+        <translation>donnez --slots ou --all</translation>
     </message>
     <message>
         <source>--slots takes slot numbers 1..100 separated by commas</source>
-        <translation type="unfinished" />
+        <translation>--slots prend des numéros de place 1..100 séparés par des virgules</translation>
     </message>
     <message>
         <source>colors</source>
@@ -2781,7 +2761,7 @@ By stars:</source>
     </message>
     <message>
         <source>--colors takes a colour scheme 1..4</source>
-        <translation type="unfinished" />
+        <translation>--colors prend un jeu de couleurs 1..4</translation>
     </message>
     <message>
         <source>paper</source>
@@ -2793,7 +2773,7 @@ By stars:</source>
     </message>
     <message>
         <source>--paper takes a4 or letter</source>
-        <translation type="unfinished" />
+        <translation>--paper prend a4 ou letter</translation>
     </message>
     <message>
         <source>puzzles</source>
@@ -2801,7 +2781,7 @@ By stars:</source>
     </message>
     <message>
         <source>--puzzles and --answers take large, small or none</source>
-        <translation type="unfinished" />
+        <translation>--puzzles et --answers prennent large, small ou none</translation>
     </message>
     <message>
         <source> holds no puzzle</source>
@@ -2817,7 +2797,7 @@ By stars:</source>
     </message>
     <message>
         <source>nothing to print</source>
-        <translation type="unfinished" />
+        <translation>rien à imprimer</translation>
     </message>
     <message>
         <source>pdf</source>
@@ -3328,6 +3308,26 @@ By stars:</source>
 </source>
         <translation>Terminé : %1 grilles en %2
 </translation>
+    </message>
+    <message>
+        <source>%1 is given more than once</source>
+        <translation>%1 est donné plus d’une fois</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>%1 demande une valeur</translation>
+    </message>
+    <message>
+        <source>%1 needs a value, not %2</source>
+        <translation>%1 demande une valeur, pas %2</translation>
+    </message>
+    <message>
+        <source>missing %1</source>
+        <translation>%1 manque</translation>
+    </message>
+    <message>
+        <source>unexpected argument %1</source>
+        <translation>argument inattendu %1</translation>
     </message>
 </context>
 </TS>

@@ -94,21 +94,22 @@ bool ParseArgs(const TCommandSpec& command, const std::vector<std::string>& args
         if (times == 0) continue;
         const std::string dashed = std::string("--") + option.Name;
         if (times > 1) {
-            error = dashed + " is given more than once";
+            error = Fill(Tr("Texts", "%1 is given more than once"), {dashed});
             return false;
         }
         const std::string value = option.ValueName != nullptr ? Unmarked(parser.value(name)) : "";
         // "--size --stars 1": the parser took "--stars" for the value of --size.
         if (option.ValueName != nullptr &&
             (value.empty() || (value.size() > 1 && value[0] == '-' && !IsNegativeNumber(value)))) {
-            error = dashed + " needs a value" + (value.empty() ? "" : ", not " + value);
+            error = value.empty() ? Fill(Tr("Texts", "%1 needs a value"), {dashed})
+                                  : Fill(Tr("Texts", "%1 needs a value, not %2"), {dashed, value});
             return false;
         }
         parsed.Values[option.Name] = value;
     }
     for (const TOptionSpec& option : command.Options) {
         if (option.Required && !parsed.Has(option.Name)) {
-            error = "missing " + OptionText(option);
+            error = Fill(Tr("Texts", "missing %1"), {OptionText(option)});
             return false;
         }
     }
@@ -116,11 +117,12 @@ bool ParseArgs(const TCommandSpec& command, const std::vector<std::string>& args
         parsed.Positional.push_back(Unmarked(positional));
     const std::size_t expected = command.Positionals.size();
     if (parsed.Positional.size() < expected) {
-        error = std::string("missing ") + command.Positionals[parsed.Positional.size()].Name;
+        error =
+            Fill(Tr("Texts", "missing %1"), {command.Positionals[parsed.Positional.size()].Name});
         return false;
     }
     if (parsed.Positional.size() > expected) {
-        error = "unexpected argument " + parsed.Positional[expected];
+        error = Fill(Tr("Texts", "unexpected argument %1"), {parsed.Positional[expected]});
         return false;
     }
     return true;
