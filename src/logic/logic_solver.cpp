@@ -7,6 +7,26 @@ namespace xs {
 
 using namespace logic_detail;
 
+int TechniqueStars(TTechnique technique) {
+    switch (technique) {
+        case TTechnique::LastSquare:
+        case TTechnique::Crossing:
+            return 1;
+        case TTechnique::OneCombination:
+        case TTechnique::PossibleDigits:
+        case TTechnique::NeededDigit:
+        case TTechnique::LockedDigits:
+            return 2;
+        case TTechnique::SumRange:
+            return 3;
+        case TTechnique::FittingCombinations:
+        case TTechnique::BlockSums:
+            return 4;
+        default:
+            return 5;
+    }
+}
+
 const char* TechniqueName(TTechnique technique) {
     switch (technique) {
         case TTechnique::LastSquare:

@@ -32,6 +32,11 @@ constexpr int kTechniqueCount = 10;
 // `generate --technique` accepts.
 const char* TechniqueName(TTechnique technique);
 
+// The star level of a puzzle whose hardest step is the technique, set against what the made
+// puzzles of each level need (docs/solver.md): crossings for 1 star, the sums of a run's other
+// squares for 3, the combinations that fit or block sums for 4, a contradiction for 5.
+int TechniqueStars(TTechnique technique);
+
 // A run named by its clue square. Minus: in a Block sums step, a run whose total is taken away
 // from the others' (the runs that cover the block's squares but the leftover ones).
 struct TStepRun {

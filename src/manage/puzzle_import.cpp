@@ -27,30 +27,11 @@ bool SmallestSize(int rows, int cols, TPuzzleSize& size) {
     return false;
 }
 
-// The star level by the hardest technique the puzzle's logical solution needs, set against what
-// the made puzzles of each level need (docs/solver.md): crossings for 1 star, the sums of a run's
-// other squares for 3, the combinations that fit or block sums for 4; a puzzle that needs a
-// contradiction (or that the ladder cannot finish) is the hardest level of all.
+// The star level by the hardest technique the puzzle's logical solution needs; a puzzle the
+// ladder cannot finish is the hardest level of all.
 int ImportedStars(const TPuzzleGrid& grid, int rows, int cols) {
     const TGrade grade = GradePuzzle(grid, TPuzzleDims{rows - 1, cols - 1});
-    if (!grade.Solved) return 5;
-    switch (grade.Hardest) {
-        case TTechnique::LastSquare:
-        case TTechnique::Crossing:
-            return 1;
-        case TTechnique::OneCombination:
-        case TTechnique::PossibleDigits:
-        case TTechnique::NeededDigit:
-        case TTechnique::LockedDigits:
-            return 2;
-        case TTechnique::SumRange:
-            return 3;
-        case TTechnique::FittingCombinations:
-        case TTechnique::BlockSums:
-            return 4;
-        default:
-            return 5;
-    }
+    return grade.Solved ? TechniqueStars(grade.Hardest) : 5;
 }
 
 }  // namespace

@@ -16,22 +16,7 @@ bool PracticeTechnique(TTechnique technique) {
 // 4-star ones; Combinations that fit of a fifth of the 4-star ones, at a quarter of the 5-star
 // ones' cost. The others were not seen as a generated puzzle's hardest step (docs/progress.md).
 int PracticeLevel(TTechnique technique, int /*sizeCode*/) {
-    switch (technique) {
-        case TTechnique::LastSquare:
-        case TTechnique::Crossing:
-            return 1;
-        case TTechnique::OneCombination:
-        case TTechnique::PossibleDigits:
-        case TTechnique::NeededDigit:
-        case TTechnique::LockedDigits:
-            return 2;
-        case TTechnique::SumRange:
-            return 3;
-        case TTechnique::FittingCombinations:
-            return 4;
-        default:
-            return 5;
-    }
+    return TechniqueStars(technique);
 }
 
 namespace {
