@@ -33,6 +33,8 @@ expected=(
     "$metainfo"
     share/man/man6/crosssums.6.gz
     share/man/man6/crosssums-cli.6.gz
+    share/man/de/man6/crosssums.6.gz
+    share/man/fr/man6/crosssums.6.gz
     share/crosssums/help/index.html
     share/crosssums/help/index.de.html
     share/crosssums/help/index.fr.html
