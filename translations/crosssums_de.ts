@@ -1994,34 +1994,6 @@ Ohne --data wird die Datendatei des Spiels benutzt. list, show, explain und comb
         <translation type="unfinished" />
     </message>
     <message>
-        <source> without help.</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> with no hints.</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> with </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> hint.</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> hints.</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>Your best time for </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> star !</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source>%Y-%m-%d %H:%M</source>
         <translation type="unfinished" />
     </message>
@@ -3328,6 +3300,26 @@ By stars:</source>
     <message>
         <source>unexpected argument %1</source>
         <translation>unerwartetes Argument %1</translation>
+    </message>
+    <message>
+        <source>Solved in %1 without help.</source>
+        <translation>Gelöst in %1 ohne Hilfe.</translation>
+    </message>
+    <message>
+        <source>Solved in %1 with no hints.</source>
+        <translation>Gelöst in %1 ohne Tipps.</translation>
+    </message>
+    <message>
+        <source>Solved in %1 with %2 hint.</source>
+        <translation>Gelöst in %1 mit %2 Tipp.</translation>
+    </message>
+    <message>
+        <source>Solved in %1 with %2 hints.</source>
+        <translation>Gelöst in %1 mit %2 Tipps.</translation>
+    </message>
+    <message>
+        <source>Your best time for %1 %2 star !</source>
+        <translation>Ihre Bestzeit für %1, %2 Stern(e)!</translation>
     </message>
 </context>
 </TS>

@@ -1994,34 +1994,6 @@ Sans --data, le fichier de données du jeu est utilisé. list, show, explain et 
         <translation type="unfinished" />
     </message>
     <message>
-        <source> without help.</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> with no hints.</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> with </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> hint.</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> hints.</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>Your best time for </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> star !</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source>%Y-%m-%d %H:%M</source>
         <translation type="unfinished" />
     </message>
@@ -3328,6 +3300,26 @@ By stars:</source>
     <message>
         <source>unexpected argument %1</source>
         <translation>argument inattendu %1</translation>
+    </message>
+    <message>
+        <source>Solved in %1 without help.</source>
+        <translation>Résolue en %1 sans aide.</translation>
+    </message>
+    <message>
+        <source>Solved in %1 with no hints.</source>
+        <translation>Résolue en %1 sans indice.</translation>
+    </message>
+    <message>
+        <source>Solved in %1 with %2 hint.</source>
+        <translation>Résolue en %1 avec %2 indice.</translation>
+    </message>
+    <message>
+        <source>Solved in %1 with %2 hints.</source>
+        <translation>Résolue en %1 avec %2 indices.</translation>
+    </message>
+    <message>
+        <source>Your best time for %1 %2 star !</source>
+        <translation>Votre meilleur temps pour %1, %2 étoile(s) !</translation>
     </message>
 </context>
 </TS>

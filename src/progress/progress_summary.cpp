@@ -7,6 +7,7 @@
 #include <map>
 #include <utility>
 
+#include "model/translate.h"
 #include "progress/play_timer.h"
 
 namespace xs {
@@ -82,19 +83,21 @@ TSolvedLines SolvedLinesFor(const TSolvedRecord& record,
                             const std::vector<TSolvedRecord>& earlier) {
     TSolvedLines lines;
     const int hints = std::max(record.HintCount, HintTotal(record.Hints));
-    lines.Time = "Solved in " + Time(record.Millis);
+    // Whole sentences of the player's language, each filled with its numbers.
     if (record.Unaided)
-        lines.Time += " without help.";
+        lines.Time = Fill(Tr("Texts", "Solved in %1 without help."), {Time(record.Millis)});
     else if (hints == 0)
-        lines.Time += " with no hints.";
+        lines.Time = Fill(Tr("Texts", "Solved in %1 with no hints."), {Time(record.Millis)});
     else
-        lines.Time += " with " + std::to_string(hints) + (hints == 1 ? " hint." : " hints.");
+        lines.Time = Fill(hints == 1 ? Tr("Texts", "Solved in %1 with %2 hint.")
+                                     : Tr("Texts", "Solved in %1 with %2 hints."),
+                          {Time(record.Millis), std::to_string(hints)});
     const bool best = std::none_of(earlier.begin(), earlier.end(), [&](const TSolvedRecord& row) {
         return row.Size == record.Size && row.Stars == record.Stars && row.Millis <= record.Millis;
     });
     if (best)
-        lines.Best = std::string("Your best time for ") + SizeName(record.Size) + ' ' +
-                     std::to_string(record.Stars) + " star !";
+        lines.Best = Fill(Tr("Texts", "Your best time for %1 %2 star !"),
+                          {Tr("Texts", SizeName(record.Size)), std::to_string(record.Stars)});
     return lines;
 }
 
