@@ -144,7 +144,7 @@ std::string Synopsis(const TCommandSpec& command) {
 }
 
 std::string CommandHelp(const TCommandSpec& command) {
-    // In the player's language: the texts of the command's spec are looked up as they stand.
+    // In the player's language: the command's summary and option texts are looked up as they stand.
     std::string text = Tr("Texts", "Usage: ") + kProgramName + " " + Synopsis(command) + "\n" +
                        Tr("Texts", command.Summary) + "\n";
     const auto line = [&text](const std::string& name, const char* help) {
