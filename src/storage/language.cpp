@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPointer>
 #include <QSettings>
 #include <QTranslator>
 
@@ -21,8 +22,9 @@ std::string TranslateForRooms(const char* context, const char* source, int n) {
 
 // The translators the last call installed, taken out again when the language changes. Not owned
 // by an application object: the game's first one ends before the second begins.
-QList<QTranslator*>& Installed() {
-    static QList<QTranslator*> installed;
+// Guarded: the translators go with the application that owns them.
+QList<QPointer<QTranslator>>& Installed() {
+    static QList<QPointer<QTranslator>> installed;
     return installed;
 }
 
@@ -73,10 +75,11 @@ QStringList TranslationFolders() {
             QDir::cleanPath(bin + QStringLiteral("/../../translations"))};
 }
 
-bool InstallTranslations(QCoreApplication& /*app*/, const QString& language) {
-    for (QTranslator* old : Installed()) {
+bool InstallTranslations(QCoreApplication& app, const QString& language) {
+    for (const QPointer<QTranslator>& old : Installed()) {
+        if (old.isNull()) continue;
         QCoreApplication::removeTranslator(old);
-        delete old;
+        delete old.data();
     }
     Installed().clear();
     Current() = kTranslatedLanguages.contains(language) ? language : QStringLiteral("en");
@@ -85,12 +88,13 @@ bool InstallTranslations(QCoreApplication& /*app*/, const QString& language) {
         return true;
     }
     QLocale::setDefault(QLocale(QLocale(language).language(), QLocale::system().territory()));
-    auto* qt = new QTranslator;
+    // Owned by the application, so that they go with it.
+    auto* qt = new QTranslator(&app);
     if (qt->load(QStringLiteral("qtbase_") + language,
                  QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(qt);
     Installed() << qt;
-    auto* own = new QTranslator;
+    auto* own = new QTranslator(&app);
     Installed() << own;
     bool found = false;
     for (const QString& folder : TranslationFolders()) {
