@@ -20,9 +20,9 @@ std::string TranslateForRooms(const char* context, const char* source, int n) {
     return QCoreApplication::translate(context, source, nullptr, n).toStdString();
 }
 
-// The translators the last call installed, taken out again when the language changes. Not owned
-// by an application object: the game's first one ends before the second begins.
-// Guarded: the translators go with the application that owns them.
+// The translators the last call installed, taken out again when the language changes. Each is
+// owned by the application object it was installed in and goes with it (the game's first one ends
+// before the second begins), so the list only watches them.
 QList<QPointer<QTranslator>>& Installed() {
     static QList<QPointer<QTranslator>> installed;
     return installed;
