@@ -16,6 +16,7 @@ int RunStats(const TParsedArgs& args) {
     const TDataFilePaths paths = CliDataFilePaths(args.Value("data"));
     const QString path = HistoryPathFor(paths.DataFile);
     std::vector<TSolvedRecord> rows;
+    THintCounts inPlay;
     // No history yet is an empty one; none is made just to be read.
     if (QFileInfo::exists(path)) {
         THistory history;
@@ -24,8 +25,9 @@ int RunStats(const TParsedArgs& args) {
             std::cerr << kProgramName << " stats: " << opened.Notice << '\n';
         if (opened.State == THistoryState::Closed) return kExitFailure;
         rows = history.Solved();
+        inPlay = history.InPlayHints();
     }
-    std::cout << (args.Has("csv") ? StatsCsv(rows) : StatsTable(Summarise(rows)));
+    std::cout << (args.Has("csv") ? StatsCsv(rows) : StatsTable(Summarise(rows, inPlay)));
     return kExitOk;
 }
 

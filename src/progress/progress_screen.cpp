@@ -190,7 +190,7 @@ void TfrmProgress::SetPracticeSize(int sizeCode) {
 void TfrmProgress::FormShow() {
     cbClock->setChecked(Keeper.ClockShown());
     const std::vector<TSolvedRecord> rows = Keeper.History().Solved();
-    Shown = Summarise(rows);
+    Shown = Summarise(rows, Keeper.History().InPlayHints());
     const bool empty = Shown.Total == 0;
     lblEmpty->setVisible(empty);
     FillLevels();

@@ -42,11 +42,11 @@ std::string Time(std::int64_t millis) {
 
 }  // namespace
 
-TProgressSummary Summarise(const std::vector<TSolvedRecord>& rows) {
+TProgressSummary Summarise(const std::vector<TSolvedRecord>& rows, const THintCounts& inPlay) {
     TProgressSummary summary;
     summary.Total = static_cast<int>(rows.size());
     std::map<std::pair<int, int>, std::vector<const TSolvedRecord*>> levels;
-    std::map<std::string, int> asked;
+    std::map<std::string, int> asked = inPlay;
     for (const TSolvedRecord& row : rows) {
         levels[{SizeRank(row.Size), row.Stars}].push_back(&row);
         for (const auto& [technique, count] : row.Hints) asked[technique] += count;

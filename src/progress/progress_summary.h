@@ -38,8 +38,9 @@ struct TProgressSummary {
 
 constexpr int kRecentCount = 20;
 
-// `rows` oldest first, as the history gives them.
-TProgressSummary Summarise(const std::vector<TSolvedRecord>& rows);
+// `rows` oldest first, as the history gives them; `inPlay`, the hints of the puzzles not solved
+// yet, join the techniques asked for.
+TProgressSummary Summarise(const std::vector<TSolvedRecord>& rows, const THintCounts& inPlay = {});
 
 // The first line the solving page shows once the puzzle is solved: "Solved in 12:34 with 2
 // hints." / "Solved in 0:45 without help."; and, when no earlier puzzle of its size and level in

@@ -246,6 +246,20 @@ std::optional<TPlayRecord> THistory::InPlay(int puzzleId) {
     return record;
 }
 
+THintCounts THistory::InPlayHints() {
+    THintCounts total;
+    if (State_ == THistoryState::Closed) return total;
+    QSqlQuery query(QSqlDatabase::database(Connection_, false));
+    if (!query.exec(QStringLiteral("SELECT hint_techniques FROM in_play"))) {
+        Fail(query.lastError());
+        return total;
+    }
+    while (query.next())
+        for (const auto& [technique, count] : DecodeHints(query.value(0).toString().toStdString()))
+            total[technique] += count;
+    return total;
+}
+
 bool THistory::Change(const std::function<bool(QSqlQuery&)>& body) {
     if (!Writable() || !Begin()) return false;
     bool ok = false;

@@ -59,6 +59,8 @@ public:
 
     // The puzzle in play by its Id; nothing when it has no record.
     std::optional<TPlayRecord> InPlay(int puzzleId);
+    // The hints asked for in every puzzle still in play, added up by technique.
+    THintCounts InPlayHints();
     bool SaveInPlay(int puzzleId, const TPlayRecord& record);
     // The puzzle's reset: its time and counts start again.
     bool ClearInPlay(int puzzleId);

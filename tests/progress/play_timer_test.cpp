@@ -113,7 +113,8 @@ TEST(ProgressSummary, LevelsTechniquesAndTheLatestPuzzles) {
         Row(0, 2, 100000, {{"Sum range", 4}}),
     };
     for (int i = 0; i < 30; ++i) rows.push_back(Row(3, 1, 100000 + i));
-    const TProgressSummary summary = Summarise(rows);
+    // Hints of a puzzle still in play count among the techniques asked for, not in the levels.
+    const TProgressSummary summary = Summarise(rows, {{"Crossing", 4}});
     ASSERT_EQ(summary.Levels.size(), 2u);
     // Mini before Small.
     EXPECT_EQ(summary.Levels[0].Size, 3);
@@ -124,8 +125,9 @@ TEST(ProgressSummary, LevelsTechniquesAndTheLatestPuzzles) {
     EXPECT_EQ(summary.Levels[1].MedianMillis, 200000);
     EXPECT_DOUBLE_EQ(summary.Levels[1].HintsPerPuzzle, 2.0);
     ASSERT_EQ(summary.Techniques.size(), 2u);
-    EXPECT_EQ(summary.Techniques[0].Technique, "Sum range");
-    EXPECT_EQ(summary.Techniques[0].Count, 5);
+    EXPECT_EQ(summary.Techniques[0].Technique, "Crossing");
+    EXPECT_EQ(summary.Techniques[0].Count, 7);
+    EXPECT_EQ(summary.Techniques[1].Count, 5);
     ASSERT_EQ(summary.Recent.size(), 20u);
     EXPECT_EQ(summary.Recent[0].Millis, 100029);
 }

@@ -74,8 +74,13 @@ TEST(History, AnOlderFileIsMigratedWithItsRowsKept) {
     solved.PuzzleId = 7;
     solved.Hints = {{"Crossing", 2}, {"Last square", 1}};
     solved.Origin = "practice";
+    // Two puzzles in play add up their hints; the solved one leaves them.
+    ASSERT_TRUE(history.SaveInPlay(7, {1000, {{"Crossing", 2}}, 0, 0}));
+    ASSERT_TRUE(history.SaveInPlay(8, {1000, {{"Crossing", 1}, {"Needed digit", 4}}, 0, 0}));
+    EXPECT_EQ(history.InPlayHints(), (THintCounts{{"Crossing", 3}, {"Needed digit", 4}}));
     ASSERT_TRUE(history.RecordSolved(solved));
     EXPECT_FALSE(history.InPlay(7).has_value());
+    EXPECT_EQ(history.InPlayHints(), (THintCounts{{"Crossing", 1}, {"Needed digit", 4}}));
     EXPECT_EQ(history.Solved().back().Hints, solved.Hints);
     EXPECT_EQ(history.Solved().back().HintCount, 3);
 }
