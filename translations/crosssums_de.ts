@@ -21,7 +21,10 @@
     </message>
     <message numerus="yes">
         <source>%n puzzles selected</source>
-        <translation><numerusform>%n Rätsel ausgewählt</numerusform><numerusform>%n Rätsel ausgewählt</numerusform></translation>
+        <translation>
+            <numerusform>%n Rätsel ausgewählt</numerusform>
+            <numerusform>%n Rätsel ausgewählt</numerusform>
+        </translation>
     </message>
     <message>
         <source>Values</source>
@@ -33,7 +36,10 @@
     </message>
     <message numerus="yes">
         <source>%1 in %n squares</source>
-        <translation><numerusform>%1 in %n Feld</numerusform><numerusform>%1 in %n Feldern</numerusform></translation>
+        <translation>
+            <numerusform>%1 in %n Feld</numerusform>
+            <numerusform>%1 in %n Feldern</numerusform>
+        </translation>
     </message>
     <message>
         <source>empty</source>
@@ -49,7 +55,10 @@
     </message>
     <message numerus="yes">
         <source>%1 x %2, %n star</source>
-        <translation><numerusform>%1 x %2, %n Stern</numerusform><numerusform>%1 x %2, %n Sterne</numerusform></translation>
+        <translation>
+            <numerusform>%1 x %2, %n Stern</numerusform>
+            <numerusform>%1 x %2, %n Sterne</numerusform>
+        </translation>
     </message>
     <message>
         <source>, solved</source>
@@ -61,11 +70,17 @@
     </message>
     <message numerus="yes">
         <source>across %1 in %n squares</source>
-        <translation><numerusform>waagerecht %1 in %n Feld</numerusform><numerusform>waagerecht %1 in %n Feldern</numerusform></translation>
+        <translation>
+            <numerusform>waagerecht %1 in %n Feld</numerusform>
+            <numerusform>waagerecht %1 in %n Feldern</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>down %1 in %n squares</source>
-        <translation><numerusform>senkrecht %1 in %n Feld</numerusform><numerusform>senkrecht %1 in %n Feldern</numerusform></translation>
+        <translation>
+            <numerusform>senkrecht %1 in %n Feld</numerusform>
+            <numerusform>senkrecht %1 in %n Feldern</numerusform>
+        </translation>
     </message>
     <message>
         <source>blank</source>
@@ -101,7 +116,10 @@
     </message>
     <message numerus="yes">
         <source>Squares changed: %n.</source>
-        <translation><numerusform>Geänderte Felder: %n.</numerusform><numerusform>Geänderte Felder: %n.</numerusform></translation>
+        <translation>
+            <numerusform>Geänderte Felder: %n.</numerusform>
+            <numerusform>Geänderte Felder: %n.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Checked: nothing wrong.</source>
@@ -140,7 +158,7 @@
     <name>CommandLine</name>
     <message>
         <source>Make, solve and print Cross Sums puzzles.
-Qt's standard options (-platform NAME, -display DISPLAY, -style NAME, ...) are accepted as well.</source>
+Qt&apos;s standard options (-platform NAME, -display DISPLAY, -style NAME, ...) are accepted as well.</source>
         <translation>Kakuro-Rätsel erstellen, lösen und drucken.
 Die Standardoptionen von Qt (-platform NAME, -display DISPLAY, -style NAME, ...) werden ebenfalls angenommen.</translation>
     </message>
@@ -149,11 +167,11 @@ Die Standardoptionen von Qt (-platform NAME, -display DISPLAY, -style NAME, ...)
         <translation>Zeigt diese Hilfe und beendet sich.</translation>
     </message>
     <message>
-        <source>Shows the game's version and exits.</source>
+        <source>Shows the game&apos;s version and exits.</source>
         <translation>Zeigt die Version des Spiels und beendet sich.</translation>
     </message>
     <message>
-        <source>Keeps the puzzles in FILE instead of the game's own data file (nothing is imported). Its lock, links and what may not be written over are treated as for the game's own file.</source>
+        <source>Keeps the puzzles in FILE instead of the game&apos;s own data file (nothing is imported). Its lock, links and what may not be written over are treated as for the game&apos;s own file.</source>
         <translation>Bewahrt die Rätsel in DATEI statt in der eigenen Datendatei des Spiels auf (nichts wird importiert). Sperre, Verknüpfungen und was nicht überschrieben werden darf, werden wie bei der eigenen Datei behandelt.</translation>
     </message>
     <message>
@@ -189,7 +207,10 @@ Die Standardoptionen von Qt (-platform NAME, -display DISPLAY, -style NAME, ...)
     </message>
     <message numerus="yes">
         <source>%n star puzzles to create</source>
-        <translation><numerusform>Zu erstellende Rätsel mit %n Stern</numerusform><numerusform>Zu erstellende Rätsel mit %n Sternen</numerusform></translation>
+        <translation>
+            <numerusform>Zu erstellende Rätsel mit %n Stern</numerusform>
+            <numerusform>Zu erstellende Rätsel mit %n Sternen</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1: one more</source>
@@ -204,11 +225,17 @@ Die Standardoptionen von Qt (-platform NAME, -display DISPLAY, -style NAME, ...)
     <name>Logic</name>
     <message numerus="yes">
         <source>The %1 needs %2 in %n squares, so it allows %3 here.</source>
-        <translation><numerusform>Die Reihe %1 braucht %2 in %n Feld, also erlaubt sie hier %3.</numerusform><numerusform>Die Reihe %1 braucht %2 in %n Feldern, also erlaubt sie hier %3.</numerusform></translation>
+        <translation>
+            <numerusform>Die Reihe %1 braucht %2 in %n Feld, also erlaubt sie hier %3.</numerusform>
+            <numerusform>Die Reihe %1 braucht %2 in %n Feldern, also erlaubt sie hier %3.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>The %1 holds %2 already and needs %3 more in its %n open squares, so it allows %4 here.</source>
-        <translation><numerusform>Die Reihe %1 enthält schon %2 und braucht noch %3 in ihrem %n offenen Feld, also erlaubt sie hier %4.</numerusform><numerusform>Die Reihe %1 enthält schon %2 und braucht noch %3 in ihren %n offenen Feldern, also erlaubt sie hier %4.</numerusform></translation>
+        <translation>
+            <numerusform>Die Reihe %1 enthält schon %2 und braucht noch %3 in ihrem %n offenen Feld, also erlaubt sie hier %4.</numerusform>
+            <numerusform>Die Reihe %1 enthält schon %2 und braucht noch %3 in ihren %n offenen Feldern, also erlaubt sie hier %4.</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 is already in the %2, so this square cannot hold it.</source>
@@ -256,7 +283,10 @@ Die Standardoptionen von Qt (-platform NAME, -display DISPLAY, -style NAME, ...)
     </message>
     <message numerus="yes">
         <source>Its other %n open squares add up to at least %1 and at most %2.</source>
-        <translation><numerusform>Ihr anderes offenes Feld ergibt mindestens %1 und höchstens %2.</numerusform><numerusform>Ihre anderen %n offenen Felder ergeben mindestens %1 und höchstens %2.</numerusform></translation>
+        <translation>
+            <numerusform>Ihr anderes offenes Feld ergibt mindestens %1 und höchstens %2.</numerusform>
+            <numerusform>Ihre anderen %n offenen Felder ergeben mindestens %1 und höchstens %2.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Two of them cannot both be %1, nor both be %2.</source>
@@ -280,7 +310,10 @@ Die Standardoptionen von Qt (-platform NAME, -display DISPLAY, -style NAME, ...)
     </message>
     <message numerus="yes">
         <source>All its %n combinations fit the digits still open in its squares.</source>
-        <translation><numerusform>Ihre %n Kombination passt zu den Ziffern, die in ihren Feldern noch offen sind.</numerusform><numerusform>Alle ihre %n Kombinationen passen zu den Ziffern, die in ihren Feldern noch offen sind.</numerusform></translation>
+        <translation>
+            <numerusform>Ihre %n Kombination passt zu den Ziffern, die in ihren Feldern noch offen sind.</numerusform>
+            <numerusform>Alle ihre %n Kombinationen passen zu den Ziffern, die in ihren Feldern noch offen sind.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Of its combinations only %1 fit the digits still open in its squares.</source>
@@ -288,14 +321,17 @@ Die Standardoptionen von Qt (-platform NAME, -display DISPLAY, -style NAME, ...)
     </message>
     <message numerus="yes">
         <source>%n of its %1 combinations fit the digits still open in its squares.</source>
-        <translation><numerusform>%n ihrer %1 Kombinationen passt zu den Ziffern, die in ihren Feldern noch offen sind.</numerusform><numerusform>%n ihrer %1 Kombinationen passen zu den Ziffern, die in ihren Feldern noch offen sind.</numerusform></translation>
+        <translation>
+            <numerusform>%n ihrer %1 Kombinationen passt zu den Ziffern, die in ihren Feldern noch offen sind.</numerusform>
+            <numerusform>%n ihrer %1 Kombinationen passen zu den Ziffern, die in ihren Feldern noch offen sind.</numerusform>
+        </translation>
     </message>
     <message>
-        <source>Placed in the run's squares as their digits allow, it leaves this square only %1.</source>
+        <source>Placed in the run&apos;s squares as their digits allow, it leaves this square only %1.</source>
         <translation>Auf die Felder der Reihe verteilt, wie deren Ziffern es erlauben, lässt sie diesem Feld nur %1.</translation>
     </message>
     <message>
-        <source>Placed in the run's squares as their digits allow, they leave this square only %1.</source>
+        <source>Placed in the run&apos;s squares as their digits allow, they leave this square only %1.</source>
         <translation>Auf die Felder der Reihe verteilt, wie deren Ziffern es erlauben, lassen sie diesem Feld nur %1.</translation>
     </message>
     <message>
@@ -368,7 +404,10 @@ Die Standardoptionen von Qt (-platform NAME, -display DISPLAY, -style NAME, ...)
     </message>
     <message numerus="yes">
         <source>So those %n squares add up to %1.</source>
-        <translation><numerusform>Also ergibt dieses %n Feld %1.</numerusform><numerusform>Also ergeben diese %n Felder %1.</numerusform></translation>
+        <translation>
+            <numerusform>Also ergibt dieses %n Feld %1.</numerusform>
+            <numerusform>Also ergeben diese %n Felder %1.</numerusform>
+        </translation>
     </message>
     <message>
         <source>With %1 already there, the open one makes %2.</source>
@@ -376,7 +415,10 @@ Die Standardoptionen von Qt (-platform NAME, -display DISPLAY, -style NAME, ...)
     </message>
     <message numerus="yes">
         <source>With %1 already there, the %n open ones make %2.</source>
-        <translation><numerusform>Mit %1, die schon dort stehen, ergibt das %n offene Feld %2.</numerusform><numerusform>Mit %1, die schon dort stehen, ergeben die %n offenen Felder %2.</numerusform></translation>
+        <translation>
+            <numerusform>Mit %1, die schon dort stehen, ergibt das %n offene Feld %2.</numerusform>
+            <numerusform>Mit %1, die schon dort stehen, ergeben die %n offenen Felder %2.</numerusform>
+        </translation>
     </message>
     <message>
         <source>No way of filling them from the digits still open in them makes that with %1 here.</source>
@@ -432,11 +474,17 @@ Die Standardoptionen von Qt (-platform NAME, -display DISPLAY, -style NAME, ...)
     </message>
     <message numerus="yes">
         <source>The %1 needs %2 in %n squares.</source>
-        <translation><numerusform>Die Reihe %1 braucht %2 in %n Feld.</numerusform><numerusform>Die Reihe %1 braucht %2 in %n Feldern.</numerusform></translation>
+        <translation>
+            <numerusform>Die Reihe %1 braucht %2 in %n Feld.</numerusform>
+            <numerusform>Die Reihe %1 braucht %2 in %n Feldern.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>The %1 holds %2 already, so it needs %3 more in its %n open squares.</source>
-        <translation><numerusform>Die Reihe %1 enthält schon %2, braucht also noch %3 in ihrem %n offenen Feld.</numerusform><numerusform>Die Reihe %1 enthält schon %2, braucht also noch %3 in ihren %n offenen Feldern.</numerusform></translation>
+        <translation>
+            <numerusform>Die Reihe %1 enthält schon %2, braucht also noch %3 in ihrem %n offenen Feld.</numerusform>
+            <numerusform>Die Reihe %1 enthält schon %2, braucht also noch %3 in ihren %n offenen Feldern.</numerusform>
+        </translation>
     </message>
     <message>
         <source>So this square cannot hold %1.</source>
@@ -476,7 +524,10 @@ Die Standardoptionen von Qt (-platform NAME, -display DISPLAY, -style NAME, ...)
     </message>
     <message numerus="yes">
         <source>Its other %n open squares add up to exactly %1.</source>
-        <translation><numerusform>Ihr anderes offenes Feld ergibt genau %1.</numerusform><numerusform>Ihre anderen %n offenen Felder ergeben genau %1.</numerusform></translation>
+        <translation>
+            <numerusform>Ihr anderes offenes Feld ergibt genau %1.</numerusform>
+            <numerusform>Ihre anderen %n offenen Felder ergeben genau %1.</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -487,11 +538,11 @@ Die Standardoptionen von Qt (-platform NAME, -display DISPLAY, -style NAME, ...)
     <name>Texts</name>
     <message>
         <source>crosssums</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Cross Sums</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Make, solve and print Cross Sums puzzles of four sizes and five levels.</source>
@@ -514,7 +565,7 @@ Die Standardoptionen von Qt (-platform NAME, -display DISPLAY, -style NAME, ...)
     <message>
         <source>crosssums: a second signal ends the game without saving: %s
 </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Cross Sums Help</source>
@@ -606,15 +657,15 @@ Die Standardoptionen von Qt (-platform NAME, -display DISPLAY, -style NAME, ...)
     </message>
     <message>
         <source>Your computer font size is set at extra large fonts.
-<byte value="xd" />
-<byte value="xd" />The program is optimized for regular and large fonts.
-<byte value="xd" />
-<byte value="xd" />All text will be easily readable, but using this font size may result in some characters being truncated at the bottom of the text.</source>
+<byte value="xd"/>
+<byte value="xd"/>The program is optimized for regular and large fonts.
+<byte value="xd"/>
+<byte value="xd"/>All text will be easily readable, but using this font size may result in some characters being truncated at the bottom of the text.</source>
         <translation>Die Schriftgröße Ihres Rechners ist auf sehr große Schriften gestellt.
-<byte value="xd" />
-<byte value="xd" />Das Programm ist für normale und große Schriften gemacht.
-<byte value="xd" />
-<byte value="xd" />Aller Text bleibt gut lesbar, doch bei dieser Schriftgröße können manche Zeichen unten abgeschnitten sein.</translation>
+<byte value="xd"/>
+<byte value="xd"/>Das Programm ist für normale und große Schriften gemacht.
+<byte value="xd"/>
+<byte value="xd"/>Aller Text bleibt gut lesbar, doch bei dieser Schriftgröße können manche Zeichen unten abgeschnitten sein.</translation>
     </message>
     <message>
         <source>You have made changes since your last save.</source>
@@ -638,10 +689,10 @@ Die Standardoptionen von Qt (-platform NAME, -display DISPLAY, -style NAME, ...)
     </message>
     <message>
         <source>.session</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Save this session's puzzles in a new file</source>
+        <source>Save this session&apos;s puzzles in a new file</source>
         <translation>Die Rätsel dieser Sitzung in einer neuen Datei speichern</translation>
     </message>
     <message>
@@ -662,11 +713,11 @@ Die Standardoptionen von Qt (-platform NAME, -display DISPLAY, -style NAME, ...)
     </message>
     <message>
         <source>
-<byte value="xd" />
-<byte value="xd" />The puzzles of this session are still here: try the save again once the cause is mended, or close without saving them.</source>
+<byte value="xd"/>
+<byte value="xd"/>The puzzles of this session are still here: try the save again once the cause is mended, or close without saving them.</source>
         <translation>
-<byte value="xd" />
-<byte value="xd" />Die Rätsel dieser Sitzung sind noch da: Speichern Sie erneut, sobald die Ursache behoben ist, oder schließen Sie ohne Speichern.</translation>
+<byte value="xd"/>
+<byte value="xd"/>Die Rätsel dieser Sitzung sind noch da: Speichern Sie erneut, sobald die Ursache behoben ist, oder schließen Sie ohne Speichern.</translation>
     </message>
     <message>
         <source> This session holds no puzzles, so nothing is saved.</source>
@@ -674,33 +725,33 @@ Die Standardoptionen von Qt (-platform NAME, -display DISPLAY, -style NAME, ...)
     </message>
     <message>
         <source>
-<byte value="xd" />
-<byte value="xd" />The puzzles of this session can be saved in a new file beside it, or not at all.</source>
+<byte value="xd"/>
+<byte value="xd"/>The puzzles of this session can be saved in a new file beside it, or not at all.</source>
         <translation>
-<byte value="xd" />
-<byte value="xd" />Die Rätsel dieser Sitzung können in einer neuen Datei daneben gespeichert werden, oder gar nicht.</translation>
+<byte value="xd"/>
+<byte value="xd"/>Die Rätsel dieser Sitzung können in einer neuen Datei daneben gespeichert werden, oder gar nicht.</translation>
     </message>
     <message>
         <source>
-<byte value="xd" />
-<byte value="xd" /></source>
-        <translation type="unfinished" />
+<byte value="xd"/>
+<byte value="xd"/></source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source> holds the puzzles of this session</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source> is as it was; the puzzles of this session are </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>not saved</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>in </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Cross Sums Puzzles</source>
@@ -715,20 +766,20 @@ Die Standardoptionen von Qt (-platform NAME, -display DISPLAY, -style NAME, ...)
         <translation>Was ist Kakuro?</translation>
     </message>
     <message>
-        <source>A puzzle can be added on the puzzle chooser ("Select and solve") or on the list of the "Create/Delete/Print" screen.</source>
-        <translation>Ein Rätsel kann in der Rätselauswahl ("Auswählen und lösen") oder in der Liste der Ansicht "Erstellen/Löschen/Drucken" hinzugefügt werden.</translation>
+        <source>A puzzle can be added on the puzzle chooser (&quot;Select and solve&quot;) or on the list of the &quot;Create/Delete/Print&quot; screen.</source>
+        <translation>Ein Rätsel kann in der Rätselauswahl (&quot;Auswählen und lösen&quot;) oder in der Liste der Ansicht &quot;Erstellen/Löschen/Drucken&quot; hinzugefügt werden.</translation>
     </message>
     <message>
         <source>txt</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>csv</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source> is not a file</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Select a standard screen size.  You may also</source>
@@ -791,8 +842,8 @@ Die Standardoptionen von Qt (-platform NAME, -display DISPLAY, -style NAME, ...)
         <translation>Große Schrift ist bei der gewählten Fenstergröße nicht möglich.</translation>
     </message>
     <message>
-        <source>Set the font size to 'Nominal fonts'</source>
-        <translation>Schriftgröße auf 'Normale Schrift' stellen</translation>
+        <source>Set the font size to &apos;Nominal fonts&apos;</source>
+        <translation>Schriftgröße auf &apos;Normale Schrift&apos; stellen</translation>
     </message>
     <message>
         <source>Cancel the request to change the screen size.</source>
@@ -803,50 +854,50 @@ Die Standardoptionen von Qt (-platform NAME, -display DISPLAY, -style NAME, ...)
         <translation>Normale Schrift ist bei der gewählten Fenstergröße nicht möglich.</translation>
     </message>
     <message>
-        <source>Set the font size to 'Small fonts'</source>
-        <translation>Schriftgröße auf 'Kleinere Schrift' stellen</translation>
+        <source>Set the font size to &apos;Small fonts&apos;</source>
+        <translation>Schriftgröße auf &apos;Kleinere Schrift&apos; stellen</translation>
     </message>
     <message>
         <source>Size selected is bigger than your screen setup parameters.
-<byte value="xd" />Resetting to maximum size allowable.</source>
+<byte value="xd"/>Resetting to maximum size allowable.</source>
         <translation>Die gewählte Größe ist größer als Ihr Bildschirm.
-<byte value="xd" />Sie wird auf die größte mögliche Größe gesetzt.</translation>
+<byte value="xd"/>Sie wird auf die größte mögliche Größe gesetzt.</translation>
     </message>
     <message>
-        <source>Your current screen size is not big enough for 'Nominal fonts.'
-<byte value="xd" />
-<byte value="xd" />Please set your screen size to at least 1260 by 960 for 'Nominal Fonts'</source>
-        <translation>Die Fenstergröße reicht nicht für 'Normale Schrift'.
-<byte value="xd" />
-<byte value="xd" />Bitte für 'Normale Schrift' mindestens 1260 x 960 wählen.</translation>
+        <source>Your current screen size is not big enough for &apos;Nominal fonts.&apos;
+<byte value="xd"/>
+<byte value="xd"/>Please set your screen size to at least 1260 by 960 for &apos;Nominal Fonts&apos;</source>
+        <translation>Die Fenstergröße reicht nicht für &apos;Normale Schrift&apos;.
+<byte value="xd"/>
+<byte value="xd"/>Bitte für &apos;Normale Schrift&apos; mindestens 1260 x 960 wählen.</translation>
     </message>
     <message>
-        <source>Your current screen size is not big enough for 'Bigger fonts.'
-<byte value="xd" />
-<byte value="xd" />Please set your screen size to at least 1260 by 960 for 'Bigger Fonts'</source>
-        <translation>Die Fenstergröße reicht nicht für 'Größere Schrift'.
-<byte value="xd" />
-<byte value="xd" />Bitte für 'Größere Schrift' mindestens 1260 x 960 wählen.</translation>
+        <source>Your current screen size is not big enough for &apos;Bigger fonts.&apos;
+<byte value="xd"/>
+<byte value="xd"/>Please set your screen size to at least 1260 by 960 for &apos;Bigger Fonts&apos;</source>
+        <translation>Die Fenstergröße reicht nicht für &apos;Größere Schrift&apos;.
+<byte value="xd"/>
+<byte value="xd"/>Bitte für &apos;Größere Schrift&apos; mindestens 1260 x 960 wählen.</translation>
     </message>
     <message>
-        <source>Your current screen size is not big enough for 'Nominal fonts.'
-<byte value="xd" />
-<byte value="xd" />Please set your screen size to at least 1000 by 720 for 'Nominal Fonts'</source>
-        <translation>Die Fenstergröße reicht nicht für 'Normale Schrift'.
-<byte value="xd" />
-<byte value="xd" />Bitte für 'Normale Schrift' mindestens 1000 x 720 wählen.</translation>
+        <source>Your current screen size is not big enough for &apos;Nominal fonts.&apos;
+<byte value="xd"/>
+<byte value="xd"/>Please set your screen size to at least 1000 by 720 for &apos;Nominal Fonts&apos;</source>
+        <translation>Die Fenstergröße reicht nicht für &apos;Normale Schrift&apos;.
+<byte value="xd"/>
+<byte value="xd"/>Bitte für &apos;Normale Schrift&apos; mindestens 1000 x 720 wählen.</translation>
     </message>
     <message>
-        <source>Your current screen size is not big enough for 'Bigger fonts.'
-<byte value="xd" />
-<byte value="xd" />Please set your screen size to at least 1000 by 720 for 'Bigger Fonts'</source>
-        <translation>Die Fenstergröße reicht nicht für 'Größere Schrift'.
-<byte value="xd" />
-<byte value="xd" />Bitte für 'Größere Schrift' mindestens 1000 x 720 wählen.</translation>
+        <source>Your current screen size is not big enough for &apos;Bigger fonts.&apos;
+<byte value="xd"/>
+<byte value="xd"/>Please set your screen size to at least 1000 by 720 for &apos;Bigger Fonts&apos;</source>
+        <translation>Die Fenstergröße reicht nicht für &apos;Größere Schrift&apos;.
+<byte value="xd"/>
+<byte value="xd"/>Bitte für &apos;Größere Schrift&apos; mindestens 1000 x 720 wählen.</translation>
     </message>
     <message>
-        <source> Please select your preferred option and then press 'O.K.'</source>
-        <translation> Bitte eine Möglichkeit wählen und dann 'O.K.' drücken</translation>
+        <source> Please select your preferred option and then press &apos;O.K.&apos;</source>
+        <translation> Bitte eine Möglichkeit wählen und dann &apos;O.K.&apos; drücken</translation>
     </message>
     <message>
         <source>Print current state of puzzle i.e. include already filled numbers</source>
@@ -857,8 +908,8 @@ Die Standardoptionen von Qt (-platform NAME, -display DISPLAY, -style NAME, ...)
         <translation>Nichts gewählt: Bitte eine Möglichkeit wählen und dann O.K. drücken</translation>
     </message>
     <message>
-        <source>xxPlease select your preferred option and then press 'O.K. xxxxxxxxxxxxxxxx'</source>
-        <translation type="unfinished" />
+        <source>xxPlease select your preferred option and then press &apos;O.K. xxxxxxxxxxxxxxxx&apos;</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>O.K.</source>
@@ -873,7 +924,7 @@ Die Standardoptionen von Qt (-platform NAME, -display DISPLAY, -style NAME, ...)
 X
 X
 X</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>There are no Cross Sums puzzles to solve</source>
@@ -916,12 +967,12 @@ X</source>
         <translation>    Hinweis: Die Kombinationen werden nur weniger, wenn ein Feld wirklich gefüllt ist.</translation>
     </message>
     <message>
-        <source>2) Use the 'Save' button to save the current state of the puzzle, including the yellow highlighted values.</source>
-        <translation>2) 'Sichern' sichert den aktuellen Stand des Rätsels, auch die gelb markierten Werte.</translation>
+        <source>2) Use the &apos;Save&apos; button to save the current state of the puzzle, including the yellow highlighted values.</source>
+        <translation>2) &apos;Sichern&apos; sichert den aktuellen Stand des Rätsels, auch die gelb markierten Werte.</translation>
     </message>
     <message>
-        <source>    Use the 'Reset' button to restore the puzzle to its previous saved state.</source>
-        <translation>    'Laden' stellt den zuletzt gespeicherten Stand wieder her.</translation>
+        <source>    Use the &apos;Reset&apos; button to restore the puzzle to its previous saved state.</source>
+        <translation>    &apos;Laden&apos; stellt den zuletzt gespeicherten Stand wieder her.</translation>
     </message>
     <message>
         <source>3) Keys : the arrows, Home, End and Tab move the blue frame.  1..9 fill its square,</source>
@@ -976,12 +1027,12 @@ X</source>
         <translation>darunter zeigt das gewählte Rätsel.</translation>
     </message>
     <message>
-        <source>Press 'Print this puzzle' to print the puzzle (with or without answer)</source>
-        <translation>'Dieses Rätsel drucken' druckt es (mit oder ohne Lösung)</translation>
+        <source>Press &apos;Print this puzzle&apos; to print the puzzle (with or without answer)</source>
+        <translation>&apos;Dieses Rätsel drucken&apos; druckt es (mit oder ohne Lösung)</translation>
     </message>
     <message>
-        <source>Press 'Solve this puzzle' to solve the puzzle on screen.</source>
-        <translation>'Dieses Rätsel lösen' startet das Lösen am Bildschirm.</translation>
+        <source>Press &apos;Solve this puzzle&apos; to solve the puzzle on screen.</source>
+        <translation>&apos;Dieses Rätsel lösen&apos; startet das Lösen am Bildschirm.</translation>
     </message>
     <message>
         <source>Legend :</source>
@@ -1168,28 +1219,28 @@ X</source>
         <translation>Tipp: </translation>
     </message>
     <message>
-        <source>Press 'O.K.' to fill the answers in this puzzle
-<byte value="xd" />Press 'Cancel' to cancel the request.</source>
-        <translation>'O.K.' trägt die Lösungen in dieses Rätsel ein.
-<byte value="xd" />'Abbrechen' bricht den Auftrag ab.</translation>
+        <source>Press &apos;O.K.&apos; to fill the answers in this puzzle
+<byte value="xd"/>Press &apos;Cancel&apos; to cancel the request.</source>
+        <translation>&apos;O.K.&apos; trägt die Lösungen in dieses Rätsel ein.
+<byte value="xd"/>&apos;Abbrechen&apos; bricht den Auftrag ab.</translation>
     </message>
     <message>
-        <source>Press 'O.K.' to clear all answers from this puzzle
-<byte value="xd" />Press 'Cancel' to cancel the request.</source>
-        <translation>'O.K.' löscht alle Einträge dieses Rätsels.
-<byte value="xd" />'Abbrechen' bricht den Auftrag ab.</translation>
+        <source>Press &apos;O.K.&apos; to clear all answers from this puzzle
+<byte value="xd"/>Press &apos;Cancel&apos; to cancel the request.</source>
+        <translation>&apos;O.K.&apos; löscht alle Einträge dieses Rätsels.
+<byte value="xd"/>&apos;Abbrechen&apos; bricht den Auftrag ab.</translation>
     </message>
     <message>
-        <source>Press 'O.K.' to save the current state of this puzzle.
-<byte value="xd" />Press 'Cancel' to cancel the request.</source>
-        <translation>'O.K.' speichert den aktuellen Stand dieses Rätsels.
-<byte value="xd" />'Abbrechen' bricht den Auftrag ab.</translation>
+        <source>Press &apos;O.K.&apos; to save the current state of this puzzle.
+<byte value="xd"/>Press &apos;Cancel&apos; to cancel the request.</source>
+        <translation>&apos;O.K.&apos; speichert den aktuellen Stand dieses Rätsels.
+<byte value="xd"/>&apos;Abbrechen&apos; bricht den Auftrag ab.</translation>
     </message>
     <message>
-        <source>Press 'O.K.' to reset this puzzle to its last saved version.
-<byte value="xd" />Press 'Cancel' to cancel the request.</source>
-        <translation>'O.K.' setzt dieses Rätsel auf den zuletzt gespeicherten Stand zurück.
-<byte value="xd" />'Abbrechen' bricht den Auftrag ab.</translation>
+        <source>Press &apos;O.K.&apos; to reset this puzzle to its last saved version.
+<byte value="xd"/>Press &apos;Cancel&apos; to cancel the request.</source>
+        <translation>&apos;O.K.&apos; setzt dieses Rätsel auf den zuletzt gespeicherten Stand zurück.
+<byte value="xd"/>&apos;Abbrechen&apos; bricht den Auftrag ab.</translation>
     </message>
     <message>
         <source>   Erase Mode : Click a square to</source>
@@ -1240,8 +1291,8 @@ X</source>
         <translation>Gelöst: Jedes Feld enthält seine Lösung.</translation>
     </message>
     <message>
-        <source>Press 'Save' to keep it solved, 'Return'</source>
-        <translation>'Sichern' behält es gelöst, 'Fertig'</translation>
+        <source>Press &apos;Save&apos; to keep it solved, &apos;Return&apos;</source>
+        <translation>&apos;Sichern&apos; behält es gelöst, &apos;Fertig&apos;</translation>
     </message>
     <message>
         <source>to choose another puzzle.</source>
@@ -1285,11 +1336,11 @@ X</source>
     </message>
     <message>
         <source>Panel%1Create</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>spn%1Create</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Total</source>
@@ -1309,11 +1360,11 @@ X</source>
     </message>
     <message>
         <source>PanelCreate%1</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>PanelExist%1</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Create puzzles</source>
@@ -1332,16 +1383,16 @@ X</source>
         <translation>oder in der Liste anklicken.  Gewählte Rätsel sind rot umrandet.</translation>
     </message>
     <message>
-        <source>Then press the 'Delete puzzles' or 'Print options' button.</source>
-        <translation>Dann 'Rätsel löschen' oder 'Druckoptionen' drücken.</translation>
+        <source>Then press the &apos;Delete puzzles&apos; or &apos;Print options&apos; button.</source>
+        <translation>Dann &apos;Rätsel löschen&apos; oder &apos;Druckoptionen&apos; drücken.</translation>
     </message>
     <message>
         <source>Panel%1Delete</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>bnSelect%1</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>All</source>
@@ -1369,15 +1420,15 @@ X</source>
     </message>
     <message>
         <source>Do you wish to stop the puzzle creation process ?
-<byte value="xd" />
-<byte value="xd" />Press 'O.K.' to stop puzzle creation.
-<byte value="xd" />Press 'Cancel' to continue."
-<byte value="xd" /></source>
+<byte value="xd"/>
+<byte value="xd"/>Press &apos;O.K.&apos; to stop puzzle creation.
+<byte value="xd"/>Press &apos;Cancel&apos; to continue.&quot;
+<byte value="xd"/></source>
         <translation>Möchten Sie das Erstellen der Rätsel anhalten?
-<byte value="xd" />
-<byte value="xd" />'O.K.' hält das Erstellen an.
-<byte value="xd" />'Abbrechen' macht weiter.
-<byte value="xd" /></translation>
+<byte value="xd"/>
+<byte value="xd"/>&apos;O.K.&apos; hält das Erstellen an.
+<byte value="xd"/>&apos;Abbrechen&apos; macht weiter.
+<byte value="xd"/></translation>
     </message>
     <message>
         <source>No new puzzle can be stored: the library holds 100 puzzles.</source>
@@ -1393,7 +1444,7 @@ X</source>
     </message>
     <message>
         <source>%3d</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>No new puzzle can be stored.</source>
@@ -1407,11 +1458,11 @@ folgt sofort und zeigt alle Seiten im Hoch- oder Querformat, wie angegeben.</tra
     </message>
     <message>
         <source>imgColor%1</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>rbColor%1</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Print Puzzles :  Large print size</source>
@@ -1451,17 +1502,17 @@ folgt sofort und zeigt alle Seiten im Hoch- oder Querformat, wie angegeben.</tra
     </message>
     <message>
         <source>The pages before it in the same job were not sent either.
-<byte value="xd" /></source>
+<byte value="xd"/></source>
         <translation>Die Seiten davor im selben Auftrag wurden ebenfalls nicht gesendet.
-<byte value="xd" /></translation>
+<byte value="xd"/></translation>
     </message>
     <message>
         <source>Velmor Cross Sums Puzzles</source>
         <translation>Velmor Kakuro-Rätsel</translation>
     </message>
     <message>
-        <source>') + name + QLatin1Char('</source>
-        <translation type="unfinished" />
+        <source>&apos;) + name + QLatin1Char(&apos;</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>the folder %1 does not exist</source>
@@ -1533,7 +1584,7 @@ folgt sofort und zeigt alle Seiten im Hoch- oder Querformat, wie angegeben.</tra
     </message>
     <message>
         <source> in slot </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>the library holds 100 puzzles: delete some to make room</source>
@@ -1541,7 +1592,7 @@ folgt sofort und zeigt alle Seiten im Hoch- oder Querformat, wie angegeben.</tra
     </message>
     <message>
         <source>no puzzle Id is left: </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>the puzzle could not be stored</source>
@@ -1549,11 +1600,7 @@ folgt sofort und zeigt alle Seiten im Hoch- oder Querformat, wie angegeben.</tra
     </message>
     <message>
         <source>slot </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> is damaged: </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Print the puzzle only</source>
@@ -1569,7 +1616,7 @@ folgt sofort und zeigt alle Seiten im Hoch- oder Querformat, wie angegeben.</tra
     </message>
     <message>
         <source>background-color: #FF0000;</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Previous</source>
@@ -1600,7 +1647,7 @@ folgt sofort und zeigt alle Seiten im Hoch- oder Querformat, wie angegeben.</tra
         <translation>Hier sind 3 und 8 waagerechte Summen, 4 und 7 senkrechte.</translation>
     </message>
     <message>
-        <source>How its first squares are worked out, drawn as the 'Solve' screen shows them (possible values in yellow):</source>
+        <source>How its first squares are worked out, drawn as the &apos;Solve&apos; screen shows them (possible values in yellow):</source>
         <translation>So werden die ersten Felder gelöst, gezeichnet wie beim Lösen (mögliche Werte in Gelb):</translation>
     </message>
     <message>
@@ -1628,8 +1675,8 @@ folgt sofort und zeigt alle Seiten im Hoch- oder Querformat, wie angegeben.</tra
         <translation>    Ein Klick auf eine Summe lässt nur die Werte stehen, die sie noch ergeben können; ein Klick auf die waagerechte und die senkrechte Summe engt ein Feld also von beiden Seiten ein.</translation>
     </message>
     <message>
-        <source>2) 'Save' keeps the puzzle as it stands, the possible values in yellow included. 'Reset' takes it back to the last save.</source>
-        <translation>2) 'Sichern' sichert das Rätsel, wie es ist, samt den gelben möglichen Werten. 'Laden' holt den letzten gespeicherten Stand zurück.</translation>
+        <source>2) &apos;Save&apos; keeps the puzzle as it stands, the possible values in yellow included. &apos;Reset&apos; takes it back to the last save.</source>
+        <translation>2) &apos;Sichern&apos; sichert das Rätsel, wie es ist, samt den gelben möglichen Werten. &apos;Laden&apos; holt den letzten gespeicherten Stand zurück.</translation>
     </message>
     <message>
         <source>3) In the pictures, a red frame marks where the click goes.</source>
@@ -1700,7 +1747,7 @@ folgt sofort und zeigt alle Seiten im Hoch- oder Querformat, wie angegeben.</tra
         <translation>Überblick - Seite 1 von 6: Was ist Kakuro?</translation>
     </message>
     <message>
-        <source>Overview - Page 2 of 6 : How to use the 'Solve' screen.</source>
+        <source>Overview - Page 2 of 6 : How to use the &apos;Solve&apos; screen.</source>
         <translation>Überblick - Seite 2 von 6: So funktioniert das Lösen.</translation>
     </message>
     <message>
@@ -1732,20 +1779,20 @@ folgt sofort und zeigt alle Seiten im Hoch- oder Querformat, wie angegeben.</tra
         <translation>Mögliche Werte</translation>
     </message>
     <message>
-        <source>This screen is available at any time by pressing the 'Hints' button.</source>
-        <translation>Diese Ansicht ist jederzeit über den Knopf 'Tipps' erreichbar.</translation>
+        <source>This screen is available at any time by pressing the &apos;Hints&apos; button.</source>
+        <translation>Diese Ansicht ist jederzeit über den Knopf &apos;Tipps&apos; erreichbar.</translation>
     </message>
     <message>
         <source>A Cross Sums Puzzle consists of a crossword grid where the numbers in the white squares add up to </source>
         <translation>Ein Kakuro-Rätsel ist ein Gitter wie beim Kreuzworträtsel, in dem die Zahlen der weißen Felder </translation>
     </message>
     <message>
-        <source> </source>
-        <translation type="unfinished" />
+        <source>&#xa0;</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>−</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>or</source>
@@ -1769,13 +1816,13 @@ folgt sofort und zeigt alle Seiten im Hoch- oder Querformat, wie angegeben.</tra
     </message>
     <message>
         <source>
-<byte value="xd" />
-<byte value="xd" />Press 'O.K.' to add a second copy
-<byte value="xd" />Press 'Cancel' to cancel the request.</source>
+<byte value="xd"/>
+<byte value="xd"/>Press &apos;O.K.&apos; to add a second copy
+<byte value="xd"/>Press &apos;Cancel&apos; to cancel the request.</source>
         <translation>
-<byte value="xd" />
-<byte value="xd" />'O.K.' fügt eine zweite Kopie hinzu.
-<byte value="xd" />'Abbrechen' bricht den Auftrag ab.</translation>
+<byte value="xd"/>
+<byte value="xd"/>&apos;O.K.&apos; fügt eine zweite Kopie hinzu.
+<byte value="xd"/>&apos;Abbrechen&apos; bricht den Auftrag ab.</translation>
     </message>
     <message>
         <source>This puzzle is taller than the largest size, so it was turned on its side to fit: its rows are now columns, and its across runs down runs.</source>
@@ -1783,7 +1830,7 @@ folgt sofort und zeigt alle Seiten im Hoch- oder Querformat, wie angegeben.</tra
     </message>
     <message>
         <source>Texts</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Checking the puzzle</source>
@@ -1823,7 +1870,7 @@ Befehle:
     </message>
     <message>
         <source>
-Without --data the game's own data file is used. list, show, explain and combos never write it.
+Without --data the game&apos;s own data file is used. list, show, explain and combos never write it.
 </source>
         <translation>
 Ohne --data wird die Datendatei des Spiels benutzt. list, show, explain und combos schreiben sie nie.
@@ -1831,15 +1878,15 @@ Ohne --data wird die Datendatei des Spiels benutzt. list, show, explain und comb
     </message>
     <message>
         <source>en</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>index.%1.html</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>/help/</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>    C marks every empty square with the values both its runs allow (one Undo takes it back).</source>
@@ -1855,11 +1902,11 @@ Ohne --data wird die Datendatei des Spiels benutzt. list, show, explain und comb
     </message>
     <message>
         <source>%lld:%02lld:%02lld</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%lld:%02lld</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>No puzzle solved yet. Each puzzle you solve adds a row here: best and median times and hints by size and star level, a chart of your times, the techniques your hints named, and your last 20 puzzles. Nothing leaves this computer.</source>
@@ -1947,22 +1994,22 @@ Ohne --data wird die Datendatei des Spiels benutzt. list, show, explain und comb
     </message>
     <message>
         <source>d MMM hh:mm</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>d MMM</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%.1f</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%d</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Never a puzzle's hardest step: another step always comes before it</source>
+        <source>Never a puzzle&apos;s hardest step: another step always comes before it</source>
         <translation>Nie der schwierigste Schritt eines Rätsels: Ein anderer Schritt kommt immer davor</translation>
     </message>
     <message>
@@ -1990,87 +2037,83 @@ Ohne --data wird die Datendatei des Spiels benutzt. list, show, explain und comb
         <translation>Mini</translation>
     </message>
     <message>
-        <source>Solved in </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source>%Y-%m-%d %H:%M</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>No puzzle solved yet: each puzzle you solve adds its time and hints here.
 </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Size    Stars  Solved  Best      Median    Hints per puzzle
 </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%-7s %5d  %6d  %-8s  %-8s  %.1f
 </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>
 Hints asked for, by technique
 </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%6d  %s
 </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>
 Last solved
 </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%s  Id %-5d %-6s %d star  %-8s  %d hints%s
 </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>  without help</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>date,puzzle_id,size,stars,origin,hardest,seconds,hints,hints_by_technique,checks,assists,without_help
 </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Press 'Save' to keep it solved.</source>
-        <translation>'Sichern' behält es gelöst.</translation>
+        <source>Press &apos;Save&apos; to keep it solved.</source>
+        <translation>&apos;Sichern&apos; behält es gelöst.</translation>
     </message>
     <message>
         <source>--help</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>-h</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>
 </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>-h, --help</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>this help</source>
@@ -2084,167 +2127,102 @@ Last solved
     </message>
     <message>
         <source>crosssums-cli</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%2d</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%-2d</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>  %d  </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>not solved by the techniques</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>? Star</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>%d Star</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>Data file: </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>Puzzles stored: %d</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> (out of range; reading %d slots)</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> (counted in the slots; the file's counter says %d)</source>
-        <translation type="unfinished" />
+        <translation>mit den Techniken nicht gelöst</translation>
     </message>
     <message>
         <source>
 By stars:</source>
-        <translation type="unfinished" />
+        <translation>
+Nach Sternen:</translation>
     </message>
     <message>
         <source> %d</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>Last puzzle Id: %d
-</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>No puzzles stored.
 </source>
-        <translation type="unfinished" />
+        <translation>Keine Rätsel gespeichert.
+</translation>
     </message>
     <message>
         <source>Slot  Puzzle Id  Size     Stars   Solved  Steps  Hardest technique
 </source>
-        <translation type="unfinished" />
+        <translation>Platz Rätselnr.  Größe    Sterne      Gelöst  Schr.  Schwierigste Technik
+</translation>
     </message>
     <message>
         <source>%4d  </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>empty</source>
-        <translation type="unfinished">leer</translation>
+        <translation>leer</translation>
     </message>
     <message>
         <source>%9d  %-7s  </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>  solved</source>
-        <translation type="unfinished" />
+        <translation>  gelöst</translation>
     </message>
     <message>
         <source>  %5d  </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>%9d  damaged: %s</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>slot %d is not 1..%d</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>slot %d is empty (%d puzzles stored)</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>slot %d is damaged: %s</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>Puzzle Id %d (slot %d): %s, </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>, answers
-</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>Solved by logic in %d steps; hardest technique: </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>.
-</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>Not solved by the techniques: no step after %d.
-</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%3d  </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%3d </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>no run of %d squares with total %d: squares are 1..9, totals 1..45</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%d %s, total %d
 </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>square</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>squares</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Possible digits: </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Combinations: </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>combos</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>SQUARES must be a number from 1 to 9</source>
@@ -2260,7 +2238,7 @@ By stars:</source>
     </message>
     <message>
         <source>SQUARES</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>squares in the run, 1..9</source>
@@ -2268,15 +2246,15 @@ By stars:</source>
     </message>
     <message>
         <source>TOTAL</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>the run's total, 1..45</source>
+        <source>the run&apos;s total, 1..45</source>
         <translation>Summe der Reihe, 1..45</translation>
     </message>
     <message>
         <source>export</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>SLOT must be a number from 1 to 100</source>
@@ -2284,11 +2262,11 @@ By stars:</source>
     </message>
     <message>
         <source>format</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>text</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--format must be text or csv</source>
@@ -2296,47 +2274,47 @@ By stars:</source>
     </message>
     <message>
         <source>data</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>answers</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>cannot read </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>import</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>standard input</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>; nothing imported</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>cannot write </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>allow-copy</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>; nothing imported (--allow-copy adds it again)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Imported as puzzle Id </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>, turned on its side to fit (its rows are now columns)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>One puzzle as text to standard output: clues as down\across, . for a White square.</source>
@@ -2352,7 +2330,7 @@ By stars:</source>
     </message>
     <message>
         <source>SLOT</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>library slot 1..100</source>
@@ -2371,19 +2349,19 @@ By stars:</source>
         <translation type="unfinished">DATEI</translation>
     </message>
     <message>
-        <source>the puzzle's file, or - for standard input</source>
+        <source>the puzzle&apos;s file, or - for standard input</source>
         <translation>die Datei des Rätsels, oder - für die Standardeingabe</translation>
     </message>
     <message>
         <source>explain</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>json</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The puzzle solved step by step from its totals, each step's technique and reason.</source>
+        <source>The puzzle solved step by step from its totals, each step&apos;s technique and reason.</source>
         <translation>Das Rätsel Schritt für Schritt aus seinen Summen gelöst, mit Technik und Grund jedes Schrittes.</translation>
     </message>
     <message>
@@ -2391,145 +2369,125 @@ By stars:</source>
         <translation>JSON Lines: ein Objekt je Schritt, dann eines mit dem Ergebnis</translation>
     </message>
     <message>
-        <source>{"step": </source>
-        <translation type="unfinished" />
+        <source>{&quot;step&quot;: </source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>, "technique": </source>
-        <translation type="unfinished" />
+        <source>, &quot;technique&quot;: </source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>, "square": [</source>
-        <translation type="unfinished" />
+        <source>, &quot;square&quot;: [</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>"place": </source>
-        <translation type="unfinished" />
+        <source>&quot;place&quot;: </source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>"remove": </source>
-        <translation type="unfinished" />
+        <source>&quot;remove&quot;: </source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>, "runs": [</source>
-        <translation type="unfinished" />
+        <source>, &quot;runs&quot;: [</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>"down"</source>
-        <translation type="unfinished" />
+        <source>&quot;down&quot;</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>"across"</source>
-        <translation type="unfinished" />
+        <source>&quot;across&quot;</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>, "minus"]</source>
-        <translation type="unfinished" />
+        <source>, &quot;minus&quot;]</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>, "cells": [</source>
-        <translation type="unfinished" />
+        <source>, &quot;cells&quot;: [</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>, "assumed": </source>
-        <translation type="unfinished" />
+        <source>, &quot;assumed&quot;: </source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>, "chain": [</source>
-        <translation type="unfinished" />
+        <source>, &quot;chain&quot;: [</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>{"technique": </source>
-        <translation type="unfinished" />
+        <source>{&quot;technique&quot;: </source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>, "text": </source>
-        <translation type="unfinished" />
+        <source>, &quot;text&quot;: </source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>}
 </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source> is empty (</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> puzzles stored)</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> has a run the solver cannot read</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>{"solved": </source>
-        <translation type="unfinished" />
+        <source>{&quot;solved&quot;: </source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>true</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>false</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>, "steps": </source>
-        <translation type="unfinished" />
+        <source>, &quot;steps&quot;: </source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>, "hardest": </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>Not solved: no further step after </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> steps; hardest technique: </source>
-        <translation type="unfinished" />
+        <source>, &quot;hardest&quot;: </source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>generate</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>SIGINT</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>SIGTERM</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>SIGHUP</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>a signal</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>mini</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>small</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>medium</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>large</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%.1f s</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>the library would hold more than 100 puzzles; nothing created</source>
@@ -2541,7 +2499,7 @@ By stars:</source>
     </message>
     <message>
         <source>size</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>mini, small, medium or large</source>
@@ -2549,7 +2507,7 @@ By stars:</source>
     </message>
     <message>
         <source>stars</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>difficulty 1..5 (required unless --technique is given)</source>
@@ -2557,7 +2515,7 @@ By stars:</source>
     </message>
     <message>
         <source>count</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>how many puzzles, 1..100</source>
@@ -2565,7 +2523,7 @@ By stars:</source>
     </message>
     <message>
         <source>seed</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>a number that makes the batch repeatable</source>
@@ -2573,11 +2531,11 @@ By stars:</source>
     </message>
     <message>
         <source>technique</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>NAME</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>practice puzzles whose hardest step is this technique (its name as docs/solver.md gives it, in quotes); the star level follows from the puzzle</source>
@@ -2613,23 +2571,23 @@ By stars:</source>
     </message>
     <message>
         <source>; nothing created</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>new puzzles go after the last slot in use, slot </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>, which leaves room for </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source> stored, </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source> requested); nothing created</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>stopped, not kept</source>
@@ -2653,71 +2611,71 @@ By stars:</source>
     </message>
     <message>
         <source>: saved </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>, but </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source> (not written yet; read from </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>this data file instead of the game's own (no import)</source>
+        <source>this data file instead of the game&apos;s own (no import)</source>
         <translation>diese Datendatei statt der des Spiels (kein Import)</translation>
     </message>
     <message>
         <source>list</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The counters, the data file's place, every stored puzzle.</source>
+        <source>The counters, the data file&apos;s place, every stored puzzle.</source>
         <translation>Die Zähler, der Ort der Datendatei, jedes gespeicherte Rätsel.</translation>
     </message>
     <message>
         <source> COMMAND [ARGUMENTS]
        </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source> COMMAND --help
 </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>
       </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>: no command given (try --help)
 </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>help</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--version</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>: unknown command </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>slots</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>all</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>print</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>give either --slots or --all</source>
@@ -2729,7 +2687,7 @@ By stars:</source>
     </message>
     <message>
         <source>colors</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--colors takes a colour scheme 1..4</source>
@@ -2737,11 +2695,11 @@ By stars:</source>
     </message>
     <message>
         <source>paper</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>letter</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--paper takes a4 or letter</source>
@@ -2749,7 +2707,7 @@ By stars:</source>
     </message>
     <message>
         <source>puzzles</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--puzzles and --answers take large, small or none</source>
@@ -2757,15 +2715,15 @@ By stars:</source>
     </message>
     <message>
         <source> holds no puzzle</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source> print: slot </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source> is not printed: </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>nothing to print</source>
@@ -2773,19 +2731,19 @@ By stars:</source>
     </message>
     <message>
         <source>pdf</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source> page</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source> pages</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source> written to </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Puzzles and answers as a PDF file, laid out and drawn as the game prints them.</source>
@@ -2797,7 +2755,7 @@ By stars:</source>
     </message>
     <message>
         <source>LIST</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>the slots to print, as 1,3,5</source>
@@ -2809,51 +2767,51 @@ By stars:</source>
     </message>
     <message>
         <source>SIZE</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>large, small or none (default: the game's choice)</source>
+        <source>large, small or none (default: the game&apos;s choice)</source>
         <translation>large, small oder none (Vorgabe: die Wahl des Spiels)</translation>
     </message>
     <message>
-        <source>colour scheme 1..4 (default: the game's choice)</source>
+        <source>colour scheme 1..4 (default: the game&apos;s choice)</source>
         <translation>Farbschema 1..4 (Vorgabe: die Wahl des Spiels)</translation>
     </message>
     <message>
         <source>PAPER</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>a4 or letter (default: the locale's paper)</source>
+        <source>a4 or letter (default: the locale&apos;s paper)</source>
         <translation>a4 oder letter (Vorgabe: das Papier des Gebietsschemas)</translation>
     </message>
     <message>
         <source>QT_QPA_PLATFORM</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>offscreen</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>show</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>One puzzle as a grid: clues as down\across, the player's entries or the answers.</source>
+        <source>One puzzle as a grid: clues as down\across, the player&apos;s entries or the answers.</source>
         <translation>Ein Rätsel als Gitter: Summen als senkrecht\waagerecht, die Einträge des Spielers oder die Lösungen.</translation>
     </message>
     <message>
-        <source>the answers instead of the player's entries</source>
+        <source>the answers instead of the player&apos;s entries</source>
         <translation>die Lösungen statt der Einträge des Spielers</translation>
     </message>
     <message>
         <source> stats: </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>stats</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Puzzles solved by size and star level, hints by technique, the last 20 solved.</source>
@@ -2929,23 +2887,23 @@ By stars:</source>
     </message>
     <message>
         <source>You have selected %1 puzzles to delete.
-<byte value="xd" />
-<byte value="xd" />Press 'O.K.' to delete the puzzles
-<byte value="xd" />Press 'Cancel' to cancel the request.</source>
+<byte value="xd"/>
+<byte value="xd"/>Press &apos;O.K.&apos; to delete the puzzles
+<byte value="xd"/>Press &apos;Cancel&apos; to cancel the request.</source>
         <translation>Sie haben %1 Rätsel zum Löschen gewählt.
-<byte value="xd" />
-<byte value="xd" />'O.K.' löscht die Rätsel.
-<byte value="xd" />'Abbrechen' bricht den Auftrag ab.</translation>
+<byte value="xd"/>
+<byte value="xd"/>&apos;O.K.&apos; löscht die Rätsel.
+<byte value="xd"/>&apos;Abbrechen&apos; bricht den Auftrag ab.</translation>
     </message>
     <message>
         <source>These Cross Sums puzzles are open in another window:
-<byte value="xd" />%1
-<byte value="xd" />
-<byte value="xd" />This window closes and leaves them as they are.</source>
+<byte value="xd"/>%1
+<byte value="xd"/>
+<byte value="xd"/>This window closes and leaves them as they are.</source>
         <translation>Diese Kakuro-Rätsel sind in einem anderen Fenster offen:
-<byte value="xd" />%1
-<byte value="xd" />
-<byte value="xd" />Dieses Fenster schließt sich und lässt sie, wie sie sind.</translation>
+<byte value="xd"/>%1
+<byte value="xd"/>
+<byte value="xd"/>Dieses Fenster schließt sich und lässt sie, wie sie sind.</translation>
     </message>
     <message>
         <source>%1 (process %2)</source>
@@ -2953,77 +2911,77 @@ By stars:</source>
     </message>
     <message>
         <source>These Cross Sums puzzles are in use by %1:
-<byte value="xd" />%2
-<byte value="xd" />
-<byte value="xd" />This window closes and leaves them as they are. Start the game again when %3 has finished.</source>
+<byte value="xd"/>%2
+<byte value="xd"/>
+<byte value="xd"/>This window closes and leaves them as they are. Start the game again when %3 has finished.</source>
         <translation>Diese Kakuro-Rätsel werden von %1 benutzt:
-<byte value="xd" />%2
-<byte value="xd" />
-<byte value="xd" />Dieses Fenster schließt sich und lässt sie, wie sie sind. Starten Sie das Spiel erneut, wenn %3 fertig ist.</translation>
+<byte value="xd"/>%2
+<byte value="xd"/>
+<byte value="xd"/>Dieses Fenster schließt sich und lässt sie, wie sie sind. Starten Sie das Spiel erneut, wenn %3 fertig ist.</translation>
     </message>
     <message>
         <source>The Cross Sums puzzles cannot be kept at
-<byte value="xd" />%1
-<byte value="xd" />because %2.
-<byte value="xd" />
-<byte value="xd" />The game starts with no puzzles and leaves it as it is; nothing of this session can be saved there.</source>
+<byte value="xd"/>%1
+<byte value="xd"/>because %2.
+<byte value="xd"/>
+<byte value="xd"/>The game starts with no puzzles and leaves it as it is; nothing of this session can be saved there.</source>
         <translation>Die Kakuro-Rätsel können nicht aufbewahrt werden in
-<byte value="xd" />%1
-<byte value="xd" />weil %2.
-<byte value="xd" />
-<byte value="xd" />Das Spiel startet ohne Rätsel und lässt dies, wie es ist; nichts aus dieser Sitzung kann dort gespeichert werden.</translation>
+<byte value="xd"/>%1
+<byte value="xd"/>weil %2.
+<byte value="xd"/>
+<byte value="xd"/>Das Spiel startet ohne Rätsel und lässt dies, wie es ist; nichts aus dieser Sitzung kann dort gespeichert werden.</translation>
     </message>
     <message>
         <source>The Cross Sums puzzles at
-<byte value="xd" />%1
-<byte value="xd" />are kept in the file it links to,
-<byte value="xd" />%2
-<byte value="xd" />which does not exist yet.
-<byte value="xd" />
-<byte value="xd" />The game starts with no puzzles and makes that file when it closes.</source>
+<byte value="xd"/>%1
+<byte value="xd"/>are kept in the file it links to,
+<byte value="xd"/>%2
+<byte value="xd"/>which does not exist yet.
+<byte value="xd"/>
+<byte value="xd"/>The game starts with no puzzles and makes that file when it closes.</source>
         <translation>Die Kakuro-Rätsel unter
-<byte value="xd" />%1
-<byte value="xd" />liegen in der Datei, auf die es verweist,
-<byte value="xd" />%2
-<byte value="xd" />die es noch nicht gibt.
-<byte value="xd" />
-<byte value="xd" />Das Spiel startet ohne Rätsel und legt diese Datei beim Schließen an.</translation>
+<byte value="xd"/>%1
+<byte value="xd"/>liegen in der Datei, auf die es verweist,
+<byte value="xd"/>%2
+<byte value="xd"/>die es noch nicht gibt.
+<byte value="xd"/>
+<byte value="xd"/>Das Spiel startet ohne Rätsel und legt diese Datei beim Schließen an.</translation>
     </message>
     <message>
         <source>The Cross Sums puzzles at
-<byte value="xd" />%1
-<byte value="xd" />cannot be locked: %2.
-<byte value="xd" />
-<byte value="xd" />The game goes on, but another window or %3 could change them at the same time.</source>
+<byte value="xd"/>%1
+<byte value="xd"/>cannot be locked: %2.
+<byte value="xd"/>
+<byte value="xd"/>The game goes on, but another window or %3 could change them at the same time.</source>
         <translation>Die Kakuro-Rätsel unter
-<byte value="xd" />%1
-<byte value="xd" />können nicht gesperrt werden: %2.
-<byte value="xd" />
-<byte value="xd" />Das Spiel läuft weiter, aber ein anderes Fenster oder %3 könnte sie gleichzeitig ändern.</translation>
+<byte value="xd"/>%1
+<byte value="xd"/>können nicht gesperrt werden: %2.
+<byte value="xd"/>
+<byte value="xd"/>Das Spiel läuft weiter, aber ein anderes Fenster oder %3 könnte sie gleichzeitig ändern.</translation>
     </message>
     <message>
         <source>The Cross Sums puzzles could not be read from
-<byte value="xd" />%1
-<byte value="xd" />
-<byte value="xd" />The file could not be moved aside either, so it is left as it is and nothing of this session will be saved.</source>
+<byte value="xd"/>%1
+<byte value="xd"/>
+<byte value="xd"/>The file could not be moved aside either, so it is left as it is and nothing of this session will be saved.</source>
         <translation>Die Kakuro-Rätsel konnten nicht gelesen werden aus
-<byte value="xd" />%1
-<byte value="xd" />
-<byte value="xd" />Die Datei ließ sich auch nicht beiseitelegen; sie bleibt, wie sie ist, und nichts aus dieser Sitzung wird gespeichert.</translation>
+<byte value="xd"/>%1
+<byte value="xd"/>
+<byte value="xd"/>Die Datei ließ sich auch nicht beiseitelegen; sie bleibt, wie sie ist, und nichts aus dieser Sitzung wird gespeichert.</translation>
     </message>
     <message>
         <source>The Cross Sums puzzles could not be read from
-<byte value="xd" />%1
-<byte value="xd" />
-<byte value="xd" />The file has been kept as
-<byte value="xd" />%2
-<byte value="xd" />and the game starts with no puzzles.</source>
+<byte value="xd"/>%1
+<byte value="xd"/>
+<byte value="xd"/>The file has been kept as
+<byte value="xd"/>%2
+<byte value="xd"/>and the game starts with no puzzles.</source>
         <translation>Die Kakuro-Rätsel konnten nicht gelesen werden aus
-<byte value="xd" />%1
-<byte value="xd" />
-<byte value="xd" />Die Datei wurde aufbewahrt als
-<byte value="xd" />%2
-<byte value="xd" />und das Spiel startet ohne Rätsel.</translation>
+<byte value="xd"/>%1
+<byte value="xd"/>
+<byte value="xd"/>Die Datei wurde aufbewahrt als
+<byte value="xd"/>%2
+<byte value="xd"/>und das Spiel startet ohne Rätsel.</translation>
     </message>
     <message>
         <source>another program holds them now: %1</source>
@@ -3031,25 +2989,25 @@ By stars:</source>
     </message>
     <message>
         <source>This session started without the Cross Sums puzzles at
-<byte value="xd" />%1
-<byte value="xd" />and %2.
-<byte value="xd" />
-<byte value="xd" />That file is left as it is: this session did not read it.</source>
+<byte value="xd"/>%1
+<byte value="xd"/>and %2.
+<byte value="xd"/>
+<byte value="xd"/>That file is left as it is: this session did not read it.</source>
         <translation>Diese Sitzung begann ohne die Kakuro-Rätsel unter
-<byte value="xd" />%1
-<byte value="xd" />und %2.
-<byte value="xd" />
-<byte value="xd" />Diese Datei bleibt, wie sie ist: Diese Sitzung hat sie nicht gelesen.</translation>
+<byte value="xd"/>%1
+<byte value="xd"/>und %2.
+<byte value="xd"/>
+<byte value="xd"/>Diese Datei bleibt, wie sie ist: Diese Sitzung hat sie nicht gelesen.</translation>
     </message>
     <message>
         <source>The puzzles of this session are saved in
-<byte value="xd" />%1
-<byte value="xd" />
-<byte value="xd" />To play them, start the game with --data and that file.</source>
+<byte value="xd"/>%1
+<byte value="xd"/>
+<byte value="xd"/>To play them, start the game with --data and that file.</source>
         <translation>Die Rätsel dieser Sitzung sind gespeichert in
-<byte value="xd" />%1
-<byte value="xd" />
-<byte value="xd" />Um sie zu spielen, starten Sie das Spiel mit --data und dieser Datei.</translation>
+<byte value="xd"/>%1
+<byte value="xd"/>
+<byte value="xd"/>Um sie zu spielen, starten Sie das Spiel mit --data und dieser Datei.</translation>
     </message>
     <message>
         <source>place %1</source>
@@ -3111,19 +3069,19 @@ By stars:</source>
     </message>
     <message>
         <source>This puzzle cannot be added to the library.
-<byte value="xd" />
-<byte value="xd" />%1.</source>
+<byte value="xd"/>
+<byte value="xd"/>%1.</source>
         <translation>Dieses Rätsel kann nicht in die Sammlung aufgenommen werden.
-<byte value="xd" />
-<byte value="xd" />%1.</translation>
+<byte value="xd"/>
+<byte value="xd"/>%1.</translation>
     </message>
     <message>
         <source>This puzzle cannot be added to the library.
-<byte value="xd" />
-<byte value="xd" />%1</source>
+<byte value="xd"/>
+<byte value="xd"/>%1</source>
         <translation>Dieses Rätsel kann nicht in die Sammlung aufgenommen werden.
-<byte value="xd" />
-<byte value="xd" />%1</translation>
+<byte value="xd"/>
+<byte value="xd"/>%1</translation>
     </message>
     <message>
         <source>Print Preview : Page %1 of %2</source>
@@ -3131,9 +3089,9 @@ By stars:</source>
     </message>
     <message>
         <source>Printing stopped at page %1 of %2: %3.
-<byte value="xd" /></source>
+<byte value="xd"/></source>
         <translation>Der Druck hielt bei Seite %1 von %2 an: %3.
-<byte value="xd" /></translation>
+<byte value="xd"/></translation>
     </message>
     <message>
         <source>Page %1 was not printed.</source>
@@ -3169,11 +3127,11 @@ By stars:</source>
     </message>
     <message>
         <source>The puzzles are saved in
-<byte value="xd" />%1
-<byte value="xd" />but %2.</source>
+<byte value="xd"/>%1
+<byte value="xd"/>but %2.</source>
         <translation>Die Rätsel sind gespeichert in
-<byte value="xd" />%1
-<byte value="xd" />aber %2.</translation>
+<byte value="xd"/>%1
+<byte value="xd"/>aber %2.</translation>
     </message>
     <message>
         <source>it is too short for a data file (%1 bytes, %2 needed)</source>
@@ -3320,6 +3278,138 @@ By stars:</source>
     <message>
         <source>Your best time for %1 %2 star !</source>
         <translation>Ihre Bestzeit für %1, %2 Stern(e)!</translation>
+    </message>
+    <message>
+        <source>%1 Star</source>
+        <translation>%1 Stern(e)</translation>
+    </message>
+    <message>
+        <source>Data file: %1
+</source>
+        <translation>Datendatei: %1
+</translation>
+    </message>
+    <message>
+        <source>Puzzles stored: %1</source>
+        <translation>Gespeicherte Rätsel: %1</translation>
+    </message>
+    <message>
+        <source> (out of range; reading %1 slots)</source>
+        <translation> (außerhalb des Bereichs; %1 Plätze werden gelesen)</translation>
+    </message>
+    <message>
+        <source> (counted in the slots; the file&apos;s counter says %1)</source>
+        <translation> (in den Plätzen gezählt; der Zähler der Datei sagt %1)</translation>
+    </message>
+    <message>
+        <source>Last puzzle Id: %1
+</source>
+        <translation>Letzte Rätsel-Nr.: %1
+</translation>
+    </message>
+    <message>
+        <source>damaged: %1</source>
+        <translation>beschädigt: %1</translation>
+    </message>
+    <message>
+        <source>slot %1 is not 1..%2</source>
+        <translation>Platz %1 liegt nicht in 1..%2</translation>
+    </message>
+    <message>
+        <source>slot %1 is empty (%2 puzzles stored)</source>
+        <translation>Platz %1 ist leer (gespeicherte Rätsel: %2)</translation>
+    </message>
+    <message>
+        <source>Puzzle Id %1 (slot %2): %3, %4, answers
+</source>
+        <translation>Rätsel-Nr. %1 (Platz %2): %3, %4, Lösungen
+</translation>
+    </message>
+    <message>
+        <source>Puzzle Id %1 (slot %2): %3, %4
+</source>
+        <translation>Rätsel-Nr. %1 (Platz %2): %3, %4
+</translation>
+    </message>
+    <message>
+        <source>Solved by logic in %1 steps; hardest technique: %2.
+</source>
+        <translation>Mit Logik in %1 Schritten gelöst; schwierigste Technik: %2.
+</translation>
+    </message>
+    <message>
+        <source>Not solved by the techniques: no step after %1.
+</source>
+        <translation>Mit den Techniken nicht gelöst: kein Schritt nach %1.
+</translation>
+    </message>
+    <message>
+        <source>slot %1 has a run the solver cannot read</source>
+        <translation>Platz %1 hat eine Reihe, die der Löser nicht lesen kann</translation>
+    </message>
+    <message>
+        <source>Solved in %1 steps; hardest technique: %2.
+</source>
+        <translation>In %1 Schritten gelöst; schwierigste Technik: %2.
+</translation>
+    </message>
+    <message>
+        <source>Not solved: no further step after %1 steps; hardest technique: %2.
+</source>
+        <translation>Nicht gelöst: kein weiterer Schritt nach %1 Schritten; schwierigste Technik: %2.
+</translation>
+    </message>
+    <message>
+        <source>%9d  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown size</source>
+        <translation>unbekannte Größe</translation>
+    </message>
+    <message>
+        <source>border square is not black</source>
+        <translation>ein Randfeld ist nicht schwarz</translation>
+    </message>
+    <message>
+        <source>across run out of range</source>
+        <translation>eine waagerechte Reihe liegt außerhalb des Bereichs</translation>
+    </message>
+    <message>
+        <source>down run out of range</source>
+        <translation>eine senkrechte Reihe liegt außerhalb des Bereichs</translation>
+    </message>
+    <message>
+        <source>answer is not a digit</source>
+        <translation>eine Lösung ist keine Ziffer</translation>
+    </message>
+    <message>
+        <source>entry is not a digit</source>
+        <translation>ein Eintrag ist keine Ziffer</translation>
+    </message>
+    <message>
+        <source>possible mark is not 0 or 1</source>
+        <translation>eine Notiz ist weder 0 noch 1</translation>
+    </message>
+    <message>
+        <source>square kind out of range</source>
+        <translation>eine Feldart liegt außerhalb des Bereichs</translation>
+    </message>
+    <message>
+        <source>answers do not add up to a total</source>
+        <translation>die Lösungen ergeben eine Summe nicht</translation>
+    </message>
+    <message>
+        <source>no such slot</source>
+        <translation>diesen Platz gibt es nicht</translation>
+    </message>
+    <message>
+        <source>puzzle Id below 1</source>
+        <translation>Rätsel-Nr. unter 1</translation>
+    </message>
+    <message>
+        <source>difficulty out of range</source>
+        <translation>Schwierigkeit außerhalb des Bereichs</translation>
     </message>
 </context>
 </TS>

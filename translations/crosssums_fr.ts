@@ -21,7 +21,10 @@
     </message>
     <message numerus="yes">
         <source>%n puzzles selected</source>
-        <translation><numerusform>%n grille sélectionnée</numerusform><numerusform>%n grilles sélectionnées</numerusform></translation>
+        <translation>
+            <numerusform>%n grille sélectionnée</numerusform>
+            <numerusform>%n grilles sélectionnées</numerusform>
+        </translation>
     </message>
     <message>
         <source>Values</source>
@@ -33,7 +36,10 @@
     </message>
     <message numerus="yes">
         <source>%1 in %n squares</source>
-        <translation><numerusform>%1 en %n case</numerusform><numerusform>%1 en %n cases</numerusform></translation>
+        <translation>
+            <numerusform>%1 en %n case</numerusform>
+            <numerusform>%1 en %n cases</numerusform>
+        </translation>
     </message>
     <message>
         <source>empty</source>
@@ -49,7 +55,10 @@
     </message>
     <message numerus="yes">
         <source>%1 x %2, %n star</source>
-        <translation><numerusform>%1 x %2, %n étoile</numerusform><numerusform>%1 x %2, %n étoiles</numerusform></translation>
+        <translation>
+            <numerusform>%1 x %2, %n étoile</numerusform>
+            <numerusform>%1 x %2, %n étoiles</numerusform>
+        </translation>
     </message>
     <message>
         <source>, solved</source>
@@ -61,11 +70,17 @@
     </message>
     <message numerus="yes">
         <source>across %1 in %n squares</source>
-        <translation><numerusform>horizontal %1 en %n case</numerusform><numerusform>horizontal %1 en %n cases</numerusform></translation>
+        <translation>
+            <numerusform>horizontal %1 en %n case</numerusform>
+            <numerusform>horizontal %1 en %n cases</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>down %1 in %n squares</source>
-        <translation><numerusform>vertical %1 en %n case</numerusform><numerusform>vertical %1 en %n cases</numerusform></translation>
+        <translation>
+            <numerusform>vertical %1 en %n case</numerusform>
+            <numerusform>vertical %1 en %n cases</numerusform>
+        </translation>
     </message>
     <message>
         <source>blank</source>
@@ -101,7 +116,10 @@
     </message>
     <message numerus="yes">
         <source>Squares changed: %n.</source>
-        <translation><numerusform>Cases modifiées : %n.</numerusform><numerusform>Cases modifiées : %n.</numerusform></translation>
+        <translation>
+            <numerusform>Cases modifiées : %n.</numerusform>
+            <numerusform>Cases modifiées : %n.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Checked: nothing wrong.</source>
@@ -140,7 +158,7 @@
     <name>CommandLine</name>
     <message>
         <source>Make, solve and print Cross Sums puzzles.
-Qt's standard options (-platform NAME, -display DISPLAY, -style NAME, ...) are accepted as well.</source>
+Qt&apos;s standard options (-platform NAME, -display DISPLAY, -style NAME, ...) are accepted as well.</source>
         <translation>Créer, résoudre et imprimer des grilles de Kakuro.
 Les options standard de Qt (-platform NOM, -display AFFICHAGE, -style NOM, ...) sont aussi acceptées.</translation>
     </message>
@@ -149,11 +167,11 @@ Les options standard de Qt (-platform NOM, -display AFFICHAGE, -style NOM, ...) 
         <translation>Affiche cette aide et quitte.</translation>
     </message>
     <message>
-        <source>Shows the game's version and exits.</source>
+        <source>Shows the game&apos;s version and exits.</source>
         <translation>Affiche la version du jeu et quitte.</translation>
     </message>
     <message>
-        <source>Keeps the puzzles in FILE instead of the game's own data file (nothing is imported). Its lock, links and what may not be written over are treated as for the game's own file.</source>
+        <source>Keeps the puzzles in FILE instead of the game&apos;s own data file (nothing is imported). Its lock, links and what may not be written over are treated as for the game&apos;s own file.</source>
         <translation>Garde les grilles dans FICHIER au lieu du fichier de données du jeu (rien n’est importé). Le verrou, les liens et ce qui ne doit pas être écrasé sont traités comme pour le fichier du jeu.</translation>
     </message>
     <message>
@@ -189,7 +207,10 @@ Les options standard de Qt (-platform NOM, -display AFFICHAGE, -style NOM, ...) 
     </message>
     <message numerus="yes">
         <source>%n star puzzles to create</source>
-        <translation><numerusform>Grilles à %n étoile à créer</numerusform><numerusform>Grilles à %n étoiles à créer</numerusform></translation>
+        <translation>
+            <numerusform>Grilles à %n étoile à créer</numerusform>
+            <numerusform>Grilles à %n étoiles à créer</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1: one more</source>
@@ -204,11 +225,17 @@ Les options standard de Qt (-platform NOM, -display AFFICHAGE, -style NOM, ...) 
     <name>Logic</name>
     <message numerus="yes">
         <source>The %1 needs %2 in %n squares, so it allows %3 here.</source>
-        <translation><numerusform>Le bloc %1 demande %2 en %n case, il permet donc ici %3.</numerusform><numerusform>Le bloc %1 demande %2 en %n cases, il permet donc ici %3.</numerusform></translation>
+        <translation>
+            <numerusform>Le bloc %1 demande %2 en %n case, il permet donc ici %3.</numerusform>
+            <numerusform>Le bloc %1 demande %2 en %n cases, il permet donc ici %3.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>The %1 holds %2 already and needs %3 more in its %n open squares, so it allows %4 here.</source>
-        <translation><numerusform>Le bloc %1 contient déjà %2 et il lui faut encore %3 dans sa %n case ouverte, il permet donc ici %4.</numerusform><numerusform>Le bloc %1 contient déjà %2 et il lui faut encore %3 dans ses %n cases ouvertes, il permet donc ici %4.</numerusform></translation>
+        <translation>
+            <numerusform>Le bloc %1 contient déjà %2 et il lui faut encore %3 dans sa %n case ouverte, il permet donc ici %4.</numerusform>
+            <numerusform>Le bloc %1 contient déjà %2 et il lui faut encore %3 dans ses %n cases ouvertes, il permet donc ici %4.</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 is already in the %2, so this square cannot hold it.</source>
@@ -256,7 +283,10 @@ Les options standard de Qt (-platform NOM, -display AFFICHAGE, -style NOM, ...) 
     </message>
     <message numerus="yes">
         <source>Its other %n open squares add up to at least %1 and at most %2.</source>
-        <translation><numerusform>Son autre case ouverte fait au moins %1 et au plus %2.</numerusform><numerusform>Ses %n autres cases ouvertes font au moins %1 et au plus %2.</numerusform></translation>
+        <translation>
+            <numerusform>Son autre case ouverte fait au moins %1 et au plus %2.</numerusform>
+            <numerusform>Ses %n autres cases ouvertes font au moins %1 et au plus %2.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Two of them cannot both be %1, nor both be %2.</source>
@@ -280,7 +310,10 @@ Les options standard de Qt (-platform NOM, -display AFFICHAGE, -style NOM, ...) 
     </message>
     <message numerus="yes">
         <source>All its %n combinations fit the digits still open in its squares.</source>
-        <translation><numerusform>Sa %n combinaison convient aux chiffres encore ouverts dans ses cases.</numerusform><numerusform>Ses %n combinaisons conviennent toutes aux chiffres encore ouverts dans ses cases.</numerusform></translation>
+        <translation>
+            <numerusform>Sa %n combinaison convient aux chiffres encore ouverts dans ses cases.</numerusform>
+            <numerusform>Ses %n combinaisons conviennent toutes aux chiffres encore ouverts dans ses cases.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Of its combinations only %1 fit the digits still open in its squares.</source>
@@ -288,14 +321,17 @@ Les options standard de Qt (-platform NOM, -display AFFICHAGE, -style NOM, ...) 
     </message>
     <message numerus="yes">
         <source>%n of its %1 combinations fit the digits still open in its squares.</source>
-        <translation><numerusform>%n de ses %1 combinaisons convient aux chiffres encore ouverts dans ses cases.</numerusform><numerusform>%n de ses %1 combinaisons conviennent aux chiffres encore ouverts dans ses cases.</numerusform></translation>
+        <translation>
+            <numerusform>%n de ses %1 combinaisons convient aux chiffres encore ouverts dans ses cases.</numerusform>
+            <numerusform>%n de ses %1 combinaisons conviennent aux chiffres encore ouverts dans ses cases.</numerusform>
+        </translation>
     </message>
     <message>
-        <source>Placed in the run's squares as their digits allow, it leaves this square only %1.</source>
+        <source>Placed in the run&apos;s squares as their digits allow, it leaves this square only %1.</source>
         <translation>Placée dans les cases du bloc comme leurs chiffres le permettent, elle ne laisse à cette case que %1.</translation>
     </message>
     <message>
-        <source>Placed in the run's squares as their digits allow, they leave this square only %1.</source>
+        <source>Placed in the run&apos;s squares as their digits allow, they leave this square only %1.</source>
         <translation>Placées dans les cases du bloc comme leurs chiffres le permettent, elles ne laissent à cette case que %1.</translation>
     </message>
     <message>
@@ -368,7 +404,10 @@ Les options standard de Qt (-platform NOM, -display AFFICHAGE, -style NOM, ...) 
     </message>
     <message numerus="yes">
         <source>So those %n squares add up to %1.</source>
-        <translation><numerusform>Cette %n case fait donc %1.</numerusform><numerusform>Ces %n cases font donc %1.</numerusform></translation>
+        <translation>
+            <numerusform>Cette %n case fait donc %1.</numerusform>
+            <numerusform>Ces %n cases font donc %1.</numerusform>
+        </translation>
     </message>
     <message>
         <source>With %1 already there, the open one makes %2.</source>
@@ -376,7 +415,10 @@ Les options standard de Qt (-platform NOM, -display AFFICHAGE, -style NOM, ...) 
     </message>
     <message numerus="yes">
         <source>With %1 already there, the %n open ones make %2.</source>
-        <translation><numerusform>Avec %1 déjà en place, la %n case ouverte fait %2.</numerusform><numerusform>Avec %1 déjà en place, les %n cases ouvertes font %2.</numerusform></translation>
+        <translation>
+            <numerusform>Avec %1 déjà en place, la %n case ouverte fait %2.</numerusform>
+            <numerusform>Avec %1 déjà en place, les %n cases ouvertes font %2.</numerusform>
+        </translation>
     </message>
     <message>
         <source>No way of filling them from the digits still open in them makes that with %1 here.</source>
@@ -432,11 +474,17 @@ Les options standard de Qt (-platform NOM, -display AFFICHAGE, -style NOM, ...) 
     </message>
     <message numerus="yes">
         <source>The %1 needs %2 in %n squares.</source>
-        <translation><numerusform>Le bloc %1 demande %2 en %n case.</numerusform><numerusform>Le bloc %1 demande %2 en %n cases.</numerusform></translation>
+        <translation>
+            <numerusform>Le bloc %1 demande %2 en %n case.</numerusform>
+            <numerusform>Le bloc %1 demande %2 en %n cases.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>The %1 holds %2 already, so it needs %3 more in its %n open squares.</source>
-        <translation><numerusform>Le bloc %1 contient déjà %2, il lui faut donc encore %3 dans sa %n case ouverte.</numerusform><numerusform>Le bloc %1 contient déjà %2, il lui faut donc encore %3 dans ses %n cases ouvertes.</numerusform></translation>
+        <translation>
+            <numerusform>Le bloc %1 contient déjà %2, il lui faut donc encore %3 dans sa %n case ouverte.</numerusform>
+            <numerusform>Le bloc %1 contient déjà %2, il lui faut donc encore %3 dans ses %n cases ouvertes.</numerusform>
+        </translation>
     </message>
     <message>
         <source>So this square cannot hold %1.</source>
@@ -476,7 +524,10 @@ Les options standard de Qt (-platform NOM, -display AFFICHAGE, -style NOM, ...) 
     </message>
     <message numerus="yes">
         <source>Its other %n open squares add up to exactly %1.</source>
-        <translation><numerusform>Son autre case ouverte fait exactement %1.</numerusform><numerusform>Ses %n autres cases ouvertes font exactement %1.</numerusform></translation>
+        <translation>
+            <numerusform>Son autre case ouverte fait exactement %1.</numerusform>
+            <numerusform>Ses %n autres cases ouvertes font exactement %1.</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1: %2</source>
@@ -487,11 +538,11 @@ Les options standard de Qt (-platform NOM, -display AFFICHAGE, -style NOM, ...) 
     <name>Texts</name>
     <message>
         <source>crosssums</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Cross Sums</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Make, solve and print Cross Sums puzzles of four sizes and five levels.</source>
@@ -514,7 +565,7 @@ Les options standard de Qt (-platform NOM, -display AFFICHAGE, -style NOM, ...) 
     <message>
         <source>crosssums: a second signal ends the game without saving: %s
 </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Cross Sums Help</source>
@@ -606,15 +657,15 @@ Les options standard de Qt (-platform NOM, -display AFFICHAGE, -style NOM, ...) 
     </message>
     <message>
         <source>Your computer font size is set at extra large fonts.
-<byte value="xd" />
-<byte value="xd" />The program is optimized for regular and large fonts.
-<byte value="xd" />
-<byte value="xd" />All text will be easily readable, but using this font size may result in some characters being truncated at the bottom of the text.</source>
+<byte value="xd"/>
+<byte value="xd"/>The program is optimized for regular and large fonts.
+<byte value="xd"/>
+<byte value="xd"/>All text will be easily readable, but using this font size may result in some characters being truncated at the bottom of the text.</source>
         <translation>La taille de police de votre ordinateur est réglée sur très grandes polices.
-<byte value="xd" />
-<byte value="xd" />Le programme est prévu pour les polices normales et grandes.
-<byte value="xd" />
-<byte value="xd" />Tout le texte restera lisible, mais avec cette taille certains caractères risquent d’être coupés en bas.</translation>
+<byte value="xd"/>
+<byte value="xd"/>Le programme est prévu pour les polices normales et grandes.
+<byte value="xd"/>
+<byte value="xd"/>Tout le texte restera lisible, mais avec cette taille certains caractères risquent d’être coupés en bas.</translation>
     </message>
     <message>
         <source>You have made changes since your last save.</source>
@@ -638,10 +689,10 @@ Les options standard de Qt (-platform NOM, -display AFFICHAGE, -style NOM, ...) 
     </message>
     <message>
         <source>.session</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Save this session's puzzles in a new file</source>
+        <source>Save this session&apos;s puzzles in a new file</source>
         <translation>Enregistrer les grilles de cette séance dans un nouveau fichier</translation>
     </message>
     <message>
@@ -662,11 +713,11 @@ Les options standard de Qt (-platform NOM, -display AFFICHAGE, -style NOM, ...) 
     </message>
     <message>
         <source>
-<byte value="xd" />
-<byte value="xd" />The puzzles of this session are still here: try the save again once the cause is mended, or close without saving them.</source>
+<byte value="xd"/>
+<byte value="xd"/>The puzzles of this session are still here: try the save again once the cause is mended, or close without saving them.</source>
         <translation>
-<byte value="xd" />
-<byte value="xd" />Les grilles de cette séance sont toujours là : réessayez l’enregistrement une fois la cause réparée, ou fermez sans les enregistrer.</translation>
+<byte value="xd"/>
+<byte value="xd"/>Les grilles de cette séance sont toujours là : réessayez l’enregistrement une fois la cause réparée, ou fermez sans les enregistrer.</translation>
     </message>
     <message>
         <source> This session holds no puzzles, so nothing is saved.</source>
@@ -674,33 +725,33 @@ Les options standard de Qt (-platform NOM, -display AFFICHAGE, -style NOM, ...) 
     </message>
     <message>
         <source>
-<byte value="xd" />
-<byte value="xd" />The puzzles of this session can be saved in a new file beside it, or not at all.</source>
+<byte value="xd"/>
+<byte value="xd"/>The puzzles of this session can be saved in a new file beside it, or not at all.</source>
         <translation>
-<byte value="xd" />
-<byte value="xd" />Les grilles de cette séance peuvent être enregistrées dans un nouveau fichier à côté, ou pas du tout.</translation>
+<byte value="xd"/>
+<byte value="xd"/>Les grilles de cette séance peuvent être enregistrées dans un nouveau fichier à côté, ou pas du tout.</translation>
     </message>
     <message>
         <source>
-<byte value="xd" />
-<byte value="xd" /></source>
-        <translation type="unfinished" />
+<byte value="xd"/>
+<byte value="xd"/></source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source> holds the puzzles of this session</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source> is as it was; the puzzles of this session are </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>not saved</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>in </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Cross Sums Puzzles</source>
@@ -715,20 +766,20 @@ Les options standard de Qt (-platform NOM, -display AFFICHAGE, -style NOM, ...) 
         <translation>Qu’est-ce que le Kakuro ?</translation>
     </message>
     <message>
-        <source>A puzzle can be added on the puzzle chooser ("Select and solve") or on the list of the "Create/Delete/Print" screen.</source>
+        <source>A puzzle can be added on the puzzle chooser (&quot;Select and solve&quot;) or on the list of the &quot;Create/Delete/Print&quot; screen.</source>
         <translation>Une grille peut être ajoutée dans le choix des grilles (« Choisir et résoudre ») ou dans la liste de l’écran « Créer/Supprimer/Imprimer ».</translation>
     </message>
     <message>
         <source>txt</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>csv</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source> is not a file</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Select a standard screen size.  You may also</source>
@@ -791,7 +842,7 @@ Les options standard de Qt (-platform NOM, -display AFFICHAGE, -style NOM, ...) 
         <translation>La grande police n’est pas disponible avec cette taille d’écran.</translation>
     </message>
     <message>
-        <source>Set the font size to 'Nominal fonts'</source>
+        <source>Set the font size to &apos;Nominal fonts&apos;</source>
         <translation>Passer à « Police normale »</translation>
     </message>
     <message>
@@ -803,49 +854,49 @@ Les options standard de Qt (-platform NOM, -display AFFICHAGE, -style NOM, ...) 
         <translation>La police normale n’est pas disponible avec cette taille d’écran.</translation>
     </message>
     <message>
-        <source>Set the font size to 'Small fonts'</source>
+        <source>Set the font size to &apos;Small fonts&apos;</source>
         <translation>Passer à « Petite police »</translation>
     </message>
     <message>
         <source>Size selected is bigger than your screen setup parameters.
-<byte value="xd" />Resetting to maximum size allowable.</source>
+<byte value="xd"/>Resetting to maximum size allowable.</source>
         <translation>La taille choisie dépasse votre écran.
-<byte value="xd" />Elle est ramenée à la plus grande taille possible.</translation>
+<byte value="xd"/>Elle est ramenée à la plus grande taille possible.</translation>
     </message>
     <message>
-        <source>Your current screen size is not big enough for 'Nominal fonts.'
-<byte value="xd" />
-<byte value="xd" />Please set your screen size to at least 1260 by 960 for 'Nominal Fonts'</source>
+        <source>Your current screen size is not big enough for &apos;Nominal fonts.&apos;
+<byte value="xd"/>
+<byte value="xd"/>Please set your screen size to at least 1260 by 960 for &apos;Nominal Fonts&apos;</source>
         <translation>La taille d’écran actuelle ne suffit pas pour « Police normale ».
-<byte value="xd" />
-<byte value="xd" />Choisissez au moins 1260 x 960 pour « Police normale ».</translation>
+<byte value="xd"/>
+<byte value="xd"/>Choisissez au moins 1260 x 960 pour « Police normale ».</translation>
     </message>
     <message>
-        <source>Your current screen size is not big enough for 'Bigger fonts.'
-<byte value="xd" />
-<byte value="xd" />Please set your screen size to at least 1260 by 960 for 'Bigger Fonts'</source>
+        <source>Your current screen size is not big enough for &apos;Bigger fonts.&apos;
+<byte value="xd"/>
+<byte value="xd"/>Please set your screen size to at least 1260 by 960 for &apos;Bigger Fonts&apos;</source>
         <translation>La taille d’écran actuelle ne suffit pas pour « Grande police ».
-<byte value="xd" />
-<byte value="xd" />Choisissez au moins 1260 x 960 pour « Grande police ».</translation>
+<byte value="xd"/>
+<byte value="xd"/>Choisissez au moins 1260 x 960 pour « Grande police ».</translation>
     </message>
     <message>
-        <source>Your current screen size is not big enough for 'Nominal fonts.'
-<byte value="xd" />
-<byte value="xd" />Please set your screen size to at least 1000 by 720 for 'Nominal Fonts'</source>
+        <source>Your current screen size is not big enough for &apos;Nominal fonts.&apos;
+<byte value="xd"/>
+<byte value="xd"/>Please set your screen size to at least 1000 by 720 for &apos;Nominal Fonts&apos;</source>
         <translation>La taille d’écran actuelle ne suffit pas pour « Police normale ».
-<byte value="xd" />
-<byte value="xd" />Choisissez au moins 1000 x 720 pour « Police normale ».</translation>
+<byte value="xd"/>
+<byte value="xd"/>Choisissez au moins 1000 x 720 pour « Police normale ».</translation>
     </message>
     <message>
-        <source>Your current screen size is not big enough for 'Bigger fonts.'
-<byte value="xd" />
-<byte value="xd" />Please set your screen size to at least 1000 by 720 for 'Bigger Fonts'</source>
+        <source>Your current screen size is not big enough for &apos;Bigger fonts.&apos;
+<byte value="xd"/>
+<byte value="xd"/>Please set your screen size to at least 1000 by 720 for &apos;Bigger Fonts&apos;</source>
         <translation>La taille d’écran actuelle ne suffit pas pour « Grande police ».
-<byte value="xd" />
-<byte value="xd" />Choisissez au moins 1000 x 720 pour « Grande police ».</translation>
+<byte value="xd"/>
+<byte value="xd"/>Choisissez au moins 1000 x 720 pour « Grande police ».</translation>
     </message>
     <message>
-        <source> Please select your preferred option and then press 'O.K.'</source>
+        <source> Please select your preferred option and then press &apos;O.K.&apos;</source>
         <translation> Choisissez une option puis appuyez sur « O.K. »</translation>
     </message>
     <message>
@@ -857,8 +908,8 @@ Les options standard de Qt (-platform NOM, -display AFFICHAGE, -style NOM, ...) 
         <translation>Aucune option choisie : choisissez-en une puis appuyez sur O.K.</translation>
     </message>
     <message>
-        <source>xxPlease select your preferred option and then press 'O.K. xxxxxxxxxxxxxxxx'</source>
-        <translation type="unfinished" />
+        <source>xxPlease select your preferred option and then press &apos;O.K. xxxxxxxxxxxxxxxx&apos;</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>O.K.</source>
@@ -873,7 +924,7 @@ Les options standard de Qt (-platform NOM, -display AFFICHAGE, -style NOM, ...) 
 X
 X
 X</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>There are no Cross Sums puzzles to solve</source>
@@ -916,11 +967,11 @@ X</source>
         <translation>    Remarque : les combinaisons ne diminuent que lorsqu’une case est vraiment remplie.</translation>
     </message>
     <message>
-        <source>2) Use the 'Save' button to save the current state of the puzzle, including the yellow highlighted values.</source>
+        <source>2) Use the &apos;Save&apos; button to save the current state of the puzzle, including the yellow highlighted values.</source>
         <translation>2) « Sauver » garde l’état actuel de la grille, valeurs surlignées en jaune comprises.</translation>
     </message>
     <message>
-        <source>    Use the 'Reset' button to restore the puzzle to its previous saved state.</source>
+        <source>    Use the &apos;Reset&apos; button to restore the puzzle to its previous saved state.</source>
         <translation>    « Rétablir » ramène la grille à son dernier état enregistré.</translation>
     </message>
     <message>
@@ -976,11 +1027,11 @@ X</source>
         <translation>ci-dessous montre la grille choisie.</translation>
     </message>
     <message>
-        <source>Press 'Print this puzzle' to print the puzzle (with or without answer)</source>
+        <source>Press &apos;Print this puzzle&apos; to print the puzzle (with or without answer)</source>
         <translation>« Imprimer cette grille » l’imprime (avec ou sans solution)</translation>
     </message>
     <message>
-        <source>Press 'Solve this puzzle' to solve the puzzle on screen.</source>
+        <source>Press &apos;Solve this puzzle&apos; to solve the puzzle on screen.</source>
         <translation>« Résoudre cette grille » la résout à l’écran.</translation>
     </message>
     <message>
@@ -1168,28 +1219,28 @@ X</source>
         <translation>Indice : </translation>
     </message>
     <message>
-        <source>Press 'O.K.' to fill the answers in this puzzle
-<byte value="xd" />Press 'Cancel' to cancel the request.</source>
+        <source>Press &apos;O.K.&apos; to fill the answers in this puzzle
+<byte value="xd"/>Press &apos;Cancel&apos; to cancel the request.</source>
         <translation>« O.K. » place les solutions dans cette grille.
-<byte value="xd" />« Annuler » annule la demande.</translation>
+<byte value="xd"/>« Annuler » annule la demande.</translation>
     </message>
     <message>
-        <source>Press 'O.K.' to clear all answers from this puzzle
-<byte value="xd" />Press 'Cancel' to cancel the request.</source>
+        <source>Press &apos;O.K.&apos; to clear all answers from this puzzle
+<byte value="xd"/>Press &apos;Cancel&apos; to cancel the request.</source>
         <translation>« O.K. » efface tous les chiffres de cette grille.
-<byte value="xd" />« Annuler » annule la demande.</translation>
+<byte value="xd"/>« Annuler » annule la demande.</translation>
     </message>
     <message>
-        <source>Press 'O.K.' to save the current state of this puzzle.
-<byte value="xd" />Press 'Cancel' to cancel the request.</source>
+        <source>Press &apos;O.K.&apos; to save the current state of this puzzle.
+<byte value="xd"/>Press &apos;Cancel&apos; to cancel the request.</source>
         <translation>« O.K. » enregistre l’état actuel de cette grille.
-<byte value="xd" />« Annuler » annule la demande.</translation>
+<byte value="xd"/>« Annuler » annule la demande.</translation>
     </message>
     <message>
-        <source>Press 'O.K.' to reset this puzzle to its last saved version.
-<byte value="xd" />Press 'Cancel' to cancel the request.</source>
+        <source>Press &apos;O.K.&apos; to reset this puzzle to its last saved version.
+<byte value="xd"/>Press &apos;Cancel&apos; to cancel the request.</source>
         <translation>« O.K. » ramène cette grille à son dernier état enregistré.
-<byte value="xd" />« Annuler » annule la demande.</translation>
+<byte value="xd"/>« Annuler » annule la demande.</translation>
     </message>
     <message>
         <source>   Erase Mode : Click a square to</source>
@@ -1240,7 +1291,7 @@ X</source>
         <translation>Résolue : chaque case contient sa solution.</translation>
     </message>
     <message>
-        <source>Press 'Save' to keep it solved, 'Return'</source>
+        <source>Press &apos;Save&apos; to keep it solved, &apos;Return&apos;</source>
         <translation>« Sauver » la garde résolue, « Retour »</translation>
     </message>
     <message>
@@ -1285,11 +1336,11 @@ X</source>
     </message>
     <message>
         <source>Panel%1Create</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>spn%1Create</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Total</source>
@@ -1309,11 +1360,11 @@ X</source>
     </message>
     <message>
         <source>PanelCreate%1</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>PanelExist%1</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Create puzzles</source>
@@ -1332,16 +1383,16 @@ X</source>
         <translation>ou en cliquant dans la liste.  Elles sont alors entourées de rouge.</translation>
     </message>
     <message>
-        <source>Then press the 'Delete puzzles' or 'Print options' button.</source>
+        <source>Then press the &apos;Delete puzzles&apos; or &apos;Print options&apos; button.</source>
         <translation>Puis appuyez sur « Supprimer » ou « Options d’impression ».</translation>
     </message>
     <message>
         <source>Panel%1Delete</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>bnSelect%1</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>All</source>
@@ -1369,15 +1420,15 @@ X</source>
     </message>
     <message>
         <source>Do you wish to stop the puzzle creation process ?
-<byte value="xd" />
-<byte value="xd" />Press 'O.K.' to stop puzzle creation.
-<byte value="xd" />Press 'Cancel' to continue."
-<byte value="xd" /></source>
+<byte value="xd"/>
+<byte value="xd"/>Press &apos;O.K.&apos; to stop puzzle creation.
+<byte value="xd"/>Press &apos;Cancel&apos; to continue.&quot;
+<byte value="xd"/></source>
         <translation>Voulez-vous arrêter la création des grilles ?
-<byte value="xd" />
-<byte value="xd" />« O.K. » arrête la création.
-<byte value="xd" />« Annuler » continue.
-<byte value="xd" /></translation>
+<byte value="xd"/>
+<byte value="xd"/>« O.K. » arrête la création.
+<byte value="xd"/>« Annuler » continue.
+<byte value="xd"/></translation>
     </message>
     <message>
         <source>No new puzzle can be stored: the library holds 100 puzzles.</source>
@@ -1393,7 +1444,7 @@ X</source>
     </message>
     <message>
         <source>%3d</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>No new puzzle can be stored.</source>
@@ -1407,11 +1458,11 @@ suit aussitôt et montre toutes les pages en portrait ou en paysage, comme indiq
     </message>
     <message>
         <source>imgColor%1</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>rbColor%1</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Print Puzzles :  Large print size</source>
@@ -1451,17 +1502,17 @@ suit aussitôt et montre toutes les pages en portrait ou en paysage, comme indiq
     </message>
     <message>
         <source>The pages before it in the same job were not sent either.
-<byte value="xd" /></source>
+<byte value="xd"/></source>
         <translation>Les pages précédentes de la même tâche n’ont pas été envoyées non plus.
-<byte value="xd" /></translation>
+<byte value="xd"/></translation>
     </message>
     <message>
         <source>Velmor Cross Sums Puzzles</source>
         <translation>Grilles de Kakuro Velmor</translation>
     </message>
     <message>
-        <source>') + name + QLatin1Char('</source>
-        <translation type="unfinished" />
+        <source>&apos;) + name + QLatin1Char(&apos;</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>the folder %1 does not exist</source>
@@ -1533,7 +1584,7 @@ suit aussitôt et montre toutes les pages en portrait ou en paysage, comme indiq
     </message>
     <message>
         <source> in slot </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>the library holds 100 puzzles: delete some to make room</source>
@@ -1541,7 +1592,7 @@ suit aussitôt et montre toutes les pages en portrait ou en paysage, comme indiq
     </message>
     <message>
         <source>no puzzle Id is left: </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>the puzzle could not be stored</source>
@@ -1549,11 +1600,7 @@ suit aussitôt et montre toutes les pages en portrait ou en paysage, comme indiq
     </message>
     <message>
         <source>slot </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> is damaged: </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Print the puzzle only</source>
@@ -1569,7 +1616,7 @@ suit aussitôt et montre toutes les pages en portrait ou en paysage, comme indiq
     </message>
     <message>
         <source>background-color: #FF0000;</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Previous</source>
@@ -1600,7 +1647,7 @@ suit aussitôt et montre toutes les pages en portrait ou en paysage, comme indiq
         <translation>Ici, 3 et 8 sont des totaux horizontaux, 4 et 7 des totaux verticaux.</translation>
     </message>
     <message>
-        <source>How its first squares are worked out, drawn as the 'Solve' screen shows them (possible values in yellow):</source>
+        <source>How its first squares are worked out, drawn as the &apos;Solve&apos; screen shows them (possible values in yellow):</source>
         <translation>Comment trouver ses premières cases, dessinées comme à l’écran de résolution (valeurs possibles en jaune) :</translation>
     </message>
     <message>
@@ -1628,7 +1675,7 @@ suit aussitôt et montre toutes les pages en portrait ou en paysage, comme indiq
         <translation>    Un clic sur un total ne garde que les valeurs qui peuvent encore le former : cliquer le total horizontal puis le vertical d’une case la restreint des deux côtés.</translation>
     </message>
     <message>
-        <source>2) 'Save' keeps the puzzle as it stands, the possible values in yellow included. 'Reset' takes it back to the last save.</source>
+        <source>2) &apos;Save&apos; keeps the puzzle as it stands, the possible values in yellow included. &apos;Reset&apos; takes it back to the last save.</source>
         <translation>2) « Sauver » garde la grille telle quelle, valeurs possibles en jaune comprises. « Rétablir » revient au dernier enregistrement.</translation>
     </message>
     <message>
@@ -1700,7 +1747,7 @@ suit aussitôt et montre toutes les pages en portrait ou en paysage, comme indiq
         <translation>Présentation - Page 1 sur 6 : Qu’est-ce que le Kakuro ?</translation>
     </message>
     <message>
-        <source>Overview - Page 2 of 6 : How to use the 'Solve' screen.</source>
+        <source>Overview - Page 2 of 6 : How to use the &apos;Solve&apos; screen.</source>
         <translation>Présentation - Page 2 sur 6 : L’écran de résolution.</translation>
     </message>
     <message>
@@ -1732,7 +1779,7 @@ suit aussitôt et montre toutes les pages en portrait ou en paysage, comme indiq
         <translation>Valeurs possibles</translation>
     </message>
     <message>
-        <source>This screen is available at any time by pressing the 'Hints' button.</source>
+        <source>This screen is available at any time by pressing the &apos;Hints&apos; button.</source>
         <translation>Cet écran est accessible à tout moment par le bouton « Conseils ».</translation>
     </message>
     <message>
@@ -1740,12 +1787,12 @@ suit aussitôt et montre toutes les pages en portrait ou en paysage, comme indiq
         <translation>Une grille de Kakuro ressemble à une grille de mots croisés : les nombres des cases blanches ont pour somme </translation>
     </message>
     <message>
-        <source> </source>
-        <translation type="unfinished" />
+        <source>&#xa0;</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>−</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>or</source>
@@ -1769,13 +1816,13 @@ suit aussitôt et montre toutes les pages en portrait ou en paysage, comme indiq
     </message>
     <message>
         <source>
-<byte value="xd" />
-<byte value="xd" />Press 'O.K.' to add a second copy
-<byte value="xd" />Press 'Cancel' to cancel the request.</source>
+<byte value="xd"/>
+<byte value="xd"/>Press &apos;O.K.&apos; to add a second copy
+<byte value="xd"/>Press &apos;Cancel&apos; to cancel the request.</source>
         <translation>
-<byte value="xd" />
-<byte value="xd" />« O.K. » ajoute une deuxième copie.
-<byte value="xd" />« Annuler » annule la demande.</translation>
+<byte value="xd"/>
+<byte value="xd"/>« O.K. » ajoute une deuxième copie.
+<byte value="xd"/>« Annuler » annule la demande.</translation>
     </message>
     <message>
         <source>This puzzle is taller than the largest size, so it was turned on its side to fit: its rows are now columns, and its across runs down runs.</source>
@@ -1783,7 +1830,7 @@ suit aussitôt et montre toutes les pages en portrait ou en paysage, comme indiq
     </message>
     <message>
         <source>Texts</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Checking the puzzle</source>
@@ -1823,7 +1870,7 @@ Commandes :
     </message>
     <message>
         <source>
-Without --data the game's own data file is used. list, show, explain and combos never write it.
+Without --data the game&apos;s own data file is used. list, show, explain and combos never write it.
 </source>
         <translation>
 Sans --data, le fichier de données du jeu est utilisé. list, show, explain et combos ne l’écrivent jamais.
@@ -1831,15 +1878,15 @@ Sans --data, le fichier de données du jeu est utilisé. list, show, explain et 
     </message>
     <message>
         <source>en</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>index.%1.html</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>/help/</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>    C marks every empty square with the values both its runs allow (one Undo takes it back).</source>
@@ -1855,11 +1902,11 @@ Sans --data, le fichier de données du jeu est utilisé. list, show, explain et 
     </message>
     <message>
         <source>%lld:%02lld:%02lld</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%lld:%02lld</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>No puzzle solved yet. Each puzzle you solve adds a row here: best and median times and hints by size and star level, a chart of your times, the techniques your hints named, and your last 20 puzzles. Nothing leaves this computer.</source>
@@ -1947,22 +1994,22 @@ Sans --data, le fichier de données du jeu est utilisé. list, show, explain et 
     </message>
     <message>
         <source>d MMM hh:mm</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>d MMM</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%.1f</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%d</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Never a puzzle's hardest step: another step always comes before it</source>
+        <source>Never a puzzle&apos;s hardest step: another step always comes before it</source>
         <translation>Jamais l’étape la plus difficile d’une grille : une autre étape vient toujours avant</translation>
     </message>
     <message>
@@ -1990,87 +2037,83 @@ Sans --data, le fichier de données du jeu est utilisé. list, show, explain et 
         <translation>Mini</translation>
     </message>
     <message>
-        <source>Solved in </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
         <source>%Y-%m-%d %H:%M</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>No puzzle solved yet: each puzzle you solve adds its time and hints here.
 </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Size    Stars  Solved  Best      Median    Hints per puzzle
 </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%-7s %5d  %6d  %-8s  %-8s  %.1f
 </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>
 Hints asked for, by technique
 </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%6d  %s
 </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>
 Last solved
 </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%s  Id %-5d %-6s %d star  %-8s  %d hints%s
 </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>  without help</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>date,puzzle_id,size,stars,origin,hardest,seconds,hints,hints_by_technique,checks,assists,without_help
 </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Press 'Save' to keep it solved.</source>
+        <source>Press &apos;Save&apos; to keep it solved.</source>
         <translation>« Sauver » la garde résolue.</translation>
     </message>
     <message>
         <source>--help</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>-h</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>
 </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>-h, --help</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>this help</source>
@@ -2084,167 +2127,102 @@ Last solved
     </message>
     <message>
         <source>crosssums-cli</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%2d</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%-2d</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>  %d  </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>not solved by the techniques</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>? Star</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>%d Star</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>Data file: </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>Puzzles stored: %d</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> (out of range; reading %d slots)</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> (counted in the slots; the file's counter says %d)</source>
-        <translation type="unfinished" />
+        <translation>non résolue par les techniques</translation>
     </message>
     <message>
         <source>
 By stars:</source>
-        <translation type="unfinished" />
+        <translation>
+Par étoiles :</translation>
     </message>
     <message>
         <source> %d</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>Last puzzle Id: %d
-</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>No puzzles stored.
 </source>
-        <translation type="unfinished" />
+        <translation>Aucune grille enregistrée.
+</translation>
     </message>
     <message>
         <source>Slot  Puzzle Id  Size     Stars   Solved  Steps  Hardest technique
 </source>
-        <translation type="unfinished" />
+        <translation>Place N° grille  Taille   Étoiles      Résolue Étapes  Technique la plus difficile
+</translation>
     </message>
     <message>
         <source>%4d  </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>empty</source>
-        <translation type="unfinished">vide</translation>
+        <translation>vide</translation>
     </message>
     <message>
         <source>%9d  %-7s  </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>  solved</source>
-        <translation type="unfinished" />
+        <translation> résolue</translation>
     </message>
     <message>
         <source>  %5d  </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>%9d  damaged: %s</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>slot %d is not 1..%d</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>slot %d is empty (%d puzzles stored)</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>slot %d is damaged: %s</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>Puzzle Id %d (slot %d): %s, </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>, answers
-</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>Solved by logic in %d steps; hardest technique: </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>.
-</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>Not solved by the techniques: no step after %d.
-</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%3d  </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%3d </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>no run of %d squares with total %d: squares are 1..9, totals 1..45</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%d %s, total %d
 </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>square</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>squares</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Possible digits: </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Combinations: </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>combos</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>SQUARES must be a number from 1 to 9</source>
@@ -2260,7 +2238,7 @@ By stars:</source>
     </message>
     <message>
         <source>SQUARES</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>squares in the run, 1..9</source>
@@ -2268,15 +2246,15 @@ By stars:</source>
     </message>
     <message>
         <source>TOTAL</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>the run's total, 1..45</source>
+        <source>the run&apos;s total, 1..45</source>
         <translation>total du bloc, 1..45</translation>
     </message>
     <message>
         <source>export</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>SLOT must be a number from 1 to 100</source>
@@ -2284,11 +2262,11 @@ By stars:</source>
     </message>
     <message>
         <source>format</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>text</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--format must be text or csv</source>
@@ -2296,47 +2274,47 @@ By stars:</source>
     </message>
     <message>
         <source>data</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>answers</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>cannot read </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>import</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>standard input</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>; nothing imported</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>cannot write </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>allow-copy</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>; nothing imported (--allow-copy adds it again)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Imported as puzzle Id </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>, turned on its side to fit (its rows are now columns)</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>One puzzle as text to standard output: clues as down\across, . for a White square.</source>
@@ -2352,7 +2330,7 @@ By stars:</source>
     </message>
     <message>
         <source>SLOT</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>library slot 1..100</source>
@@ -2371,19 +2349,19 @@ By stars:</source>
         <translation type="unfinished">FICHIER</translation>
     </message>
     <message>
-        <source>the puzzle's file, or - for standard input</source>
+        <source>the puzzle&apos;s file, or - for standard input</source>
         <translation>le fichier de la grille, ou - pour l’entrée standard</translation>
     </message>
     <message>
         <source>explain</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>json</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The puzzle solved step by step from its totals, each step's technique and reason.</source>
+        <source>The puzzle solved step by step from its totals, each step&apos;s technique and reason.</source>
         <translation>La grille résolue étape par étape à partir de ses totaux, avec la technique et la raison de chaque étape.</translation>
     </message>
     <message>
@@ -2391,145 +2369,125 @@ By stars:</source>
         <translation>JSON Lines : un objet par étape, puis un avec le résultat</translation>
     </message>
     <message>
-        <source>{"step": </source>
-        <translation type="unfinished" />
+        <source>{&quot;step&quot;: </source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>, "technique": </source>
-        <translation type="unfinished" />
+        <source>, &quot;technique&quot;: </source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>, "square": [</source>
-        <translation type="unfinished" />
+        <source>, &quot;square&quot;: [</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>"place": </source>
-        <translation type="unfinished" />
+        <source>&quot;place&quot;: </source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>"remove": </source>
-        <translation type="unfinished" />
+        <source>&quot;remove&quot;: </source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>, "runs": [</source>
-        <translation type="unfinished" />
+        <source>, &quot;runs&quot;: [</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>"down"</source>
-        <translation type="unfinished" />
+        <source>&quot;down&quot;</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>"across"</source>
-        <translation type="unfinished" />
+        <source>&quot;across&quot;</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>, "minus"]</source>
-        <translation type="unfinished" />
+        <source>, &quot;minus&quot;]</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>, "cells": [</source>
-        <translation type="unfinished" />
+        <source>, &quot;cells&quot;: [</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>, "assumed": </source>
-        <translation type="unfinished" />
+        <source>, &quot;assumed&quot;: </source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>, "chain": [</source>
-        <translation type="unfinished" />
+        <source>, &quot;chain&quot;: [</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>{"technique": </source>
-        <translation type="unfinished" />
+        <source>{&quot;technique&quot;: </source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>, "text": </source>
-        <translation type="unfinished" />
+        <source>, &quot;text&quot;: </source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>}
 </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source> is empty (</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> puzzles stored)</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> has a run the solver cannot read</source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>{"solved": </source>
-        <translation type="unfinished" />
+        <source>{&quot;solved&quot;: </source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>true</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>false</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>, "steps": </source>
-        <translation type="unfinished" />
+        <source>, &quot;steps&quot;: </source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>, "hardest": </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source>Not solved: no further step after </source>
-        <translation type="unfinished" />
-    </message>
-    <message>
-        <source> steps; hardest technique: </source>
-        <translation type="unfinished" />
+        <source>, &quot;hardest&quot;: </source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>generate</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>SIGINT</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>SIGTERM</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>SIGHUP</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>a signal</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>mini</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>small</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>medium</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>large</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>%.1f s</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>the library would hold more than 100 puzzles; nothing created</source>
@@ -2541,7 +2499,7 @@ By stars:</source>
     </message>
     <message>
         <source>size</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>mini, small, medium or large</source>
@@ -2549,7 +2507,7 @@ By stars:</source>
     </message>
     <message>
         <source>stars</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>difficulty 1..5 (required unless --technique is given)</source>
@@ -2557,7 +2515,7 @@ By stars:</source>
     </message>
     <message>
         <source>count</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>how many puzzles, 1..100</source>
@@ -2565,7 +2523,7 @@ By stars:</source>
     </message>
     <message>
         <source>seed</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>a number that makes the batch repeatable</source>
@@ -2573,11 +2531,11 @@ By stars:</source>
     </message>
     <message>
         <source>technique</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>NAME</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>practice puzzles whose hardest step is this technique (its name as docs/solver.md gives it, in quotes); the star level follows from the puzzle</source>
@@ -2613,23 +2571,23 @@ By stars:</source>
     </message>
     <message>
         <source>; nothing created</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>new puzzles go after the last slot in use, slot </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>, which leaves room for </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source> stored, </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source> requested); nothing created</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>stopped, not kept</source>
@@ -2653,71 +2611,71 @@ By stars:</source>
     </message>
     <message>
         <source>: saved </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>, but </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source> (not written yet; read from </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>this data file instead of the game's own (no import)</source>
+        <source>this data file instead of the game&apos;s own (no import)</source>
         <translation>ce fichier de données au lieu de celui du jeu (sans import)</translation>
     </message>
     <message>
         <source>list</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The counters, the data file's place, every stored puzzle.</source>
+        <source>The counters, the data file&apos;s place, every stored puzzle.</source>
         <translation>Les compteurs, l’emplacement du fichier de données, chaque grille gardée.</translation>
     </message>
     <message>
         <source> COMMAND [ARGUMENTS]
        </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source> COMMAND --help
 </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>
       </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>: no command given (try --help)
 </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>help</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--version</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>: unknown command </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>slots</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>all</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>print</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>give either --slots or --all</source>
@@ -2729,7 +2687,7 @@ By stars:</source>
     </message>
     <message>
         <source>colors</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--colors takes a colour scheme 1..4</source>
@@ -2737,11 +2695,11 @@ By stars:</source>
     </message>
     <message>
         <source>paper</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>letter</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--paper takes a4 or letter</source>
@@ -2749,7 +2707,7 @@ By stars:</source>
     </message>
     <message>
         <source>puzzles</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--puzzles and --answers take large, small or none</source>
@@ -2757,15 +2715,15 @@ By stars:</source>
     </message>
     <message>
         <source> holds no puzzle</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source> print: slot </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source> is not printed: </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>nothing to print</source>
@@ -2773,19 +2731,19 @@ By stars:</source>
     </message>
     <message>
         <source>pdf</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source> page</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source> pages</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source> written to </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Puzzles and answers as a PDF file, laid out and drawn as the game prints them.</source>
@@ -2797,7 +2755,7 @@ By stars:</source>
     </message>
     <message>
         <source>LIST</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>the slots to print, as 1,3,5</source>
@@ -2809,51 +2767,51 @@ By stars:</source>
     </message>
     <message>
         <source>SIZE</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>large, small or none (default: the game's choice)</source>
+        <source>large, small or none (default: the game&apos;s choice)</source>
         <translation>large, small ou none (par défaut : le choix du jeu)</translation>
     </message>
     <message>
-        <source>colour scheme 1..4 (default: the game's choice)</source>
+        <source>colour scheme 1..4 (default: the game&apos;s choice)</source>
         <translation>jeu de couleurs 1..4 (par défaut : le choix du jeu)</translation>
     </message>
     <message>
         <source>PAPER</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>a4 or letter (default: the locale's paper)</source>
+        <source>a4 or letter (default: the locale&apos;s paper)</source>
         <translation>a4 ou letter (par défaut : le papier de la région)</translation>
     </message>
     <message>
         <source>QT_QPA_PLATFORM</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>offscreen</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>show</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>One puzzle as a grid: clues as down\across, the player's entries or the answers.</source>
+        <source>One puzzle as a grid: clues as down\across, the player&apos;s entries or the answers.</source>
         <translation>Une grille dessinée : totaux en vertical\horizontal, les chiffres du joueur ou les solutions.</translation>
     </message>
     <message>
-        <source>the answers instead of the player's entries</source>
+        <source>the answers instead of the player&apos;s entries</source>
         <translation>les solutions au lieu des chiffres du joueur</translation>
     </message>
     <message>
         <source> stats: </source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>stats</source>
-        <translation type="unfinished" />
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Puzzles solved by size and star level, hints by technique, the last 20 solved.</source>
@@ -2929,23 +2887,23 @@ By stars:</source>
     </message>
     <message>
         <source>You have selected %1 puzzles to delete.
-<byte value="xd" />
-<byte value="xd" />Press 'O.K.' to delete the puzzles
-<byte value="xd" />Press 'Cancel' to cancel the request.</source>
+<byte value="xd"/>
+<byte value="xd"/>Press &apos;O.K.&apos; to delete the puzzles
+<byte value="xd"/>Press &apos;Cancel&apos; to cancel the request.</source>
         <translation>Vous avez choisi %1 grilles à supprimer.
-<byte value="xd" />
-<byte value="xd" />« O.K. » supprime les grilles.
-<byte value="xd" />« Annuler » annule la demande.</translation>
+<byte value="xd"/>
+<byte value="xd"/>« O.K. » supprime les grilles.
+<byte value="xd"/>« Annuler » annule la demande.</translation>
     </message>
     <message>
         <source>These Cross Sums puzzles are open in another window:
-<byte value="xd" />%1
-<byte value="xd" />
-<byte value="xd" />This window closes and leaves them as they are.</source>
+<byte value="xd"/>%1
+<byte value="xd"/>
+<byte value="xd"/>This window closes and leaves them as they are.</source>
         <translation>Ces grilles de Kakuro sont ouvertes dans une autre fenêtre :
-<byte value="xd" />%1
-<byte value="xd" />
-<byte value="xd" />Cette fenêtre se ferme et les laisse telles quelles.</translation>
+<byte value="xd"/>%1
+<byte value="xd"/>
+<byte value="xd"/>Cette fenêtre se ferme et les laisse telles quelles.</translation>
     </message>
     <message>
         <source>%1 (process %2)</source>
@@ -2953,77 +2911,77 @@ By stars:</source>
     </message>
     <message>
         <source>These Cross Sums puzzles are in use by %1:
-<byte value="xd" />%2
-<byte value="xd" />
-<byte value="xd" />This window closes and leaves them as they are. Start the game again when %3 has finished.</source>
+<byte value="xd"/>%2
+<byte value="xd"/>
+<byte value="xd"/>This window closes and leaves them as they are. Start the game again when %3 has finished.</source>
         <translation>Ces grilles de Kakuro sont utilisées par %1 :
-<byte value="xd" />%2
-<byte value="xd" />
-<byte value="xd" />Cette fenêtre se ferme et les laisse telles quelles. Relancez le jeu quand %3 aura fini.</translation>
+<byte value="xd"/>%2
+<byte value="xd"/>
+<byte value="xd"/>Cette fenêtre se ferme et les laisse telles quelles. Relancez le jeu quand %3 aura fini.</translation>
     </message>
     <message>
         <source>The Cross Sums puzzles cannot be kept at
-<byte value="xd" />%1
-<byte value="xd" />because %2.
-<byte value="xd" />
-<byte value="xd" />The game starts with no puzzles and leaves it as it is; nothing of this session can be saved there.</source>
+<byte value="xd"/>%1
+<byte value="xd"/>because %2.
+<byte value="xd"/>
+<byte value="xd"/>The game starts with no puzzles and leaves it as it is; nothing of this session can be saved there.</source>
         <translation>Les grilles de Kakuro ne peuvent pas être gardées dans
-<byte value="xd" />%1
-<byte value="xd" />car %2.
-<byte value="xd" />
-<byte value="xd" />Le jeu démarre sans grilles et le laisse tel quel ; rien de cette séance ne pourra y être enregistré.</translation>
+<byte value="xd"/>%1
+<byte value="xd"/>car %2.
+<byte value="xd"/>
+<byte value="xd"/>Le jeu démarre sans grilles et le laisse tel quel ; rien de cette séance ne pourra y être enregistré.</translation>
     </message>
     <message>
         <source>The Cross Sums puzzles at
-<byte value="xd" />%1
-<byte value="xd" />are kept in the file it links to,
-<byte value="xd" />%2
-<byte value="xd" />which does not exist yet.
-<byte value="xd" />
-<byte value="xd" />The game starts with no puzzles and makes that file when it closes.</source>
+<byte value="xd"/>%1
+<byte value="xd"/>are kept in the file it links to,
+<byte value="xd"/>%2
+<byte value="xd"/>which does not exist yet.
+<byte value="xd"/>
+<byte value="xd"/>The game starts with no puzzles and makes that file when it closes.</source>
         <translation>Les grilles de Kakuro de
-<byte value="xd" />%1
-<byte value="xd" />sont gardées dans le fichier vers lequel il pointe,
-<byte value="xd" />%2
-<byte value="xd" />qui n’existe pas encore.
-<byte value="xd" />
-<byte value="xd" />Le jeu démarre sans grilles et crée ce fichier à la fermeture.</translation>
+<byte value="xd"/>%1
+<byte value="xd"/>sont gardées dans le fichier vers lequel il pointe,
+<byte value="xd"/>%2
+<byte value="xd"/>qui n’existe pas encore.
+<byte value="xd"/>
+<byte value="xd"/>Le jeu démarre sans grilles et crée ce fichier à la fermeture.</translation>
     </message>
     <message>
         <source>The Cross Sums puzzles at
-<byte value="xd" />%1
-<byte value="xd" />cannot be locked: %2.
-<byte value="xd" />
-<byte value="xd" />The game goes on, but another window or %3 could change them at the same time.</source>
+<byte value="xd"/>%1
+<byte value="xd"/>cannot be locked: %2.
+<byte value="xd"/>
+<byte value="xd"/>The game goes on, but another window or %3 could change them at the same time.</source>
         <translation>Les grilles de Kakuro de
-<byte value="xd" />%1
-<byte value="xd" />ne peuvent pas être verrouillées : %2.
-<byte value="xd" />
-<byte value="xd" />Le jeu continue, mais une autre fenêtre ou %3 pourrait les modifier en même temps.</translation>
+<byte value="xd"/>%1
+<byte value="xd"/>ne peuvent pas être verrouillées : %2.
+<byte value="xd"/>
+<byte value="xd"/>Le jeu continue, mais une autre fenêtre ou %3 pourrait les modifier en même temps.</translation>
     </message>
     <message>
         <source>The Cross Sums puzzles could not be read from
-<byte value="xd" />%1
-<byte value="xd" />
-<byte value="xd" />The file could not be moved aside either, so it is left as it is and nothing of this session will be saved.</source>
+<byte value="xd"/>%1
+<byte value="xd"/>
+<byte value="xd"/>The file could not be moved aside either, so it is left as it is and nothing of this session will be saved.</source>
         <translation>Les grilles de Kakuro n’ont pas pu être lues depuis
-<byte value="xd" />%1
-<byte value="xd" />
-<byte value="xd" />Le fichier n’a pas pu non plus être mis de côté ; il reste tel quel et rien de cette séance ne sera enregistré.</translation>
+<byte value="xd"/>%1
+<byte value="xd"/>
+<byte value="xd"/>Le fichier n’a pas pu non plus être mis de côté ; il reste tel quel et rien de cette séance ne sera enregistré.</translation>
     </message>
     <message>
         <source>The Cross Sums puzzles could not be read from
-<byte value="xd" />%1
-<byte value="xd" />
-<byte value="xd" />The file has been kept as
-<byte value="xd" />%2
-<byte value="xd" />and the game starts with no puzzles.</source>
+<byte value="xd"/>%1
+<byte value="xd"/>
+<byte value="xd"/>The file has been kept as
+<byte value="xd"/>%2
+<byte value="xd"/>and the game starts with no puzzles.</source>
         <translation>Les grilles de Kakuro n’ont pas pu être lues depuis
-<byte value="xd" />%1
-<byte value="xd" />
-<byte value="xd" />Le fichier a été gardé sous le nom
-<byte value="xd" />%2
-<byte value="xd" />et le jeu démarre sans grilles.</translation>
+<byte value="xd"/>%1
+<byte value="xd"/>
+<byte value="xd"/>Le fichier a été gardé sous le nom
+<byte value="xd"/>%2
+<byte value="xd"/>et le jeu démarre sans grilles.</translation>
     </message>
     <message>
         <source>another program holds them now: %1</source>
@@ -3031,25 +2989,25 @@ By stars:</source>
     </message>
     <message>
         <source>This session started without the Cross Sums puzzles at
-<byte value="xd" />%1
-<byte value="xd" />and %2.
-<byte value="xd" />
-<byte value="xd" />That file is left as it is: this session did not read it.</source>
+<byte value="xd"/>%1
+<byte value="xd"/>and %2.
+<byte value="xd"/>
+<byte value="xd"/>That file is left as it is: this session did not read it.</source>
         <translation>Cette séance a commencé sans les grilles de Kakuro de
-<byte value="xd" />%1
-<byte value="xd" />et %2.
-<byte value="xd" />
-<byte value="xd" />Ce fichier reste tel quel : cette séance ne l’a pas lu.</translation>
+<byte value="xd"/>%1
+<byte value="xd"/>et %2.
+<byte value="xd"/>
+<byte value="xd"/>Ce fichier reste tel quel : cette séance ne l’a pas lu.</translation>
     </message>
     <message>
         <source>The puzzles of this session are saved in
-<byte value="xd" />%1
-<byte value="xd" />
-<byte value="xd" />To play them, start the game with --data and that file.</source>
+<byte value="xd"/>%1
+<byte value="xd"/>
+<byte value="xd"/>To play them, start the game with --data and that file.</source>
         <translation>Les grilles de cette séance sont enregistrées dans
-<byte value="xd" />%1
-<byte value="xd" />
-<byte value="xd" />Pour y jouer, lancez le jeu avec --data et ce fichier.</translation>
+<byte value="xd"/>%1
+<byte value="xd"/>
+<byte value="xd"/>Pour y jouer, lancez le jeu avec --data et ce fichier.</translation>
     </message>
     <message>
         <source>place %1</source>
@@ -3111,19 +3069,19 @@ By stars:</source>
     </message>
     <message>
         <source>This puzzle cannot be added to the library.
-<byte value="xd" />
-<byte value="xd" />%1.</source>
+<byte value="xd"/>
+<byte value="xd"/>%1.</source>
         <translation>Cette grille ne peut pas être ajoutée à la bibliothèque.
-<byte value="xd" />
-<byte value="xd" />%1.</translation>
+<byte value="xd"/>
+<byte value="xd"/>%1.</translation>
     </message>
     <message>
         <source>This puzzle cannot be added to the library.
-<byte value="xd" />
-<byte value="xd" />%1</source>
+<byte value="xd"/>
+<byte value="xd"/>%1</source>
         <translation>Cette grille ne peut pas être ajoutée à la bibliothèque.
-<byte value="xd" />
-<byte value="xd" />%1</translation>
+<byte value="xd"/>
+<byte value="xd"/>%1</translation>
     </message>
     <message>
         <source>Print Preview : Page %1 of %2</source>
@@ -3131,9 +3089,9 @@ By stars:</source>
     </message>
     <message>
         <source>Printing stopped at page %1 of %2: %3.
-<byte value="xd" /></source>
+<byte value="xd"/></source>
         <translation>L’impression s’est arrêtée à la page %1 sur %2 : %3.
-<byte value="xd" /></translation>
+<byte value="xd"/></translation>
     </message>
     <message>
         <source>Page %1 was not printed.</source>
@@ -3169,11 +3127,11 @@ By stars:</source>
     </message>
     <message>
         <source>The puzzles are saved in
-<byte value="xd" />%1
-<byte value="xd" />but %2.</source>
+<byte value="xd"/>%1
+<byte value="xd"/>but %2.</source>
         <translation>Les grilles sont enregistrées dans
-<byte value="xd" />%1
-<byte value="xd" />mais %2.</translation>
+<byte value="xd"/>%1
+<byte value="xd"/>mais %2.</translation>
     </message>
     <message>
         <source>it is too short for a data file (%1 bytes, %2 needed)</source>
@@ -3320,6 +3278,138 @@ By stars:</source>
     <message>
         <source>Your best time for %1 %2 star !</source>
         <translation>Votre meilleur temps pour %1, %2 étoile(s) !</translation>
+    </message>
+    <message>
+        <source>%1 Star</source>
+        <translation>%1 étoile(s)</translation>
+    </message>
+    <message>
+        <source>Data file: %1
+</source>
+        <translation>Fichier de données : %1
+</translation>
+    </message>
+    <message>
+        <source>Puzzles stored: %1</source>
+        <translation>Grilles enregistrées : %1</translation>
+    </message>
+    <message>
+        <source> (out of range; reading %1 slots)</source>
+        <translation> (hors limites ; lecture de %1 places)</translation>
+    </message>
+    <message>
+        <source> (counted in the slots; the file&apos;s counter says %1)</source>
+        <translation> (compté dans les places ; le compteur du fichier indique %1)</translation>
+    </message>
+    <message>
+        <source>Last puzzle Id: %1
+</source>
+        <translation>Dernier n° de grille : %1
+</translation>
+    </message>
+    <message>
+        <source>damaged: %1</source>
+        <translation>endommagée : %1</translation>
+    </message>
+    <message>
+        <source>slot %1 is not 1..%2</source>
+        <translation>la place %1 n’est pas entre 1 et %2</translation>
+    </message>
+    <message>
+        <source>slot %1 is empty (%2 puzzles stored)</source>
+        <translation>la place %1 est vide (grilles enregistrées : %2)</translation>
+    </message>
+    <message>
+        <source>Puzzle Id %1 (slot %2): %3, %4, answers
+</source>
+        <translation>Grille n° %1 (place %2) : %3, %4, solutions
+</translation>
+    </message>
+    <message>
+        <source>Puzzle Id %1 (slot %2): %3, %4
+</source>
+        <translation>Grille n° %1 (place %2) : %3, %4
+</translation>
+    </message>
+    <message>
+        <source>Solved by logic in %1 steps; hardest technique: %2.
+</source>
+        <translation>Résolue par la logique en %1 étapes ; technique la plus difficile : %2.
+</translation>
+    </message>
+    <message>
+        <source>Not solved by the techniques: no step after %1.
+</source>
+        <translation>Non résolue par les techniques : aucune étape après %1.
+</translation>
+    </message>
+    <message>
+        <source>slot %1 has a run the solver cannot read</source>
+        <translation>la place %1 a une ligne que le solveur ne sait pas lire</translation>
+    </message>
+    <message>
+        <source>Solved in %1 steps; hardest technique: %2.
+</source>
+        <translation>Résolue en %1 étapes ; technique la plus difficile : %2.
+</translation>
+    </message>
+    <message>
+        <source>Not solved: no further step after %1 steps; hardest technique: %2.
+</source>
+        <translation>Non résolue : aucune étape de plus après %1 étapes ; technique la plus difficile : %2.
+</translation>
+    </message>
+    <message>
+        <source>%9d  </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown size</source>
+        <translation>taille inconnue</translation>
+    </message>
+    <message>
+        <source>border square is not black</source>
+        <translation>une case du bord n’est pas noire</translation>
+    </message>
+    <message>
+        <source>across run out of range</source>
+        <translation>une ligne horizontale sort des limites</translation>
+    </message>
+    <message>
+        <source>down run out of range</source>
+        <translation>une ligne verticale sort des limites</translation>
+    </message>
+    <message>
+        <source>answer is not a digit</source>
+        <translation>une solution n’est pas un chiffre</translation>
+    </message>
+    <message>
+        <source>entry is not a digit</source>
+        <translation>une saisie n’est pas un chiffre</translation>
+    </message>
+    <message>
+        <source>possible mark is not 0 or 1</source>
+        <translation>une note ne vaut ni 0 ni 1</translation>
+    </message>
+    <message>
+        <source>square kind out of range</source>
+        <translation>un type de case sort des limites</translation>
+    </message>
+    <message>
+        <source>answers do not add up to a total</source>
+        <translation>les solutions ne donnent pas une des sommes</translation>
+    </message>
+    <message>
+        <source>no such slot</source>
+        <translation>cette place n’existe pas</translation>
+    </message>
+    <message>
+        <source>puzzle Id below 1</source>
+        <translation>numéro de grille inférieur à 1</translation>
+    </message>
+    <message>
+        <source>difficulty out of range</source>
+        <translation>difficulté hors limites</translation>
     </message>
 </context>
 </TS>

@@ -7,6 +7,7 @@
 #include "logic/logic_solver.h"
 #include "model/combinations.h"
 #include "model/slot_check.h"
+#include "model/translate.h"
 
 namespace xs::cli {
 
@@ -42,8 +43,15 @@ TGrade SlotGrade(const TPuzzleLibrary& lib, int slot) {
 }
 
 std::string GradeText(const TGrade& grade) {
-    if (!grade.Solved) return "not solved by the techniques";
-    return TechniqueName(grade.Hardest);
+    return Tr("Texts",
+              grade.Solved ? TechniqueName(grade.Hardest) : "not solved by the techniques");
+}
+
+// How many characters a line of UTF-8 takes on a terminal, for the list's columns.
+std::size_t Width(const std::string& text) {
+    std::size_t n = 0;
+    for (const char ch : text) n += (static_cast<unsigned char>(ch) & 0xC0) != 0x80 ? 1 : 0;
+    return n;
 }
 
 void TrimRight(std::string& line) {
@@ -53,8 +61,8 @@ void TrimRight(std::string& line) {
 }  // namespace
 
 std::string StarsText(int difficulty) {
-    if (difficulty < kMinDifficulty || difficulty > kMaxDifficulty) return "? Star";
-    return Format("%d Star", difficulty);
+    const bool known = difficulty >= kMinDifficulty && difficulty <= kMaxDifficulty;
+    return Fill(Tr("Texts", "%1 Star"), {known ? std::to_string(difficulty) : "?"});
 }
 
 std::string FormatLibraryList(const TDataFileRecord& record, const std::string& location,
@@ -62,36 +70,42 @@ std::string FormatLibraryList(const TDataFileRecord& record, const std::string& 
     const TPuzzleLibrary& lib = record.Library;
     const TPuzzleCounts& counts = lib.Counts;
     const int used = UsedSlots(counts);
-    std::string out = "Data file: " + location + "\n";
-    out += Format("Puzzles stored: %d", counts.Total);
-    if (used != counts.Total) out += Format(" (out of range; reading %d slots)", used);
+    std::string out = Fill(Tr("Texts", "Data file: %1\n"), {location});
+    out += Fill(Tr("Texts", "Puzzles stored: %1"), {std::to_string(counts.Total)});
+    if (used != counts.Total)
+        out += Fill(Tr("Texts", " (out of range; reading %1 slots)"), {std::to_string(used)});
     if (fileCounts != nullptr && fileCounts->Total != counts.Total)
-        out += Format(" (counted in the slots; the file's counter says %d)", fileCounts->Total);
-    out += "\nBy stars:";
+        out += Fill(Tr("Texts", " (counted in the slots; the file's counter says %1)"),
+                    {std::to_string(fileCounts->Total)});
+    out += Tr("Texts", "\nBy stars:");
     for (int d = kMinDifficulty; d <= kMaxDifficulty; ++d)
         out += (d > kMinDifficulty ? ", " : " ") + StarsText(d) +
                Format(" %d", counts.ByDifficulty[d - 1]);
     out += "\n";
-    out += Format("Last puzzle Id: %d\n", record.Settings.LastPuzzleId);
-    if (used == 0) return out + "No puzzles stored.\n";
-    out += "Slot  Puzzle Id  Size     Stars   Solved  Steps  Hardest technique\n";
+    out +=
+        Fill(Tr("Texts", "Last puzzle Id: %1\n"), {std::to_string(record.Settings.LastPuzzleId)});
+    if (used == 0) return out + Tr("Texts", "No puzzles stored.\n");
+    // The heading's columns line up with the rows' in each language.
+    out += Tr("Texts", "Slot  Puzzle Id  Size     Stars   Solved  Steps  Hardest technique\n");
+    const std::string solved = Tr("Texts", "  solved");
+    const std::string unsolved(Width(solved), ' ');
     for (int slot = 1; slot <= used; ++slot) {
         const TPuzzleInfo& info = lib.Info(slot);
         std::string line = Format("%4d  ", slot);
         switch (ClassifySlot(lib, slot)) {
             case TSlotState::Empty:
-                line += "empty";
+                line += Tr("Texts", "empty");
                 break;
             case TSlotState::Valid: {
                 const TGrade grade = SlotGrade(lib, slot);
                 line += Format("%9d  %-7s  ", info.Id, SizeText(info.Size)) +
-                        StarsText(info.Difficulty) +
-                        (SlotSolved(lib, slot) ? "  solved" : "        ") +
+                        StarsText(info.Difficulty) + (SlotSolved(lib, slot) ? solved : unsolved) +
                         Format("  %5d  ", grade.Steps) + GradeText(grade);
                 break;
             }
             case TSlotState::Damaged:
-                line += Format("%9d  damaged: %s", info.Id, SlotProblem(lib, slot));
+                line += Format("%9d  ", info.Id) +
+                        Fill(Tr("Texts", "damaged: %1"), {Tr("Texts", SlotProblem(lib, slot))});
                 break;
         }
         out += line + "\n";
@@ -105,27 +119,34 @@ bool FormatPuzzle(const TPuzzleLibrary& lib, int slot, bool answers, std::string
     problem.clear();
     const int used = UsedSlots(lib.Counts);
     if (slot < 1 || slot > MaxPuzzles) {
-        problem = Format("slot %d is not 1..%d", slot, MaxPuzzles);
+        problem = Fill(Tr("Texts", "slot %1 is not 1..%2"),
+                       {std::to_string(slot), std::to_string(MaxPuzzles)});
         return false;
     }
     // Slots above the count hold stale bytes that are never read.
     if (slot > used || ClassifySlot(lib, slot) == TSlotState::Empty) {
-        problem = Format("slot %d is empty (%d puzzles stored)", slot, used);
+        problem = Fill(Tr("Texts", "slot %1 is empty (%2 puzzles stored)"),
+                       {std::to_string(slot), std::to_string(used)});
         return false;
     }
     if (const char* why = SlotProblem(lib, slot)) {
-        problem = Format("slot %d is damaged: %s", slot, why);
+        problem =
+            Fill(Tr("Texts", "slot %1 is damaged: %2"), {std::to_string(slot), Tr("Texts", why)});
         return false;
     }
     const TPuzzleInfo& info = lib.Info(slot);
     const TPuzzleGrid& grid = lib.Grid(slot);
     const TSizeDims dims = SizeDims(info.Size);
-    text = Format("Puzzle Id %d (slot %d): %s, ", info.Id, slot, SizeText(info.Size)) +
-           StarsText(info.Difficulty) + (answers ? ", answers\n" : "\n");
+    text = Fill(answers ? Tr("Texts", "Puzzle Id %1 (slot %2): %3, %4, answers\n")
+                        : Tr("Texts", "Puzzle Id %1 (slot %2): %3, %4\n"),
+                {std::to_string(info.Id), std::to_string(slot), SizeText(info.Size),
+                 StarsText(info.Difficulty)});
     const TGrade grade = SlotGrade(lib, slot);
-    text += grade.Solved ? Format("Solved by logic in %d steps; hardest technique: ", grade.Steps) +
-                               TechniqueName(grade.Hardest) + ".\n"
-                         : Format("Not solved by the techniques: no step after %d.\n", grade.Steps);
+    text += grade.Solved
+                ? Fill(Tr("Texts", "Solved by logic in %1 steps; hardest technique: %2.\n"),
+                       {std::to_string(grade.Steps), Tr("Texts", TechniqueName(grade.Hardest))})
+                : Fill(Tr("Texts", "Not solved by the techniques: no step after %1.\n"),
+                       {std::to_string(grade.Steps)});
     // Row and column numbers around the grid, counted as explain names squares: row 1 is the
     // first row below the clue row, column 1 the first column right of the clue column.
     std::string header = "    ";

@@ -100,19 +100,21 @@ bool FormatExplanation(const TPuzzleLibrary& lib, int slot, bool json, std::stri
     problem.clear();
     if (slot < 1 || slot > MaxPuzzles || slot > UsedSlots(lib.Counts) ||
         ClassifySlot(lib, slot) == TSlotState::Empty) {
-        problem = "slot " + std::to_string(slot) + " is empty (" +
-                  std::to_string(UsedSlots(lib.Counts)) + " puzzles stored)";
+        problem = Fill(Tr("Texts", "slot %1 is empty (%2 puzzles stored)"),
+                       {std::to_string(slot), std::to_string(UsedSlots(lib.Counts))});
         return false;
     }
     if (const char* why = SlotProblem(lib, slot)) {
-        problem = "slot " + std::to_string(slot) + " is damaged: " + why;
+        problem =
+            Fill(Tr("Texts", "slot %1 is damaged: %2"), {std::to_string(slot), Tr("Texts", why)});
         return false;
     }
     const TPuzzleGrid& grid = lib.Grid(slot);
     const TSizeDims size = SizeDims(lib.Info(slot).Size);
     auto board = std::make_unique<TLogicBoard>();
     if (!board->Load(grid, TPuzzleDims{size.Rows - 1, size.Cols - 1})) {
-        problem = "slot " + std::to_string(slot) + " has a run the solver cannot read";
+        problem =
+            Fill(Tr("Texts", "slot %1 has a run the solver cannot read"), {std::to_string(slot)});
         return false;
     }
     int steps = 0;
@@ -136,9 +138,11 @@ bool FormatExplanation(const TPuzzleLibrary& lib, int slot, bool json, std::stri
                 ", \"steps\": " + std::to_string(steps) +
                 ", \"hardest\": " + Quoted(TechniqueName(hardest)) + "}\n";
     } else {
-        text += (solved ? "Solved in " : "Not solved: no further step after ") +
-                std::to_string(steps) + " steps; hardest technique: " + TechniqueName(hardest) +
-                ".\n";
+        text += Fill(
+            solved ? Tr("Texts", "Solved in %1 steps; hardest technique: %2.\n")
+                   : Tr("Texts",
+                        "Not solved: no further step after %1 steps; hardest technique: %2.\n"),
+            {std::to_string(steps), Tr("Texts", TechniqueName(hardest))});
     }
     return true;
 }

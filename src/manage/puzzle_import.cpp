@@ -181,7 +181,8 @@ bool ExportPuzzleText(const TPuzzleLibrary& lib, int slot, bool answers, TTextFo
         return false;
     }
     if (const char* why = SlotProblem(lib, slot)) {
-        reason = Fill(Tr("Texts", "slot %1 is damaged: %2"), {std::to_string(slot), why});
+        reason =
+            Fill(Tr("Texts", "slot %1 is damaged: %2"), {std::to_string(slot), Tr("Texts", why)});
         return false;
     }
     const TSizeDims dims = SizeDims(lib.Info(slot).Size);

@@ -183,7 +183,7 @@ TDescription DescribeSlot(const TPuzzleLibrary& lib, int slot) {
     if (state == TSlotState::Damaged) {
         const char* problem = SlotProblem(lib, slot);
         return {Fill(Tr("Texts", " Puzzle Id : %1           Damaged : %2"),
-                     {id, problem != nullptr ? problem : Tr("Texts", "unreadable")}),
+                     {id, Tr("Texts", problem != nullptr ? problem : "unreadable")}),
                 kDamagedColours};
     }
     const TSizeDims dims = SizeDims(info.Size);

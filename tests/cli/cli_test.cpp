@@ -31,8 +31,13 @@ struct TRun {
     std::string Err;
 };
 
-TRun RunCli(const std::vector<std::string>& args) {
+TRun RunCli(const std::vector<std::string>& args, const char* language = nullptr) {
     QProcess process;
+    if (language != nullptr) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("LANGUAGE"), QString::fromLatin1(language));
+        process.setProcessEnvironment(env);
+    }
     QStringList list;
     for (const std::string& a : args) list << QString::fromStdString(a);
     process.start(QStringLiteral(XS_CLI_PATH), list);
@@ -109,6 +114,32 @@ TEST_F(CliTest, ListShowsCountersLocationAndEverySlot) {
                            "   3         43  10 x 16  5 Star              4  Crossing runs\n"
                            "   4         44  damaged: unknown size\n");
     EXPECT_EQ(FileBytes(), before) << "list never writes the file";
+}
+
+// In German and French the list's words and a damaged slot's reason are the player's, the
+// heading over the same columns as the rows.
+TEST_F(CliTest, ListAndShowSpeakThePlayersLanguage) {
+    const struct {
+        const char* Language;
+        std::vector<std::string> Args;
+        std::string Expected;
+    } cases[] = {
+        {"de",
+         {"list"},
+         "Platz Rätselnr.  Größe    Sterne      Gelöst  Schr.  Schwierigste Technik\n"
+         "   1         41  9 x 13   1 Stern(e)              4  Kreuzende Reihen\n"},
+        {"de", {"list"}, "   4         44  beschädigt: unbekannte Größe\n"},
+        {"fr", {"list"}, "   4         44  endommagée : taille inconnue\n"},
+        {"fr", {"show", "4"}, "la place 4 est endommagée : taille inconnue\n"},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> args = c.Args;
+        args.insert(args.end(), {"--data", file});
+        const TRun run = RunCli(args, c.Language);
+        EXPECT_NE((run.Out + run.Err).find(c.Expected), std::string::npos)
+            << c.Language << ' ' << args[0] << ":\n"
+            << run.Out << run.Err;
+    }
 }
 
 // A damaged counter hides no puzzle: list and show go by the slots and say what the file held.
