@@ -563,11 +563,6 @@ Die Standardoptionen von Qt (-platform NAME, -display DISPLAY, -style NAME, ...)
 %1</translation>
     </message>
     <message>
-        <source>crosssums: a second signal ends the game without saving: %s
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Cross Sums Help</source>
         <translation>Kakuro-Hilfe</translation>
     </message>
@@ -735,22 +730,6 @@ Die Standardoptionen von Qt (-platform NAME, -display DISPLAY, -style NAME, ...)
         <source>
 <byte value="xd"/>
 <byte value="xd"/></source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> holds the puzzles of this session</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> is as it was; the puzzles of this session are </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>not saved</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>in </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1583,10 +1562,6 @@ folgt sofort und zeigt alle Seiten im Hoch- oder Querformat, wie angegeben.</tra
         <translation>das Rätsel ist größer als 16 x 26</translation>
     </message>
     <message>
-        <source> in slot </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>the library holds 100 puzzles: delete some to make room</source>
         <translation>die Sammlung enthält 100 Rätsel: zum Platzschaffen einige löschen</translation>
     </message>
@@ -1597,10 +1572,6 @@ folgt sofort und zeigt alle Seiten im Hoch- oder Querformat, wie angegeben.</tra
     <message>
         <source>the puzzle could not be stored</source>
         <translation>das Rätsel konnte nicht gespeichert werden</translation>
-    </message>
-    <message>
-        <source>slot </source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Print the puzzle only</source>
@@ -2043,23 +2014,22 @@ Ohne --data wird die Datendatei des Spiels benutzt. list, show, explain und comb
     <message>
         <source>No puzzle solved yet: each puzzle you solve adds its time and hints here.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Noch kein Rätsel gelöst: Jedes gelöste Rätsel trägt hier seine Zeit und seine Tipps ein.
+</translation>
     </message>
     <message>
         <source>Size    Stars  Solved  Best      Median    Hints per puzzle
 </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%-7s %5d  %6d  %-8s  %-8s  %.1f
-</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe  Sterne  Gelöst  Bestzeit  Median    Tipps pro Rätsel
+</translation>
     </message>
     <message>
         <source>
 Hints asked for, by technique
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Erbetene Tipps nach Technik
+</translation>
     </message>
     <message>
         <source>%6d  %s
@@ -2070,16 +2040,13 @@ Hints asked for, by technique
         <source>
 Last solved
 </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%s  Id %-5d %-6s %d star  %-8s  %d hints%s
-</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Zuletzt gelöst
+</translation>
     </message>
     <message>
         <source>  without help</source>
-        <translation type="unfinished"></translation>
+        <translation>  ohne Hilfe</translation>
     </message>
     <message>
         <source>date,puzzle_id,size,stars,origin,hardest,seconds,hints,hints_by_technique,checks,assists,without_help
@@ -2281,20 +2248,12 @@ Nach Sternen:</translation>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>cannot read </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>import</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>standard input</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>; nothing imported</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardeingabe</translation>
     </message>
     <message>
         <source>cannot write </source>
@@ -2302,18 +2261,6 @@ Nach Sternen:</translation>
     </message>
     <message>
         <source>allow-copy</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>; nothing imported (--allow-copy adds it again)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Imported as puzzle Id </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>, turned on its side to fit (its rows are now columns)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2714,35 +2661,11 @@ Nach Sternen:</translation>
         <translation>--puzzles und --answers nehmen large, small oder none</translation>
     </message>
     <message>
-        <source> holds no puzzle</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> print: slot </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> is not printed: </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>nothing to print</source>
         <translation>nichts zu drucken</translation>
     </message>
     <message>
         <source>pdf</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> page</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> pages</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> written to </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -3410,6 +3333,109 @@ Nach Sternen:</translation>
     <message>
         <source>difficulty out of range</source>
         <translation>Schwierigkeit außerhalb des Bereichs</translation>
+    </message>
+    <message>
+        <source>%1: %2; nothing imported</source>
+        <translation>%1: %2; nichts importiert</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2; nothing imported</source>
+        <translation>%1 lässt sich nicht schreiben: %2; nichts importiert</translation>
+    </message>
+    <message>
+        <source>%1; nothing imported</source>
+        <translation>%1; nichts importiert</translation>
+    </message>
+    <message>
+        <source>%1: %2; nothing imported (--allow-copy adds it again)</source>
+        <translation>%1: %2; nichts importiert (--allow-copy fügt es trotzdem hinzu)</translation>
+    </message>
+    <message>
+        <source>Imported as puzzle Id %1 in slot %2: %3, %4, turned on its side to fit (its rows are now columns)
+</source>
+        <translation>Importiert als Rätsel-Nr. %1 auf Platz %2: %3, %4, zum Einpassen gedreht (seine Zeilen sind jetzt Spalten)
+</translation>
+    </message>
+    <message>
+        <source>Imported as puzzle Id %1 in slot %2: %3, %4
+</source>
+        <translation>Importiert als Rätsel-Nr. %1 auf Platz %2: %3, %4
+</translation>
+    </message>
+    <message>
+        <source>slot %1 holds no puzzle</source>
+        <translation>Platz %1 enthält kein Rätsel</translation>
+    </message>
+    <message>
+        <source>slot %1 is not printed: %2
+</source>
+        <translation>Platz %1 wird nicht gedruckt: %2
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n page written to %1
+</source>
+        <translation>
+            <numerusform>%n Seite nach %1 geschrieben
+</numerusform>
+            <numerusform>%n Seiten nach %1 geschrieben
+</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pages written to %1
+</source>
+        <translation>
+            <numerusform>%n Seite nach %1 geschrieben
+</numerusform>
+            <numerusform>%n Seiten nach %1 geschrieben
+</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1  Id %2 %3 %4 star  %5  %n hints%6
+</source>
+        <translation>
+            <numerusform>%1  Nr. %2 %3 %4 Stern(e)  %5  %n Tipp%6
+</numerusform>
+            <numerusform>%1  Nr. %2 %3 %4 Stern(e)  %5  %n Tipps%6
+</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>crosssums: a second signal ends the game without saving: %1
+</source>
+        <translation>crosssums: Ein zweites Signal beendet das Spiel ohne Speichern: %1
+</translation>
+    </message>
+    <message>
+        <source>%1 holds the puzzles of this session</source>
+        <translation>%1 enthält die Rätsel dieser Sitzung</translation>
+    </message>
+    <message>
+        <source>%1 is as it was; the puzzles of this session are not saved</source>
+        <translation>%1 ist unverändert; die Rätsel dieser Sitzung sind nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>%1 is as it was; the puzzles of this session are in %2</source>
+        <translation>%1 ist unverändert; die Rätsel dieser Sitzung liegen in %2</translation>
+    </message>
+    <message>
+        <source>%-5d</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%-8s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> print: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> %5d  %6d  %-8s  %-8s  %.1f
+</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

@@ -563,11 +563,6 @@ Les options standard de Qt (-platform NOM, -display AFFICHAGE, -style NOM, ...) 
 %1</translation>
     </message>
     <message>
-        <source>crosssums: a second signal ends the game without saving: %s
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Cross Sums Help</source>
         <translation>Aide du Kakuro</translation>
     </message>
@@ -735,22 +730,6 @@ Les options standard de Qt (-platform NOM, -display AFFICHAGE, -style NOM, ...) 
         <source>
 <byte value="xd"/>
 <byte value="xd"/></source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> holds the puzzles of this session</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> is as it was; the puzzles of this session are </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>not saved</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>in </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1583,10 +1562,6 @@ suit aussitôt et montre toutes les pages en portrait ou en paysage, comme indiq
         <translation>la grille est plus grande que 16 x 26</translation>
     </message>
     <message>
-        <source> in slot </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>the library holds 100 puzzles: delete some to make room</source>
         <translation>la bibliothèque contient 100 grilles : supprimez-en pour faire de la place</translation>
     </message>
@@ -1597,10 +1572,6 @@ suit aussitôt et montre toutes les pages en portrait ou en paysage, comme indiq
     <message>
         <source>the puzzle could not be stored</source>
         <translation>la grille n’a pas pu être gardée</translation>
-    </message>
-    <message>
-        <source>slot </source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>Print the puzzle only</source>
@@ -2043,23 +2014,22 @@ Sans --data, le fichier de données du jeu est utilisé. list, show, explain et 
     <message>
         <source>No puzzle solved yet: each puzzle you solve adds its time and hints here.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune grille résolue pour l’instant : chaque grille résolue ajoute ici son temps et ses indices.
+</translation>
     </message>
     <message>
         <source>Size    Stars  Solved  Best      Median    Hints per puzzle
 </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%-7s %5d  %6d  %-8s  %-8s  %.1f
-</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille Étoil.  Finies  Record    Médiane   Indices par grille
+</translation>
     </message>
     <message>
         <source>
 Hints asked for, by technique
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Indices demandés, par technique
+</translation>
     </message>
     <message>
         <source>%6d  %s
@@ -2070,16 +2040,13 @@ Hints asked for, by technique
         <source>
 Last solved
 </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%s  Id %-5d %-6s %d star  %-8s  %d hints%s
-</source>
-        <translation type="unfinished"></translation>
+        <translation>
+Dernières grilles résolues
+</translation>
     </message>
     <message>
         <source>  without help</source>
-        <translation type="unfinished"></translation>
+        <translation>  sans aide</translation>
     </message>
     <message>
         <source>date,puzzle_id,size,stars,origin,hardest,seconds,hints,hints_by_technique,checks,assists,without_help
@@ -2281,20 +2248,12 @@ Par étoiles :</translation>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>cannot read </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>import</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>standard input</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>; nothing imported</source>
-        <translation type="unfinished"></translation>
+        <translation>entrée standard</translation>
     </message>
     <message>
         <source>cannot write </source>
@@ -2302,18 +2261,6 @@ Par étoiles :</translation>
     </message>
     <message>
         <source>allow-copy</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>; nothing imported (--allow-copy adds it again)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Imported as puzzle Id </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>, turned on its side to fit (its rows are now columns)</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -2714,35 +2661,11 @@ Par étoiles :</translation>
         <translation>--puzzles et --answers prennent large, small ou none</translation>
     </message>
     <message>
-        <source> holds no puzzle</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> print: slot </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> is not printed: </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>nothing to print</source>
         <translation>rien à imprimer</translation>
     </message>
     <message>
         <source>pdf</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> page</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> pages</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> written to </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -3410,6 +3333,109 @@ Par étoiles :</translation>
     <message>
         <source>difficulty out of range</source>
         <translation>difficulté hors limites</translation>
+    </message>
+    <message>
+        <source>%1: %2; nothing imported</source>
+        <translation>%1 : %2 ; rien n’a été importé</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2; nothing imported</source>
+        <translation>impossible d’écrire %1 : %2 ; rien n’a été importé</translation>
+    </message>
+    <message>
+        <source>%1; nothing imported</source>
+        <translation>%1 ; rien n’a été importé</translation>
+    </message>
+    <message>
+        <source>%1: %2; nothing imported (--allow-copy adds it again)</source>
+        <translation>%1 : %2 ; rien n’a été importé (--allow-copy l’ajoute quand même)</translation>
+    </message>
+    <message>
+        <source>Imported as puzzle Id %1 in slot %2: %3, %4, turned on its side to fit (its rows are now columns)
+</source>
+        <translation>Importée comme grille n° %1 à la place %2 : %3, %4, tournée pour tenir (ses lignes sont maintenant des colonnes)
+</translation>
+    </message>
+    <message>
+        <source>Imported as puzzle Id %1 in slot %2: %3, %4
+</source>
+        <translation>Importée comme grille n° %1 à la place %2 : %3, %4
+</translation>
+    </message>
+    <message>
+        <source>slot %1 holds no puzzle</source>
+        <translation>la place %1 ne contient aucune grille</translation>
+    </message>
+    <message>
+        <source>slot %1 is not printed: %2
+</source>
+        <translation>la place %1 n’est pas imprimée : %2
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n page written to %1
+</source>
+        <translation>
+            <numerusform>%n page écrite dans %1
+</numerusform>
+            <numerusform>%n pages écrites dans %1
+</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pages written to %1
+</source>
+        <translation>
+            <numerusform>%n page écrite dans %1
+</numerusform>
+            <numerusform>%n pages écrites dans %1
+</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1  Id %2 %3 %4 star  %5  %n hints%6
+</source>
+        <translation>
+            <numerusform>%1  n° %2 %3 %4 étoile(s)  %5  %n indice%6
+</numerusform>
+            <numerusform>%1  n° %2 %3 %4 étoile(s)  %5  %n indices%6
+</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>crosssums: a second signal ends the game without saving: %1
+</source>
+        <translation>crosssums : un second signal termine le jeu sans enregistrer : %1
+</translation>
+    </message>
+    <message>
+        <source>%1 holds the puzzles of this session</source>
+        <translation>%1 contient les grilles de cette session</translation>
+    </message>
+    <message>
+        <source>%1 is as it was; the puzzles of this session are not saved</source>
+        <translation>%1 est inchangé ; les grilles de cette session ne sont pas enregistrées</translation>
+    </message>
+    <message>
+        <source>%1 is as it was; the puzzles of this session are in %2</source>
+        <translation>%1 est inchangé ; les grilles de cette session sont dans %2</translation>
+    </message>
+    <message>
+        <source>%-5d</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%-8s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> print: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> %5d  %6d  %-8s  %-8s  %.1f
+</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 </TS>

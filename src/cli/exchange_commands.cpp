@@ -11,6 +11,7 @@
 #include "cli/commands.h"
 #include "cli/library_io.h"
 #include "manage/puzzle_import.h"
+#include "model/translate.h"
 #include "storage/data_file_lock.h"
 #include "storage/history.h"
 #include "storage/settings.h"
@@ -56,12 +57,12 @@ bool ReadInput(const std::string& name, std::string& text, std::string& reason) 
         opened = file.open(QIODevice::ReadOnly);
     }
     if (!opened) {
-        reason = "cannot read " + name + ": " + file.errorString().toStdString();
+        reason = Fill(Tr("Texts", "cannot read %1: %2"), {name, file.errorString().toStdString()});
         return false;
     }
     const QByteArray bytes = file.read(kMaxInput);
     if (file.error() != QFileDevice::NoError) {
-        reason = "cannot read " + name + ": " + file.errorString().toStdString();
+        reason = Fill(Tr("Texts", "cannot read %1: %2"), {name, file.errorString().toStdString()});
         return false;
     }
     text.assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
@@ -76,18 +77,20 @@ int RunImport(const TParsedArgs& args) {
     if (!ReadInput(input, text, reason)) return Failure(kCommand, reason);
     // Everything is checked before the data file is touched.
     static TImportedPuzzle puzzle;
-    const std::string source = (input == "-" ? std::string("standard input") : input) + ": ";
+    const std::string source = input == "-" ? Tr("Texts", "standard input") : input;
     if (!PreparePuzzleImport(text, puzzle, reason))
-        return Failure(kCommand, source + reason + "; nothing imported");
+        return Failure(kCommand, Fill(Tr("Texts", "%1: %2; nothing imported"), {source, reason}));
 
     const TDataFilePaths paths = CliDataFilePaths(args.Value("data"));
     const std::string location = QFile::encodeName(paths.DataFile).toStdString();
     if (const std::string why = WriteProblem(paths.DataFile); !why.empty())
-        return Failure(kCommand, "cannot write " + location + ": " + why + "; nothing imported");
+        return Failure(kCommand,
+                       Fill(Tr("Texts", "cannot write %1: %2; nothing imported"), {location, why}));
     // Held from the read to the write, as for "generate".
     TDataFileLock lock(paths.DataFile);
     if (const TLockResult locked = lock.TryLock(); locked.Status != TLockStatus::Locked)
-        return Failure(kCommand, locked.Reason.toStdString() + "; nothing imported");
+        return Failure(kCommand,
+                       Fill(Tr("Texts", "%1; nothing imported"), {locked.Reason.toStdString()}));
     TDataFileRecord& record = AppData().File;
     if (!DataFileToRead(paths).isEmpty()) {
         if (!LoadLibrary(kCommand, paths, record)) return kExitFailure;
@@ -96,11 +99,12 @@ int RunImport(const TParsedArgs& args) {
     }
     if (const int copy = FindStoredCopy(record.Library, puzzle);
         copy != 0 && !args.Has("allow-copy"))
-        return Failure(kCommand, source + StoredCopyText(record.Library, copy) +
-                                     "; nothing imported (--allow-copy adds it again)");
+        return Failure(kCommand,
+                       Fill(Tr("Texts", "%1: %2; nothing imported (--allow-copy adds it again)"),
+                            {source, StoredCopyText(record.Library, copy)}));
     const int slot =
         AppendImportedPuzzle(record.Library, record.Settings.LastPuzzleId, puzzle, reason);
-    if (slot == 0) return Failure(kCommand, reason + "; nothing imported");
+    if (slot == 0) return Failure(kCommand, Fill(Tr("Texts", "%1; nothing imported"), {reason}));
     if (!SaveLibrary(kCommand, record, paths, &lock)) return kExitFailure;
     const TPuzzleInfo& info = record.Library.Info(slot);
     {
@@ -108,13 +112,17 @@ int RunImport(const TParsedArgs& args) {
         THistory history;
         const THistoryOpen opened = history.Open(HistoryPathFor(paths.DataFile));
         if (!opened.Notice.empty())
-            std::cerr << kProgramName << ' ' << kCommand << ": " << opened.Notice << '\n';
+            std::cerr << kProgramName << ' ' << kCommand << ": "
+                      << Tr("Texts", opened.Notice.c_str()) << '\n';
         history.SetOrigin(info.Id, kOriginImported);
     }
-    std::cout << "Imported as puzzle Id " << info.Id << " in slot " << slot << ": "
-              << SizeText(info.Size) << ", " << StarsText(info.Difficulty)
-              << (puzzle.Turned ? ", turned on its side to fit (its rows are now columns)" : "")
-              << "\n";
+    std::cout << Fill(puzzle.Turned
+                          ? Tr("Texts",
+                               "Imported as puzzle Id %1 in slot %2: %3, %4, turned on its "
+                               "side to fit (its rows are now columns)\n")
+                          : Tr("Texts", "Imported as puzzle Id %1 in slot %2: %3, %4\n"),
+                      {std::to_string(info.Id), std::to_string(slot), SizeText(info.Size),
+                       StarsText(info.Difficulty)});
     return kExitOk;
 }
 

@@ -10,6 +10,7 @@
 #include "manage/print_plan.h"
 #include "manage/printing.h"
 #include "model/slot_check.h"
+#include "model/translate.h"
 #include "storage/preferences.h"
 #include "storage/settings.h"
 
@@ -95,11 +96,13 @@ int RunPrint(const TParsedArgs& args) {
         if (args.Has("all")) selected[slot - 1] = slot <= stored;
         if (!selected[slot - 1]) continue;
         if (slot > stored || ClassifySlot(library, slot) == TSlotState::Empty) {
-            return Failure("print", "slot " + std::to_string(slot) + " holds no puzzle");
+            return Failure("print",
+                           Fill(Tr("Texts", "slot %1 holds no puzzle"), {std::to_string(slot)}));
         }
         if (const char* problem = SlotProblem(library, slot)) {
-            std::cerr << kProgramName << " print: slot " << slot << " is not printed: " << problem
-                      << '\n';
+            std::cerr << kProgramName << " print: "
+                      << Fill(Tr("Texts", "slot %1 is not printed: %2\n"),
+                              {std::to_string(slot), Tr("Texts", problem)});
         }
     }
     const TPrintPlan plan = PrintPlan(selected, library, puzzles, answers);
@@ -110,8 +113,9 @@ int RunPrint(const TParsedArgs& args) {
     if (!WritePdf(file, {&plan, &library, -1, nullptr, scheme}, kPdfDpi, paper, error)) {
         return Failure("print", args.Value("pdf") + ": " + error.toStdString());
     }
-    std::cout << plan.PageCount << (plan.PageCount == 1 ? " page" : " pages") << " written to "
-              << args.Value("pdf") << '\n';
+    std::cout << Fill(plan.PageCount == 1 ? Tr("Texts", "%n page written to %1\n", plan.PageCount)
+                                          : Tr("Texts", "%n pages written to %1\n", plan.PageCount),
+                      {args.Value("pdf")});
     return kExitOk;
 }
 

@@ -5,6 +5,7 @@
 
 #include "cli/commands.h"
 #include "cli/library_io.h"
+#include "model/translate.h"
 #include "progress/progress_summary.h"
 #include "storage/history.h"
 
@@ -22,7 +23,7 @@ int RunStats(const TParsedArgs& args) {
         THistory history;
         const THistoryOpen opened = history.Open(path);
         if (!opened.Notice.empty())
-            std::cerr << kProgramName << " stats: " << opened.Notice << '\n';
+            std::cerr << kProgramName << " stats: " << Tr("Texts", opened.Notice.c_str()) << '\n';
         if (opened.State == THistoryState::Closed) return kExitFailure;
         rows = history.Solved();
         inPlay = history.InPlayHints();

@@ -40,6 +40,22 @@ std::string Time(std::int64_t millis) {
     return FormatPlayTime(millis, buffer);
 }
 
+// How many characters a UTF-8 text shows.
+std::size_t Shown(const std::string& text) {
+    std::size_t n = 0;
+    for (const char ch : text) n += (static_cast<unsigned char>(ch) & 0xC0) != 0x80 ? 1 : 0;
+    return n;
+}
+
+// The size's name in the player's language, padded with spaces to width characters, or to the
+// longest size name when that is longer.
+std::string PaddedSize(int sizeCode, std::size_t width) {
+    for (const int code : kSizesInOrder)
+        width = std::max(width, Shown(Tr("Texts", SizeName(code))));
+    const std::string name = Tr("Texts", SizeName(sizeCode));
+    return name + std::string(width - std::min(width, Shown(name)), ' ');
+}
+
 }  // namespace
 
 TProgressSummary Summarise(const std::vector<TSolvedRecord>& rows, const THintCounts& inPlay) {
@@ -112,29 +128,35 @@ std::string DateText(std::int64_t secondsSinceEpoch) {
 
 std::string StatsTable(const TProgressSummary& summary) {
     if (summary.Total == 0)
-        return "No puzzle solved yet: each puzzle you solve adds its time and hints here.\n";
-    std::string out = "Size    Stars  Solved  Best      Median    Hints per puzzle\n";
+        return Tr("Texts",
+                  "No puzzle solved yet: each puzzle you solve adds its time and hints here.\n");
+    // The headings line up with the rows' columns in each language.
+    std::string out = Tr("Texts", "Size    Stars  Solved  Best      Median    Hints per puzzle\n");
     char line[160];
     for (const TLevelStats& level : summary.Levels) {
-        std::snprintf(line, sizeof line, "%-7s %5d  %6d  %-8s  %-8s  %.1f\n", SizeName(level.Size),
-                      level.Stars, level.Solved, Time(level.BestMillis).c_str(),
-                      Time(level.MedianMillis).c_str(), level.HintsPerPuzzle);
-        out += line;
+        std::snprintf(line, sizeof line, " %5d  %6d  %-8s  %-8s  %.1f\n", level.Stars, level.Solved,
+                      Time(level.BestMillis).c_str(), Time(level.MedianMillis).c_str(),
+                      level.HintsPerPuzzle);
+        out += PaddedSize(level.Size, 7) + line;
     }
     if (!summary.Techniques.empty()) {
-        out += "\nHints asked for, by technique\n";
+        out += Tr("Texts", "\nHints asked for, by technique\n");
         for (const TTechniqueAsked& asked : summary.Techniques) {
-            std::snprintf(line, sizeof line, "%6d  %s\n", asked.Count, asked.Technique.c_str());
+            std::snprintf(line, sizeof line, "%6d  %s\n", asked.Count,
+                          Tr("Texts", asked.Technique.c_str()).c_str());
             out += line;
         }
     }
-    out += "\nLast solved\n";
+    out += Tr("Texts", "\nLast solved\n");
     for (const TSolvedRecord& row : summary.Recent) {
-        std::snprintf(line, sizeof line, "%s  Id %-5d %-6s %d star  %-8s  %d hints%s\n",
-                      DateText(row.SolvedAt).c_str(), row.PuzzleId, SizeName(row.Size), row.Stars,
-                      Time(row.Millis).c_str(), std::max(row.HintCount, HintTotal(row.Hints)),
-                      row.Unaided ? "  without help" : "");
-        out += line;
+        const int hints = std::max(row.HintCount, HintTotal(row.Hints));
+        char id[16];
+        char time[16];
+        std::snprintf(id, sizeof id, "%-5d", row.PuzzleId);
+        std::snprintf(time, sizeof time, "%-8s", Time(row.Millis).c_str());
+        out += Fill(Tr("Texts", "%1  Id %2 %3 %4 star  %5  %n hints%6\n", hints),
+                    {DateText(row.SolvedAt), id, PaddedSize(row.Size, 6), std::to_string(row.Stars),
+                     time, row.Unaided ? Tr("Texts", "  without help") : std::string()});
     }
     return out;
 }

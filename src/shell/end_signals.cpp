@@ -14,6 +14,7 @@
 #include <QSocketNotifier>
 
 #include "manage/create_screen.h"
+#include "platform/ui_text.h"
 #include "shell/main_window.h"
 
 namespace xs {
@@ -50,8 +51,10 @@ bool EndOnSignals(QCoreApplication& app, TfrmMain& main) {
             // nothing more. Before the close has begun, the save is still to come.
             if (!main.Closing()) return;
             const std::string holds = main.AbandonClose();
-            std::fprintf(stderr, "crosssums: a second signal ends the game without saving: %s\n",
-                         holds.c_str());
+            const QString said =
+                UiText("crosssums: a second signal ends the game without saving: %1\n")
+                    .arg(QString::fromStdString(holds));
+            std::fputs(said.toLocal8Bit().constData(), stderr);
             std::fflush(stderr);
             std::_Exit(128 + byte);
         }

@@ -272,11 +272,14 @@ void TMainState::KeepUnreadFile(bool mayAsk, const TLockResult& held) {
 
 std::string TMainState::Abandon() {
     if (Lock_) Lock_->Unlock();
-    const std::string path = Paths_.DataFile.toStdString();
-    if (FileHoldsSession_) return path + " holds the puzzles of this session";
-    std::string said = path + " is as it was; the puzzles of this session are ";
-    return said + (SavedElsewhere_.isEmpty() ? std::string("not saved")
-                                             : "in " + SavedElsewhere_.toStdString());
+    const QString said = FileHoldsSession_
+                             ? UiText("%1 holds the puzzles of this session").arg(Paths_.DataFile)
+                         : SavedElsewhere_.isEmpty()
+                             ? UiText("%1 is as it was; the puzzles of this session are not saved")
+                                   .arg(Paths_.DataFile)
+                             : UiText("%1 is as it was; the puzzles of this session are in %2")
+                                   .arg(Paths_.DataFile, SavedElsewhere_);
+    return said.toStdString();
 }
 
 }  // namespace xs
