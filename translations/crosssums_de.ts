@@ -2163,31 +2163,6 @@ Nach Sternen:</translation>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>no run of %d squares with total %d: squares are 1..9, totals 1..45</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%d %s, total %d
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>square</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>squares</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Possible digits: </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Combinations: </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>combos</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3436,6 +3411,48 @@ Nach Sternen:</translation>
         <source> %5d  %6d  %-8s  %-8s  %.1f
 </source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no run of %1 squares with total %2: squares are 1..9, totals 1..45</source>
+        <translation>keine Reihe aus %1 Feldern mit Summe %2: Felder 1..9, Summen 1..45</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n square, total %1
+</source>
+        <translation><numerusform>%n Feld, Summe %1
+</numerusform><numerusform>%n Felder, Summe %1
+</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n squares, total %1
+</source>
+        <translation><numerusform>%n Feld, Summe %1
+</numerusform><numerusform>%n Felder, Summe %1
+</numerusform></translation>
+    </message>
+    <message>
+        <source>Possible digits: none
+</source>
+        <translation>Mögliche Ziffern: keine
+</translation>
+    </message>
+    <message>
+        <source>Possible digits: %1
+</source>
+        <translation>Mögliche Ziffern: %1
+</translation>
+    </message>
+    <message>
+        <source>Combinations: none
+</source>
+        <translation>Kombinationen: keine
+</translation>
+    </message>
+    <message>
+        <source>Combinations: %1
+</source>
+        <translation>Kombinationen: %1
+</translation>
     </message>
 </context>
 </TS>

@@ -2163,31 +2163,6 @@ Par étoiles :</translation>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>no run of %d squares with total %d: squares are 1..9, totals 1..45</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%d %s, total %d
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>square</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>squares</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Possible digits: </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Combinations: </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>combos</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3436,6 +3411,48 @@ Par étoiles :</translation>
         <source> %5d  %6d  %-8s  %-8s  %.1f
 </source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no run of %1 squares with total %2: squares are 1..9, totals 1..45</source>
+        <translation>aucun bloc de %1 cases de somme %2 : de 1 à 9 cases, sommes de 1 à 45</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n square, total %1
+</source>
+        <translation><numerusform>%n case, somme %1
+</numerusform><numerusform>%n cases, somme %1
+</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n squares, total %1
+</source>
+        <translation><numerusform>%n case, somme %1
+</numerusform><numerusform>%n cases, somme %1
+</numerusform></translation>
+    </message>
+    <message>
+        <source>Possible digits: none
+</source>
+        <translation>Chiffres possibles : aucun
+</translation>
+    </message>
+    <message>
+        <source>Possible digits: %1
+</source>
+        <translation>Chiffres possibles : %1
+</translation>
+    </message>
+    <message>
+        <source>Combinations: none
+</source>
+        <translation>Combinaisons : aucune
+</translation>
+    </message>
+    <message>
+        <source>Combinations: %1
+</source>
+        <translation>Combinaisons : %1
+</translation>
     </message>
 </context>
 </TS>

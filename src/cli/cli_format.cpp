@@ -176,8 +176,9 @@ bool FormatCombos(int squares, int total, std::string& text, std::string& proble
     std::int32_t error = 0;
     LookupPossibleDigits(squares, total, flags, error);
     if (error != 0) {
-        problem = Format("no run of %d squares with total %d: squares are 1..9, totals 1..45",
-                         squares, total);
+        problem =
+            Fill(Tr("Texts", "no run of %1 squares with total %2: squares are 1..9, totals 1..45"),
+                 {std::to_string(squares), std::to_string(total)});
         return false;
     }
     std::string digits;
@@ -189,9 +190,13 @@ bool FormatCombos(int squares, int total, std::string& text, std::string& proble
     // One square has no combination text; its one digit is its combination.
     std::string combos(CombinationText(squares, total));
     if (squares == 1) combos = digits;
-    text = Format("%d %s, total %d\n", squares, squares == 1 ? "square" : "squares", total);
-    text += "Possible digits: " + (digits.empty() ? std::string("none") : digits) + "\n";
-    text += "Combinations: " + (combos.empty() ? std::string("none") : combos) + "\n";
+    text = Fill(squares == 1 ? Tr("Texts", "%n square, total %1\n", squares)
+                             : Tr("Texts", "%n squares, total %1\n", squares),
+                {std::to_string(total)});
+    text += digits.empty() ? Tr("Texts", "Possible digits: none\n")
+                           : Fill(Tr("Texts", "Possible digits: %1\n"), {digits});
+    text += combos.empty() ? Tr("Texts", "Combinations: none\n")
+                           : Fill(Tr("Texts", "Combinations: %1\n"), {combos});
     return true;
 }
 
