@@ -59,7 +59,8 @@ def joined_literals(argument):
 
 # The screens' sources whose literals are listed in the "Texts" context.
 SCREEN_FOLDERS = ('shell', 'solve', 'manage', 'hints', 'progress', 'cli')
-SCREEN_FILES = ('storage/messages.h', 'logic/logic_solver.cpp', 'model/slot_check.cpp')
+SCREEN_FILES = ('storage/messages.h', 'logic/logic_solver.cpp', 'model/slot_check.cpp',
+                'generate/driver.cpp')
 NOT_TEXT = re.compile(r'[a-z]{1,5}[A-Z0-9]\w*|[^\s/]*/\S*\.\S*|\S*:/\S*|[\w.]+\.(?:png|svg|dat|txt|csv|html|qm)|'
                       r'Panel\w*|#[0-9A-Fa-f]{6}|QFrame#.*|MS Sans Serif|Arial|Arial Narrow|Small Fonts|Ariel|DejaVu.*|Liberation.*|'
                       r'[^A-Za-z]*')

@@ -1566,10 +1566,6 @@ folgt sofort und zeigt alle Seiten im Hoch- oder Querformat, wie angegeben.</tra
         <translation>die Sammlung enthält 100 Rätsel: zum Platzschaffen einige löschen</translation>
     </message>
     <message>
-        <source>no puzzle Id is left: </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>the puzzle could not be stored</source>
         <translation>das Rätsel konnte nicht gespeichert werden</translation>
     </message>
@@ -2231,10 +2227,6 @@ Nach Sternen:</translation>
         <translation>Standardeingabe</translation>
     </message>
     <message>
-        <source>cannot write </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>allow-copy</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2492,26 +2484,6 @@ Nach Sternen:</translation>
         <translation>--seed muss eine ganze Zahl ab 0 sein</translation>
     </message>
     <message>
-        <source>; nothing created</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>new puzzles go after the last slot in use, slot </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>, which leaves room for </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> stored, </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> requested); nothing created</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>stopped, not kept</source>
         <translation>angehalten, nicht behalten</translation>
     </message>
@@ -2530,18 +2502,6 @@ Nach Sternen:</translation>
     <message>
         <source>it cannot be read</source>
         <translation>sie lässt sich nicht lesen</translation>
-    </message>
-    <message>
-        <source>: saved </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>, but </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> (not written yet; read from </source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>this data file instead of the game&apos;s own (no import)</source>
@@ -2571,20 +2531,11 @@ Nach Sternen:</translation>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>: no command given (try --help)
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>help</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--version</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>: unknown command </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -3419,16 +3370,22 @@ Nach Sternen:</translation>
     <message numerus="yes">
         <source>%n square, total %1
 </source>
-        <translation><numerusform>%n Feld, Summe %1
-</numerusform><numerusform>%n Felder, Summe %1
-</numerusform></translation>
+        <translation>
+            <numerusform>%n Feld, Summe %1
+</numerusform>
+            <numerusform>%n Felder, Summe %1
+</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n squares, total %1
 </source>
-        <translation><numerusform>%n Feld, Summe %1
-</numerusform><numerusform>%n Felder, Summe %1
-</numerusform></translation>
+        <translation>
+            <numerusform>%n Feld, Summe %1
+</numerusform>
+            <numerusform>%n Felder, Summe %1
+</numerusform>
+        </translation>
     </message>
     <message>
         <source>Possible digits: none
@@ -3453,6 +3410,60 @@ Nach Sternen:</translation>
 </source>
         <translation>Kombinationen: %1
 </translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2; nothing created</source>
+        <translation>%1 lässt sich nicht schreiben: %2; nichts erstellt</translation>
+    </message>
+    <message>
+        <source>%1; nothing created</source>
+        <translation>%1; nichts erstellt</translation>
+    </message>
+    <message>
+        <source>new puzzles go after the last slot in use, slot %1, which leaves room for %2</source>
+        <translation>neue Rätsel kommen hinter den letzten belegten Platz, Platz %1, womit Platz für %2 bleibt</translation>
+    </message>
+    <message>
+        <source>%1 (%2 stored, %3 requested); nothing created</source>
+        <translation>%1 (%2 gespeichert, %3 verlangt); nichts erstellt</translation>
+    </message>
+    <message>
+        <source>no puzzle Id is left: %1; nothing created</source>
+        <translation>keine Rätsel-Nr. mehr frei: %1; nichts erstellt</translation>
+    </message>
+    <message>
+        <source>saved %1, but %2
+</source>
+        <translation>%1 gespeichert, aber %2
+</translation>
+    </message>
+    <message>
+        <source>%1 (not written yet; read from %2)</source>
+        <translation>%1 (noch nicht geschrieben; gelesen aus %2)</translation>
+    </message>
+    <message>
+        <source>%1: no command given (try --help)
+</source>
+        <translation>%1: kein Befehl angegeben (siehe --help)
+</translation>
+    </message>
+    <message>
+        <source>%1: unknown command %2 (try --help)
+</source>
+        <translation>%1: unbekannter Befehl %2 (siehe --help)
+</translation>
+    </message>
+    <message>
+        <source>the library&apos;s puzzle count is damaged</source>
+        <translation>der Rätselzähler der Sammlung ist beschädigt</translation>
+    </message>
+    <message>
+        <source>a requested count is out of range</source>
+        <translation>eine verlangte Anzahl liegt außerhalb des Bereichs</translation>
+    </message>
+    <message>
+        <source>the library would hold more than 100 puzzles</source>
+        <translation>die Sammlung enthielte mehr als 100 Rätsel</translation>
     </message>
 </context>
 </TS>

@@ -1566,10 +1566,6 @@ suit aussitôt et montre toutes les pages en portrait ou en paysage, comme indiq
         <translation>la bibliothèque contient 100 grilles : supprimez-en pour faire de la place</translation>
     </message>
     <message>
-        <source>no puzzle Id is left: </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>the puzzle could not be stored</source>
         <translation>la grille n’a pas pu être gardée</translation>
     </message>
@@ -2231,10 +2227,6 @@ Par étoiles :</translation>
         <translation>entrée standard</translation>
     </message>
     <message>
-        <source>cannot write </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>allow-copy</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2492,26 +2484,6 @@ Par étoiles :</translation>
         <translation>--seed doit être un nombre entier positif ou nul</translation>
     </message>
     <message>
-        <source>; nothing created</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>new puzzles go after the last slot in use, slot </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>, which leaves room for </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> stored, </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> requested); nothing created</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>stopped, not kept</source>
         <translation>arrêtée, non gardée</translation>
     </message>
@@ -2530,18 +2502,6 @@ Par étoiles :</translation>
     <message>
         <source>it cannot be read</source>
         <translation>il ne peut pas être lu</translation>
-    </message>
-    <message>
-        <source>: saved </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>, but </source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source> (not written yet; read from </source>
-        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>this data file instead of the game&apos;s own (no import)</source>
@@ -2571,20 +2531,11 @@ Par étoiles :</translation>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>: no command given (try --help)
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>help</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>--version</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>: unknown command </source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -3419,16 +3370,22 @@ Par étoiles :</translation>
     <message numerus="yes">
         <source>%n square, total %1
 </source>
-        <translation><numerusform>%n case, somme %1
-</numerusform><numerusform>%n cases, somme %1
-</numerusform></translation>
+        <translation>
+            <numerusform>%n case, somme %1
+</numerusform>
+            <numerusform>%n cases, somme %1
+</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n squares, total %1
 </source>
-        <translation><numerusform>%n case, somme %1
-</numerusform><numerusform>%n cases, somme %1
-</numerusform></translation>
+        <translation>
+            <numerusform>%n case, somme %1
+</numerusform>
+            <numerusform>%n cases, somme %1
+</numerusform>
+        </translation>
     </message>
     <message>
         <source>Possible digits: none
@@ -3453,6 +3410,60 @@ Par étoiles :</translation>
 </source>
         <translation>Combinaisons : %1
 </translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2; nothing created</source>
+        <translation>impossible d’écrire %1 : %2 ; rien n’a été créé</translation>
+    </message>
+    <message>
+        <source>%1; nothing created</source>
+        <translation>%1 ; rien n’a été créé</translation>
+    </message>
+    <message>
+        <source>new puzzles go after the last slot in use, slot %1, which leaves room for %2</source>
+        <translation>les nouvelles grilles se placent après la dernière place occupée, la place %1, ce qui laisse de la place pour %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2 stored, %3 requested); nothing created</source>
+        <translation>%1 (%2 enregistrées, %3 demandées) ; rien n’a été créé</translation>
+    </message>
+    <message>
+        <source>no puzzle Id is left: %1; nothing created</source>
+        <translation>plus aucun numéro de grille libre : %1 ; rien n’a été créé</translation>
+    </message>
+    <message>
+        <source>saved %1, but %2
+</source>
+        <translation>%1 enregistré, mais %2
+</translation>
+    </message>
+    <message>
+        <source>%1 (not written yet; read from %2)</source>
+        <translation>%1 (pas encore écrit ; lu depuis %2)</translation>
+    </message>
+    <message>
+        <source>%1: no command given (try --help)
+</source>
+        <translation>%1 : aucune commande donnée (voir --help)
+</translation>
+    </message>
+    <message>
+        <source>%1: unknown command %2 (try --help)
+</source>
+        <translation>%1 : commande inconnue %2 (voir --help)
+</translation>
+    </message>
+    <message>
+        <source>the library&apos;s puzzle count is damaged</source>
+        <translation>le nombre de grilles de la bibliothèque est endommagé</translation>
+    </message>
+    <message>
+        <source>a requested count is out of range</source>
+        <translation>un nombre demandé est hors limites</translation>
+    </message>
+    <message>
+        <source>the library would hold more than 100 puzzles</source>
+        <translation>la bibliothèque contiendrait plus de 100 grilles</translation>
     </message>
 </context>
 </TS>

@@ -240,11 +240,13 @@ int RunGenerate(const TParsedArgs& args, const std::function<void()>& beforeSave
     const TDataFilePaths paths = CliDataFilePaths(args.Value("data"));
     const std::string location = QFile::encodeName(paths.DataFile).toStdString();
     if (const std::string why = WriteProblem(paths.DataFile); !why.empty())
-        return Failure(kCommand, "cannot write " + location + ": " + why + "; nothing created");
+        return Failure(kCommand,
+                       Fill(Tr("Texts", "cannot write %1: %2; nothing created"), {location, why}));
     // Held from the read to the last write, so that no other writer's puzzles are lost.
     TDataFileLock lock(paths.DataFile);
     if (const TLockResult locked = lock.TryLock(); locked.Status != TLockStatus::Locked)
-        return Failure(kCommand, locked.Reason.toStdString() + "; nothing created");
+        return Failure(kCommand,
+                       Fill(Tr("Texts", "%1; nothing created"), {locked.Reason.toStdString()}));
 
     // A data file that is not there yet starts an empty library, as the game does; one that is
     // there but cannot be read is left alone rather than replaced.
@@ -273,17 +275,19 @@ int RunGenerate(const TParsedArgs& args, const std::function<void()>& beforeSave
         int stored = 0;
         for (int slot = 1; slot <= lib.Counts.Total; ++slot) stored += lib.Info(slot).Id != 0;
         const std::string why = stored == lib.Counts.Total
-                                    ? std::string(problem)
-                                    : "new puzzles go after the last slot in use, slot " +
-                                          std::to_string(lib.Counts.Total) +
-                                          ", which leaves room for " +
-                                          std::to_string(MaxPuzzles - lib.Counts.Total);
-        return Failure(kCommand, why + " (" + std::to_string(stored) + " stored, " +
-                                     std::to_string(*count) + " requested); nothing created");
+                                    ? Tr("Texts", problem)
+                                    : Fill(Tr("Texts",
+                                              "new puzzles go after the last slot in use, "
+                                              "slot %1, which leaves room for %2"),
+                                           {std::to_string(lib.Counts.Total),
+                                            std::to_string(MaxPuzzles - lib.Counts.Total)});
+        return Failure(kCommand, Fill(Tr("Texts", "%1 (%2 stored, %3 requested); nothing created"),
+                                      {why, std::to_string(stored), std::to_string(*count)}));
     }
 
     if (const std::string noId = NoIdLeftReason(lib, record.Settings.LastPuzzleId); !noId.empty())
-        return Failure(kCommand, "no puzzle Id is left: " + noId + "; nothing created");
+        return Failure(kCommand,
+                       Fill(Tr("Texts", "no puzzle Id is left: %1; nothing created"), {noId}));
 
     std::cerr << Fill(
         *count == 1 ? Tr("Texts",

@@ -96,8 +96,10 @@ bool SaveLibrary(const std::string& command, TDataFileRecord& record, const TDat
     const TSaveResult saved = SaveDataFile(record, paths, TValidMark::Keep, lock, ops);
     if (saved.Saved) {
         if (!saved.Untidy.isEmpty())
-            std::cerr << kProgramName << " " << command << ": saved " << Local(paths.DataFile)
-                      << ", but " << saved.Untidy.toStdString() << "\n";
+            std::cerr << kProgramName << " " << command << ": "
+                      << Fill(Tr("Texts", "saved %1, but %2\n"),
+                              {Local(paths.DataFile),
+                               Tr("Texts", saved.Untidy.toStdString().c_str())});
         return true;
     }
     Failure(command, Fill(Tr("Texts", "cannot write %1: %2"),
@@ -108,7 +110,8 @@ bool SaveLibrary(const std::string& command, TDataFileRecord& record, const TDat
 std::string LibraryLocation(const TDataFilePaths& paths) {
     const QString source = DataFileToRead(paths);
     if (!source.isEmpty() && source != paths.DataFile)
-        return Local(paths.DataFile) + " (not written yet; read from " + Local(source) + ")";
+        return Fill(Tr("Texts", "%1 (not written yet; read from %2)"),
+                    {Local(paths.DataFile), Local(source)});
     return Local(paths.DataFile);
 }
 

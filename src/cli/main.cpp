@@ -60,7 +60,8 @@ int main(int argc, char** argv) {
 
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {
-        std::cerr << kProgramName << ": no command given (try --help)\n";
+        std::cerr << xs::Fill(xs::Tr("Texts", "%1: no command given (try --help)\n"),
+                              {kProgramName});
         return kExitUsage;
     }
     const std::string& first = args[0];
@@ -76,6 +77,7 @@ int main(int argc, char** argv) {
         if (first == command->Name)
             return RunCommand(*command, std::vector<std::string>(args.begin() + 1, args.end()));
     }
-    std::cerr << kProgramName << ": unknown command " << first << " (try --help)\n";
+    std::cerr << xs::Fill(xs::Tr("Texts", "%1: unknown command %2 (try --help)\n"),
+                          {kProgramName, first});
     return kExitUsage;
 }
