@@ -2381,7 +2381,7 @@ Nach Sternen:</translation>
     </message>
     <message>
         <source>a signal</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Signal</translation>
     </message>
     <message>
         <source>mini</source>

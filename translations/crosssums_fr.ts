@@ -2381,7 +2381,7 @@ Par étoiles :</translation>
     </message>
     <message>
         <source>a signal</source>
-        <translation type="unfinished"></translation>
+        <translation>un signal</translation>
     </message>
     <message>
         <source>mini</source>

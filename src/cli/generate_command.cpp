@@ -35,7 +35,7 @@ extern "C" void OnStopSignal(int signal) {
     stopSignal = signal;
 }
 
-const char* SignalName(int signal) {
+std::string SignalName(int signal) {
     switch (signal) {
         case SIGINT:
             return "SIGINT";
@@ -44,7 +44,7 @@ const char* SignalName(int signal) {
         case SIGHUP:
             return "SIGHUP";
         default:
-            return "a signal";
+            return Tr("Texts", "a signal");
     }
 }
 
