@@ -757,8 +757,8 @@ Die Standardoptionen von Qt (-platform NAME, -display DISPLAY, -style NAME, ...)
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source> is not a file</source>
-        <translation type="unfinished"></translation>
+        <source>%1 is not a file</source>
+        <translation>%1 ist keine Datei</translation>
     </message>
     <message>
         <source>Select a standard screen size.  You may also</source>

@@ -757,8 +757,8 @@ Les options standard de Qt (-platform NOM, -display AFFICHAGE, -style NOM, ...) 
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source> is not a file</source>
-        <translation type="unfinished"></translation>
+        <source>%1 is not a file</source>
+        <translation>%1 n’est pas un fichier</translation>
     </message>
     <message>
         <source>Select a standard screen size.  You may also</source>

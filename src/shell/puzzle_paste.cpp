@@ -37,7 +37,7 @@ bool IsPuzzleFileName(const QString& path) {
 bool ReadPuzzleFile(const QString& path, std::string& text, std::string& reason) {
     QFile file(path);
     if (!QFileInfo(path).isFile()) {
-        reason = QFile::encodeName(path).toStdString() + " is not a file";
+        reason = UiText("%1 is not a file").arg(path).toStdString();
         return false;
     }
     if (!file.open(QIODevice::ReadOnly)) {
